@@ -1,0 +1,28 @@
+// The results log: one line for every exercise finished in this run, kept in the results window's list.
+#include "results/form3.h"
+#include "shell/form1.h"
+
+namespace maroleta {
+
+Form3* Form1::results()
+{
+    if (!m_results)
+        m_results = std::make_unique<Form3>(this);
+    return m_results.get();
+}
+
+void Form1::WriteResultLine(const QString& line)
+{
+    results()->List1->addItem(line);
+    ++ResultCount;
+}
+
+void Form1::Command20_Click()
+{
+    Form3* window = results();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace maroleta

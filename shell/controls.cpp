@@ -1,0 +1,280 @@
+// The controls the windows are built from.
+#include "shell/controls.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <qdrawutil.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace maroleta {
+
+namespace {
+    const char* const twipsProperty = "twips";
+
+    QPalette withColor(QPalette palette, QPalette::ColorRole role, quint32 number)
+    {
+        const QColor color = designColor(number);
+        palette.setColor(QPalette::Active, role, color);
+        palette.setColor(QPalette::Inactive, role, color);
+        palette.setColor(QPalette::Disabled, role, color);
+        return palette;
+    }
+}
+
+const Twips& screenTwips()
+{
+    static const Twips twips(QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch()
+                                                                : 96.0);
+    return twips;
+}
+
+void setTwipsGeometry(QWidget* control, const QRect& twips)
+{
+    control->setProperty(twipsProperty, twips);
+    control->setGeometry(screenTwips().toPixels(twips));
+}
+
+QRect twipsGeometry(const QWidget* control)
+{
+    const QVariant stored = control->property(twipsProperty);
+    if (stored.isValid())
+        return stored.toRect();
+    const QRect pixels = control->geometry();
+    const Twips& t = screenTwips();
+    return QRect(qRound(t.toTwips(pixels.x())), qRound(t.toTwips(pixels.y())), qRound(t.toTwips(pixels.width())),
+        qRound(t.toTwips(pixels.height())));
+}
+
+void setTwipsPosition(QWidget* control, const QPoint& topLeft)
+{
+    QRect twips = twipsGeometry(control);
+    twips.moveTopLeft(topLeft);
+    setTwipsGeometry(control, twips);
+}
+
+QFont designFont(const QString& family, double points, bool bold)
+{
+    Q_UNUSED(family) // every design font is Arial or MS Sans Serif: both become the Arial-metric sans
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont defaultDesignFont() { return designFont(QStringLiteral("MS Sans Serif"), 8.25, false); }
+
+QString arrayName(const QString& array, int index) { return QStringLiteral("%1(%2)").arg(array).arg(index); }
+
+CommandButton::CommandButton(QWidget* parent)
+    : QPushButton(parent)
+{
+}
+
+void CommandButton::setBackColor(quint32 number)
+{
+    m_backColor = number;
+    update();
+}
+
+void CommandButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const bool sunken = isDown() || isChecked();
+    qDrawWinButton(&painter, rect(), palette(), sunken, nullptr);
+    const QRect inner = rect().adjusted(2, 2, -2, -2);
+    painter.fillRect(inner, designColor(m_backColor));
+
+    QRect textRect = rect().adjusted(3, 2, -3, -2);
+    if (sunken)
+        textRect.translate(1, 1);
+    painter.setFont(font());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        focus.backgroundColor = designColor(m_backColor);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+Label::Label(QWidget* parent)
+    : QLabel(parent)
+{
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+    setForeColor(DesignColor::SystemWindowText);
+}
+
+void Label::setForeColor(quint32 number)
+{
+    m_foreColor = number;
+    setPalette(withColor(palette(), QPalette::WindowText, number));
+}
+
+void Label::setBackColor(quint32 number)
+{
+    setPalette(withColor(palette(), QPalette::Window, number));
+    setAutoFillBackground(true);
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        Q_EMIT clicked();
+}
+
+Frame::Frame(QWidget* parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setAutoFillBackground(true);
+    setBackColor(DesignColor::SystemButtonFace);
+}
+
+void Frame::setBackColor(quint32 number)
+{
+    m_backColor = number;
+    setPalette(withColor(palette(), QPalette::Window, number));
+}
+
+OptionButton::OptionButton(QWidget* parent)
+    : QRadioButton(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void OptionButton::setBackColor(quint32 number)
+{
+    m_backColor = number;
+    setPalette(withColor(palette(), QPalette::Window, number));
+}
+
+void OptionButton::setForeColor(quint32 number) { setPalette(withColor(palette(), QPalette::WindowText, number)); }
+
+ListBox::ListBox(QWidget* parent)
+    : QListWidget(parent)
+{
+}
+
+void ListBox::setColors(quint32 backColor, quint32 foreColor)
+{
+    setPalette(withColor(withColor(palette(), QPalette::Base, backColor), QPalette::Text, foreColor));
+}
+
+LineShape::LineShape(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineShape::setLine(int x1, int y1, int x2, int y2)
+{
+    m_line = QLine(x1, y1, x2, y2);
+    place();
+}
+
+void LineShape::setBorderWidth(int pixels)
+{
+    m_width = std::max(1, pixels);
+    place();
+}
+
+void LineShape::setBorderColor(quint32 number)
+{
+    m_color = number;
+    update();
+}
+
+void LineShape::place()
+{
+    const Twips& t = screenTwips();
+    const QPoint p1(t.toPixels(m_line.x1()), t.toPixels(m_line.y1()));
+    const QPoint p2(t.toPixels(m_line.x2()), t.toPixels(m_line.y2()));
+    const int margin = m_width / 2 + 1;
+    const QRect box = QRect(p1, p2).normalized().adjusted(-margin, -margin, margin, margin);
+    setGeometry(box);
+}
+
+void LineShape::paintEvent(QPaintEvent*)
+{
+    const Twips& t = screenTwips();
+    const QPoint origin = geometry().topLeft();
+    const QPoint p1 = QPoint(t.toPixels(m_line.x1()), t.toPixels(m_line.y1())) - origin;
+    const QPoint p2 = QPoint(t.toPixels(m_line.x2()), t.toPixels(m_line.y2())) - origin;
+    QPainter painter(this);
+    painter.setPen(QPen(designColor(m_color), m_width, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(p1, p2);
+}
+
+ShapeOutline::ShapeOutline(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeOutline::setBorderColor(quint32 number)
+{
+    m_color = number;
+    update();
+}
+
+void ShapeOutline::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(designColor(m_color));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+PictureBox::PictureBox(QWidget* parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    m_image = QImage(1, 1, QImage::Format_RGB32);
+    m_image.fill(Qt::white);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), m_image);
+}
+
+QImage& PictureBox::image()
+{
+    // The geometry is known as soon as the layout sets it, shown or not, so a hidden picture can be drawn.
+    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
+    if (size != m_image.size()) {
+        m_image = QImage(size, QImage::Format_RGB32);
+        m_image.fill(Qt::white);
+    }
+    return m_image;
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    Q_EMIT mouseDown(event->button(), event->position().toPoint() - contentsRect().topLeft());
+}
+
+} // namespace maroleta

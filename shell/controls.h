@@ -1,0 +1,174 @@
+// The controls the windows are built from: buttons that show their background colour, labels, frames,
+// option buttons, list boxes, line strokes, outline shapes and drawing areas with a persistent image.
+// Every control is placed in twips and carries its design name as its objectName ("Command1(7)").
+#pragma once
+
+#include "logic/colors.h"
+#include "logic/twips.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace maroleta {
+
+// Twips of the screen the program runs on (the primary screen's logical DPI).
+const Twips& screenTwips();
+
+// Places a control by its design rectangle in twips, relative to its container.
+void setTwipsGeometry(QWidget* control, const QRect& twips);
+// The design rectangle last given to a control (its pixel geometry converted back when it never had one).
+QRect twipsGeometry(const QWidget* control);
+void setTwipsPosition(QWidget* control, const QPoint& topLeft);
+
+// A design font: "MS Sans Serif" and "Arial" become the Arial-metric sans font of the machine.
+QFont designFont(const QString& family, double points, bool bold);
+// The system font of buttons and labels that the design leaves at their default.
+QFont defaultDesignFont();
+
+// The design name of element `index` of the control array `array`: "Command1(7)".
+QString arrayName(const QString& array, int index);
+
+template <typename Control> Control* makeControl(QWidget* parent, const QString& name, const QRect& twips = {})
+{
+    auto* control = new Control(parent);
+    control->setObjectName(name);
+    control->setFont(defaultDesignFont());
+    if (!twips.isNull())
+        setTwipsGeometry(control, twips);
+    return control;
+}
+
+// A button that shows its background colour and wraps its caption over several lines when it must.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(QWidget* parent = nullptr);
+    void setBackColor(quint32 designColor);
+    quint32 backColor() const { return m_backColor; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    quint32 m_backColor = DesignColor::SystemButtonFace;
+};
+
+// A label: text over its container's background unless it has a colour of its own; it can be clicked.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent = nullptr);
+    void setForeColor(quint32 designColor);
+    quint32 foreColor() const { return m_foreColor; }
+    void setBackColor(quint32 designColor);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    quint32 m_foreColor = DesignColor::SystemWindowText;
+    bool m_pressed = false;
+};
+
+// A frame without caption: a container with its own background colour.
+class Frame : public QFrame {
+    Q_OBJECT
+public:
+    explicit Frame(QWidget* parent = nullptr);
+    void setBackColor(quint32 designColor);
+    quint32 backColor() const { return m_backColor; }
+
+private:
+    quint32 m_backColor = DesignColor::SystemButtonFace;
+};
+
+// An option button with a background colour.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit OptionButton(QWidget* parent = nullptr);
+    void setBackColor(quint32 designColor);
+    quint32 backColor() const { return m_backColor; }
+    void setForeColor(quint32 designColor);
+
+private:
+    quint32 m_backColor = DesignColor::SystemButtonFace;
+};
+
+// A list box with its own background and text colours.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+    void setColors(quint32 backColor, quint32 foreColor);
+};
+
+// A straight stroke from (x1, y1) to (x2, y2), in twips of its container, some pixels wide.
+// It takes no mouse input, so whatever lies under it stays clickable.
+class LineShape : public QWidget {
+    Q_OBJECT
+public:
+    explicit LineShape(QWidget* parent = nullptr);
+    void setLine(int x1, int y1, int x2, int y2);
+    void setBorderWidth(int pixels);
+    void setBorderColor(quint32 designColor);
+    QLine twipsLine() const { return m_line; }
+    int borderWidth() const { return m_width; }
+    quint32 borderColor() const { return m_color; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void place();
+    QLine m_line;
+    int m_width = 1;
+    quint32 m_color = DesignColor::Black;
+};
+
+// A rectangle outline.
+class ShapeOutline : public QWidget {
+    Q_OBJECT
+public:
+    explicit ShapeOutline(QWidget* parent = nullptr);
+    void setBorderColor(quint32 designColor);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    quint32 m_color = DesignColor::Black;
+};
+
+// A drawing area with a persistent image: what is drawn into image() stays until it is drawn over,
+// whether the area is covered, hidden or shown again. Coordinates are pixels of the image.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    // The image, sized to the drawable area (a new size starts a new, white image).
+    QImage& image();
+    const QImage& image() const { return m_image; }
+    // Call after drawing into image().
+    void refresh() { update(); }
+
+Q_SIGNALS:
+    void mouseDown(Qt::MouseButton button, QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QImage m_image;
+};
+
+} // namespace maroleta

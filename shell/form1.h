@@ -1,0 +1,144 @@
+// Form1, the main window: the menu column, the explanation line and the nine sections.
+// Its members are defined across the folders, one file for each section and one for each shell duty.
+#pragma once
+
+#include "shell/controls.h"
+
+#include "logic/random.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+namespace maroleta {
+
+class Form2;
+class Form3;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the window and runs its start-up. A generator handed in (tests) is used as it is;
+    // without one the window keeps its own, seeded from the clock at start-up.
+    explicit Form1(Random* random = nullptr, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // ---- Shell: start-up, navigation, language texts, layout (shell/) ----
+    void Form_Load();
+    void Command1_Click(int Index);
+    void ArrangeScreen();
+    void LoadLanguageTexts();
+
+    int CurrentSection = 7;
+    std::array<quint8, 10> Primes {};
+    std::array<QString, 11> MenuExplanations;
+    std::array<QString, 2> CheckTexts;
+    bool MistakeMade = false;
+
+    std::array<Frame*, 9> Frame1 {};
+    std::array<CommandButton*, 9> Command1 {};
+    std::array<Label*, 3> Label20 {};
+    Label* Label21 = nullptr;
+    CommandButton* Command20 = nullptr;
+
+    // Shared by sections 0 to 3: drawn over the section frames when shown.
+    PictureBox* Picture1 = nullptr;
+    PictureBox* Picture2 = nullptr;
+    Frame* Frame2 = nullptr;
+    Frame* Frame3 = nullptr;
+    // Fraction bars and sign strokes of sections 0 to 3 share one array: 0..1 the editors of section 0,
+    // 2..12 the simplifying screen, 13..26 the guided sum.
+    std::array<LineShape*, 27> Line1 {};
+
+    Random& random() { return *m_random; }
+
+    // ---- Section 0, graphic representation (learn/graphic.cpp) ----
+    void DrawFirstFraction();
+    void DrawSecondFraction();
+
+    // ---- Section 1, amplifying (learn/amplify.cpp) ----
+    void ShowAmplification();
+    qint16 AmplifyIndex = 0;
+
+    // ---- Section 2, simplifying (learn/simplify.cpp) ----
+    void HideSimplifySteps();
+    // Label3(2): the message that a fraction cannot be divided by the chosen prime.
+    std::array<Label*, 3> Label3 {};
+
+    // ---- Section 3, guided sum (learn/guidedsum.cpp) ----
+    void NewSumExample();
+    void DrawSumPictures();
+    void HideFirstFractionSteps();
+    void HideSecondFractionSteps();
+
+    // ---- Section 4, simplification practice (practice/simplifypractice.cpp) ----
+    void NewSimplifyExercises();
+    std::array<CommandButton*, 5> Command21 {};
+
+    // ---- Section 5, sum and subtraction practice (practice/sumpractice.cpp) ----
+    void NewSumExercise();
+    CommandButton* Command17 = nullptr;
+
+    // ---- Section 6, multiplication and division practice (practice/muldivpractice.cpp) ----
+    void NewMulDivExercise();
+    CommandButton* Command19 = nullptr;
+    std::array<OptionButton*, 2> Option1 {};
+
+    // ---- Sections 7 and 8, presentation and start screens (shell/presentation.cpp) ----
+    std::array<Label*, 6> Label18 {};
+    std::array<Label*, 4> Label19 {};
+    LineShape* Line8 = nullptr;
+
+    // ---- Results log (results/resultslog.cpp) ----
+    void Command20_Click();
+    // Appends one finished exercise to the results log, loading the results window unseen if needed.
+    void WriteResultLine(const QString& line);
+    // The results window, loaded (not shown) on first use.
+    Form3* results();
+    qint64 ResultCount = 0;
+
+    // ---- Keypad (keypad/) ----
+    // The keypad, created and loaded on first use.
+    Form2* keypad();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The window as designed, before start-up: every control with its design place, size, font and caption.
+    void buildMenu();
+    void buildSharedPictures();
+    void buildGraphicSection();
+    void buildAmplifySection();
+    void buildSimplifySection();
+    void buildGuidedSumSection();
+    void buildSimplifyPracticeSection();
+    void buildSumPracticeSection();
+    void buildMulDivSection();
+    void buildPresentationSection();
+    void buildStartSection();
+
+    // The inner frame of section `section` (Frame4..Frame11), built empty and placed by the layout.
+    Frame* makeInnerFrame(int section, const QString& name);
+
+public:
+    // Inner frames of the sections, by section: Frame4, Frame5, Frame6, Frame9, Frame7, Frame8, Frame10, Frame11.
+    Frame* Frame4 = nullptr;
+    Frame* Frame5 = nullptr;
+    Frame* Frame6 = nullptr;
+    Frame* Frame7 = nullptr;
+    Frame* Frame8 = nullptr;
+    Frame* Frame9 = nullptr;
+    Frame* Frame10 = nullptr;
+    Frame* Frame11 = nullptr;
+    std::array<Frame*, 9> innerFrames {};
+
+private:
+    Random m_ownRandom;
+    Random* m_random;
+    std::unique_ptr<Form2> m_keypad;
+    std::unique_ptr<Form3> m_results;
+};
+
+} // namespace maroleta

@@ -1,0 +1,29 @@
+// The program's message boxes.
+#include "shell/messagebox.h"
+
+#include <QMessageBox>
+
+namespace maroleta {
+
+namespace {
+    MessageSink& sink()
+    {
+        static MessageSink current;
+        return current;
+    }
+}
+
+QString applicationTitle() { return QStringLiteral("Maroleta"); }
+
+void showMessage(QWidget* parent, const QString& text)
+{
+    if (sink()) {
+        sink()(applicationTitle(), text);
+        return;
+    }
+    QMessageBox::information(parent, applicationTitle(), text, QMessageBox::Ok);
+}
+
+void setMessageSink(MessageSink newSink) { sink() = std::move(newSink); }
+
+} // namespace maroleta

@@ -1,0 +1,69 @@
+// What the widget tests share.
+#include "testsupport.h"
+
+#include "logic/languagefiles.h"
+#include "shell/messagebox.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringEncoder>
+
+namespace maroleta::testing {
+
+Program::Program(quint32 seed)
+    : random(seed)
+    , form(std::make_unique<Form1>(&random))
+{
+    form->resize(1024, 768);
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        qWarning("the main window was not exposed");
+}
+
+Program::~Program() = default;
+
+void Program::click(const QString& name) const
+{
+    QWidget* control = find(name);
+    QVERIFY2(control, qPrintable(name));
+    testing::click(control);
+}
+
+void click(QWidget* widget)
+{
+    if (widget)
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+MessageRecorder::MessageRecorder()
+{
+    setMessageSink([this](const QString&, const QString& text) { texts.append(text); });
+}
+
+MessageRecorder::~MessageRecorder() { setMessageSink({}); }
+
+LanguageSet::LanguageSet() { setLanguageFolder(dir.path()); }
+
+LanguageSet::~LanguageSet() { setLanguageFolder({}); }
+
+void LanguageSet::write(const QString& file, const QStringList& lines) const
+{
+    QStringEncoder encoder("windows-1252");
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += encoder.encode(line);
+        bytes += "\r\n";
+    }
+    writeBytes(file, bytes);
+}
+
+void LanguageSet::writeBytes(const QString& file, const QByteArray& bytes) const
+{
+    QFile out(dir.filePath(file));
+    if (out.open(QIODevice::WriteOnly))
+        out.write(bytes);
+}
+
+QString shippedLanguageFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/idioma"); }
+
+} // namespace maroleta::testing
