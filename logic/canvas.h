@@ -1,0 +1,47 @@
+// The drawing layer of the learning screens: a persistent image with the operations the fraction
+// drawings need (clear, fill colour, pie sectors, reading a pixel, flood fill of one colour's area).
+// Everything is drawn without antialiasing, so every pixel holds exactly one design colour.
+#pragma once
+
+#include <QImage>
+
+namespace maroleta {
+
+class Canvas {
+public:
+    // Draws into `image`, which must outlive the canvas.
+    explicit Canvas(QImage& image);
+
+    // The whole image becomes the background colour, white.
+    void clear();
+    // Outlines are drawn `pixels` wide in the foreground colour, black.
+    void setLineWidth(int pixels);
+    // The colour (a design colour number) that closed sectors and flood fills paint with.
+    void setFillColor(quint32 designColor);
+    quint32 fillColor() const { return m_fillColor; }
+
+    // The drawable area in pixels.
+    double scaleWidth() const;
+    double scaleHeight() const;
+
+    // An arc of a circle drawn counterclockwise from `start` to `end` (radians, measured from 3 o'clock,
+    // each within -2π..2π). A negative angle means a radius is drawn to that end of the arc (its absolute
+    // value is the angle); when both are negative the closed sector is filled with the fill colour.
+    void pie(double centreX, double centreY, double radius, double start, double end);
+
+    // The design colour number of the pixel under (x, y), rounded to whole pixels; kOutside off the image.
+    quint32 point(double x, double y) const;
+    quint32 pixel(int x, int y) const;
+    static constexpr quint32 kOutside = 0xFFFFFFFFu;
+
+    // Paints the area of colour `color` connected to (x, y) with the fill colour ("surface" mode).
+    // Scan lines from a work list, no recursion: a full-image fill cannot overflow the stack.
+    void floodFill(int x, int y, quint32 color);
+
+private:
+    QImage& m_image;
+    int m_lineWidth = 1;
+    quint32 m_fillColor = 0xFFFFFF;
+};
+
+} // namespace maroleta
