@@ -1,6 +1,7 @@
 // Numbers kept in captions: reading them back and writing them out.
 #include "logic/captions.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -50,13 +51,22 @@ double captionValue(const QString& caption)
         if (j > start)
             number += exponent;
     }
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    if (!ok)
+    // from_chars does not take a leading '+' and ignores the locale, as a caption must.
+    const QByteArray text = number.toLatin1();
+    const char* first = text.constData() + (text.startsWith('+') ? 1 : 0);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, text.constData() + text.size(), value);
+    Q_UNUSED(end)
+    if (error == std::errc::result_out_of_range) {
+        // An overlong caption of digits: the largest number there is, never infinity.
+        const bool negative = text.startsWith('-');
+        const bool tiny = number.contains(QLatin1String("e-"), Qt::CaseInsensitive);
+        if (tiny)
+            return 0.0;
+        return negative ? std::numeric_limits<double>::lowest() : std::numeric_limits<double>::max();
+    }
+    if (error != std::errc())
         return 0.0;
-    // An overlong caption of digits overflows to infinity; no caption of this program is meant to hold one.
-    if (!std::isfinite(value))
-        return value > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
     return value;
 }
 

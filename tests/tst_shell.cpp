@@ -1,0 +1,359 @@
+// The main window as a pupil meets it: start-up, the menu, the language texts, the layout,
+// the presentation and start screens, and closing.
+#include "testsupport.h"
+
+#include "keypad/form2.h"
+#include "logic/languagefiles.h"
+#include "logic/layout.h"
+#include "results/form3.h"
+
+#include <QScreen>
+
+using namespace maroleta;
+using namespace maroleta::testing;
+
+namespace {
+const QStringList spanishMenu = { QString::fromUtf8("Representación gráfica"), "Amplificar", "Simplificar",
+    "Suma y resta", "SIMPLIFICA", "SUMA Y RESTA", QString::fromUtf8("MULTIPLICACIÓN Y DIVISIÓN"),
+    QString::fromUtf8("PRESENTACIÓN"), "Inicio", "HISTORIAL", "Aprende", "Practica", "Resultados" };
+
+// Every caption the language files can change, in the order of the menu file, then the other texts.
+QStringList menuCaptions(const Program& p)
+{
+    QStringList captions;
+    for (int i = 0; i < 9; ++i)
+        captions << p.form->Command1[i]->text();
+    captions << p.form->Command20->text();
+    for (int i = 0; i < 3; ++i)
+        captions << p.form->Label20[i]->text();
+    return captions;
+}
+
+void verifyOnlySection(const Program& p, int section)
+{
+    for (int i = 0; i < 9; ++i) {
+        QCOMPARE(p.form->Frame1[i]->isVisible(), i == section);
+        QCOMPARE(p.form->Command1[i]->backColor(), i == section ? DesignColor::Green : DesignColor::White);
+    }
+    QCOMPARE(p.form->CurrentSection, section);
+}
+}
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startsOnThePresentation()
+    {
+        Program p;
+        verifyOnlySection(p, 7);
+        for (const char* shared : { "Picture1", "Picture2", "Frame2", "Frame3" })
+            QVERIFY2(!p.find(shared)->isVisible(), shared);
+        QCOMPARE(p.form->Label21->text(), p.form->MenuExplanations[7]);
+        QVERIFY(!p.form->Label21->text().isEmpty());
+        QVERIFY(p.form->windowTitle().startsWith("Maroleta 1.2 - "));
+        QCOMPARE(p.form->windowTitle().count(" - "), 2);
+        QCOMPARE(p.form->Primes, (std::array<quint8, 10> { 2, 3, 5, 7, 11, 13, 17, 19, 23, 29 }));
+        QCOMPARE(menuCaptions(p), spanishMenu);
+    }
+
+    void menuShowsEachSection_data()
+    {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<bool>("picture1");
+        QTest::addColumn<bool>("picture2");
+        QTest::addColumn<bool>("frame2");
+        QTest::addColumn<bool>("frame3");
+        QTest::addRow("0 graphic") << 0 << true << true << true << true;
+        QTest::addRow("1 amplify") << 1 << false << true << false << true;
+        QTest::addRow("2 simplify") << 2 << false << true << false << true;
+        QTest::addRow("3 guided sum") << 3 << false << true << false << false;
+        for (int section = 4; section < 9; ++section)
+            QTest::addRow("%d", section) << section << false << false << false << false;
+    }
+    void menuShowsEachSection()
+    {
+        QFETCH(int, section);
+        QFETCH(bool, picture1);
+        QFETCH(bool, picture2);
+        QFETCH(bool, frame2);
+        QFETCH(bool, frame3);
+        Program p;
+        // Twice: a click on the button of the section already shown is a full transition too.
+        for (int pass = 0; pass < 2; ++pass) {
+            p.click(arrayName("Command1", section));
+            verifyOnlySection(p, section);
+            QCOMPARE(p.form->Picture1->isVisible(), picture1);
+            QCOMPARE(p.form->Picture2->isVisible(), picture2);
+            QCOMPARE(p.form->Frame2->isVisible(), frame2);
+            QCOMPARE(p.form->Frame3->isVisible(), frame3);
+            QCOMPARE(p.form->Label21->text(), p.form->MenuExplanations[section]);
+            QVERIFY(!p.form->Label21->text().isEmpty());
+        }
+    }
+
+    void sharedControlsFollowTheWay()
+    {
+        Program p;
+        p.click("Command1(0)");
+        QVERIFY(p.form->Picture1->isVisible() && p.form->Frame2->isVisible());
+        p.click("Command1(1)");
+        QVERIFY(!p.form->Picture1->isVisible() && !p.form->Frame2->isVisible());
+        QVERIFY(p.form->Picture2->isVisible() && p.form->Frame3->isVisible());
+        p.click("Command1(3)");
+        QVERIFY(p.form->Picture2->isVisible() && !p.form->Frame3->isVisible());
+        p.click("Command1(6)");
+        QVERIFY(!p.form->Picture2->isVisible());
+        verifyOnlySection(p, 6);
+    }
+
+    void navigationClearsTheMistake()
+    {
+        Program p;
+        p.click("Command1(5)");
+        p.form->MistakeMade = true;
+        p.click("Command1(5)");
+        QVERIFY(!p.form->MistakeMade);
+        p.form->MistakeMade = true;
+        p.click("Command1(8)");
+        QVERIFY(!p.form->MistakeMade);
+    }
+
+    void sharedControlsDrawnOverTheSections()
+    {
+        Program p;
+        p.click("Command1(0)");
+        for (QWidget* shared : std::initializer_list<QWidget*> { p.form->Picture1, p.form->Frame2, p.form->Frame3 }) {
+            const QPoint centre = shared->geometry().center();
+            QWidget* top = p.form->childAt(centre);
+            QVERIFY2(top == shared || shared->isAncestorOf(top), qPrintable(shared->objectName()));
+        }
+    }
+
+    void layoutFollowsTheScreen()
+    {
+        Program p;
+        const Twips& t = screenTwips();
+        LayoutInput in;
+        const QSize pixels = p.form->screen()->geometry().size();
+        in.screen = QSize(qRound(t.toTwips(pixels.width())), qRound(t.toTwips(pixels.height())));
+        in.innerFrame = designInnerFrameSizes();
+        const LayoutResult expected = arrangeScreen(in);
+
+        for (Frame* section : p.form->Frame1)
+            QCOMPARE(twipsGeometry(section), expected.section);
+        QCOMPARE(twipsGeometry(p.form->Picture1), expected.picture1);
+        QCOMPARE(twipsGeometry(p.form->Picture2), expected.picture2);
+        QCOMPARE(twipsGeometry(p.form->Frame2).topLeft(), expected.frame2);
+        QCOMPARE(twipsGeometry(p.form->Frame3).topLeft(), expected.frame3);
+        QCOMPARE(twipsGeometry(p.form->Frame2).size(), QSize(1815, 2295));
+        for (int section = 1; section < 9; ++section) {
+            QCOMPARE(twipsGeometry(p.form->innerFrames[section]).topLeft(), expected.innerFrame[section]);
+            QCOMPARE(twipsGeometry(p.form->innerFrames[section]).size(), designInnerFrameSizes()[section]);
+            QCOMPARE(p.form->innerFrames[section]->parentWidget(), p.form->Frame1[section]);
+        }
+        QCOMPARE(twipsGeometry(p.form->Frame6).left(), 120);
+        // And in pixels: 15 twips a pixel at 96 dots per inch.
+        QCOMPARE(p.form->Frame1[0]->geometry().topLeft(), t.toPixels(expected.section).topLeft());
+    }
+
+    void coloursOfTheShell()
+    {
+        Program p;
+        QCOMPARE(colorNumber(p.form->palette().color(QPalette::Window)), DesignColor::DarkCyan);
+        for (Frame* frame : p.form->Frame1)
+            QCOMPARE(frame->backColor(), DesignColor::DarkCyan);
+        for (int section = 1; section < 9; ++section)
+            QCOMPARE(p.form->innerFrames[section]->backColor(), DesignColor::DarkCyan);
+        QCOMPARE(p.form->Frame2->backColor(), DesignColor::DarkCyan);
+        QCOMPARE(p.form->Option1[0]->backColor(), DesignColor::DarkCyan);
+        QCOMPARE(p.form->Command20->backColor(), DesignColor::Pink);
+        QCOMPARE(p.form->Label21->foreColor(), DesignColor::SystemHighlightText);
+        QCOMPARE(p.form->Label21->font().pointSizeF(), 9.75);
+        QVERIFY(p.form->Label21->font().bold());
+        QCOMPARE(twipsGeometry(p.form->Label21), QRect(2280, 120, 9375, 855));
+        QCOMPARE(twipsGeometry(p.form->Command1[6]), QRect(120, 5160, 1695, 495));
+        QCOMPARE(twipsGeometry(p.form->Command20), QRect(120, 6600, 1695, 375));
+        QCOMPARE(twipsGeometry(p.form->Label20[1]), QRect(120, 4320, 1335, 375));
+        QCOMPARE(p.form->Label20[1]->font().pointSizeF(), 12.0);
+
+        // The green of the current button is on screen, not only in a property.
+        const QImage shot = p.form->grab().toImage();
+        const QRect button = p.form->Command1[7]->geometry();
+        QCOMPARE(colorNumber(shot.pixelColor(button.center() + QPoint(0, button.height() / 2 - 4))),
+            DesignColor::Green);
+    }
+
+    void presentationAndStartScreens()
+    {
+        Program p;
+        QCOMPARE(p.form->Label18[0]->text(), QStringLiteral("Maroleta 1.2"));
+        QCOMPARE(p.form->Label18[0]->font().pointSizeF(), 36.0);
+        QCOMPARE(p.form->Label18[0]->foreColor(), DesignColor::White);
+        QCOMPARE(p.form->Label18[1]->foreColor(), DesignColor::LightGreen);
+        for (int i = 2; i < 6; ++i) {
+            QCOMPARE(p.form->Label18[i]->foreColor(), DesignColor::LightYellow);
+            QVERIFY(!p.form->Label18[i]->text().isEmpty());
+            QCOMPARE(twipsGeometry(p.form->Label18[i]).left(), 840);
+        }
+        QCOMPARE(p.form->Label19[0]->text(), QStringLiteral("3"));
+        QCOMPARE(p.form->Label19[1]->text(), QStringLiteral("5"));
+        QCOMPARE(p.form->Label19[0]->font().pointSizeF(), 72.0);
+        QCOMPARE(p.form->Label19[2]->text(), QStringLiteral("NUMERADOR"));
+        QCOMPARE(p.form->Label19[3]->text(), QStringLiteral("DENOMINADOR"));
+        QCOMPARE(p.form->Line8->borderWidth(), 10);
+        QCOMPARE(p.form->Line8->twipsLine(), QLine(600, 2520, 3600, 2520));
+
+        // The bar is ten white pixels thick across the start screen.
+        p.click("Command1(8)");
+        const QImage shot = p.form->Frame11->grab().toImage();
+        const int y = screenTwips().toPixels(2520);
+        const int x = screenTwips().toPixels(2100);
+        int white = 0;
+        for (int dy = -8; dy <= 8; ++dy)
+            white += colorNumber(shot.pixelColor(x, y + dy)) == DesignColor::White;
+        QCOMPARE(white, 10);
+    }
+
+    void anotherLanguageRelabelsEverything()
+    {
+        LanguageSet set;
+        QStringList menu;
+        for (int i = 0; i < 13; ++i)
+            menu << QStringLiteral("Menu %1").arg(i);
+        set.write("menu.txt", menu);
+        QStringList explanations;
+        for (int i = 0; i < 10; ++i)
+            explanations << QStringLiteral("Explanation %1").arg(i);
+        set.write("explicacionmenu.txt", explanations);
+        set.write("comprobar.txt", { "CHECK", "Well done", "Done, with a slip" });
+        set.write("numedeno.txt", { "NUMERATOR", "DENOMINATOR" });
+        set.write("muldiv.txt", { "Multiplying fractions", "Dividing fractions" });
+        set.write("presentacion.txt", { "A program to understand fractions" });
+
+        Program p;
+        QCOMPARE(menuCaptions(p), menu);
+        for (int i = 0; i < 9; ++i)
+            QCOMPARE(p.form->MenuExplanations[i], explanations[i]);
+        QCOMPARE(p.form->Label3[2]->text(), QStringLiteral("Explanation 9"));
+        QCOMPARE(p.form->Label21->text(), QStringLiteral("Explanation 7"));
+        QCOMPARE(p.form->Command17->text(), QStringLiteral("CHECK"));
+        QCOMPARE(p.form->Command19->text(), QStringLiteral("CHECK"));
+        for (CommandButton* button : p.form->Command21)
+            QCOMPARE(button->text(), QStringLiteral("CHECK"));
+        QCOMPARE(p.form->CheckTexts[0], QStringLiteral("Well done"));
+        QCOMPARE(p.form->CheckTexts[1], QStringLiteral("Done, with a slip"));
+        QCOMPARE(p.form->Label19[2]->text(), QStringLiteral("NUMERATOR"));
+        QCOMPARE(p.form->Label19[3]->text(), QStringLiteral("DENOMINATOR"));
+        QCOMPARE(p.form->Label19[0]->text(), QStringLiteral("3"));
+        QCOMPARE(p.form->Option1[1]->text(), QStringLiteral("Dividing fractions"));
+        QCOMPARE(p.form->Label18[1]->text(), QStringLiteral("A program to understand fractions"));
+        p.click("Command1(4)");
+        QCOMPARE(p.form->Label21->text(), QStringLiteral("Explanation 4"));
+    }
+
+    void accentsReadBackExactly()
+    {
+        LanguageSet set;
+        set.writeBytes("menu.txt", "Representaci\xf3n gr\xe1" "fica\r\n");
+        set.writeBytes("numedeno.txt", "N\xdaMERO\nDENOMINACI\xd3N\n"); // LF alone works too
+        Program p;
+        QCOMPARE(p.form->Command1[0]->text(), QString::fromUtf8("Representación gráfica"));
+        QCOMPARE(p.form->Label19[2]->text(), QString::fromUtf8("NÚMERO"));
+        QCOMPARE(p.form->Label19[3]->text(), QString::fromUtf8("DENOMINACIÓN"));
+    }
+
+    void missingShortAndEmptyFilesKeepBuiltInTexts()
+    {
+        LanguageSet set;
+        set.write("explicacionmenu.txt", { "E0", "E1", "E2" }); // short: sections 3 to 8 have no line
+        set.write("menu.txt", { "Uno", "Dos" }); // short
+        set.writeBytes("comprobar.txt", QByteArray()); // empty counts as missing
+        // numedeno.txt, muldiv.txt and presentacion.txt missing
+        Program p;
+        QStringList expected = spanishMenu;
+        expected[0] = "Uno";
+        expected[1] = "Dos";
+        QCOMPARE(menuCaptions(p), expected);
+        QCOMPARE(p.form->MenuExplanations[2], QStringLiteral("E2"));
+        QVERIFY(p.form->MenuExplanations[3].isEmpty());
+        QVERIFY(p.form->Label21->text().isEmpty());
+        QCOMPARE(p.form->Label3[2]->text(), QStringLiteral("Texto no divisible"));
+        QCOMPARE(p.form->Command17->text(), QStringLiteral("COMPROBAR"));
+        QVERIFY(p.form->CheckTexts[0].isEmpty() && p.form->CheckTexts[1].isEmpty());
+        QCOMPARE(p.form->Label19[2]->text(), QStringLiteral("NUMERADOR"));
+        QCOMPARE(p.form->Option1[0]->text(), QString::fromUtf8("Multiplicación de fracciones"));
+    }
+
+    void noLanguageFolderAtAll()
+    {
+        LanguageSet set;
+        setLanguageFolder(set.path() + "/missing");
+        Program p;
+        verifyOnlySection(p, 7);
+        QCOMPARE(menuCaptions(p), spanishMenu);
+        QVERIFY(p.form->Label21->text().isEmpty());
+        for (const QString& text : p.form->MenuExplanations)
+            QVERIFY(text.isEmpty());
+        QCOMPARE(p.form->keypad()->Command3->text(), QStringLiteral("BORRAR"));
+        QCOMPARE(p.form->results()->windowTitle(), QStringLiteral("TUS RESULTADOS"));
+        p.click("Command1(0)");
+        verifyOnlySection(p, 0);
+    }
+
+    void overlongLineIsTakenWhole()
+    {
+        LanguageSet set;
+        const QString longText(100000, u'y');
+        set.write("presentacion.txt", { longText });
+        Program p;
+        QCOMPARE(p.form->Label18[1]->text(), longText);
+    }
+
+    void keypadAndResultsWindowReadTheirLines()
+    {
+        LanguageSet set;
+        set.write("borrar.txt", { "CLEAR" });
+        set.write("tusresultados.txt", { "YOUR RESULTS" });
+        Program p;
+        QCOMPARE(p.form->keypad()->Command3->text(), QStringLiteral("CLEAR"));
+        QCOMPARE(p.form->results()->windowTitle(), QStringLiteral("YOUR RESULTS"));
+    }
+
+    void shippedSetIsComplete_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("lines");
+        QTest::addRow("explicacionmenu") << "explicacionmenu.txt" << 10;
+        QTest::addRow("menu") << "menu.txt" << 13;
+        QTest::addRow("presentacion") << "presentacion.txt" << 1;
+        QTest::addRow("comprobar") << "comprobar.txt" << 3;
+        QTest::addRow("numedeno") << "numedeno.txt" << 2;
+        QTest::addRow("muldiv") << "muldiv.txt" << 2;
+        QTest::addRow("borrar") << "borrar.txt" << 1;
+        QTest::addRow("tusresultados") << "tusresultados.txt" << 1;
+    }
+    void shippedSetIsComplete()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, lines);
+        const QStringList read = readLanguageLines(shippedLanguageFolder() + "/" + file, lines + 1);
+        QCOMPARE(read.size(), lines);
+        for (const QString& line : read)
+            QVERIFY2(!line.trimmed().isEmpty() && !line.contains(QChar::ReplacementCharacter), qPrintable(file));
+    }
+
+    void closingTheMainWindowClosesTheOthers()
+    {
+        Program p;
+        p.form->keypad()->show();
+        p.click("Command20");
+        QVERIFY(p.form->results()->isVisible());
+        QVERIFY(p.form->close());
+        QVERIFY(!p.form->isVisible());
+        QVERIFY(!p.form->keypad()->isVisible());
+        QVERIFY(!p.form->results()->isVisible());
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "tst_shell.moc"
