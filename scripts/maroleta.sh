@@ -6,10 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation libbenchmark-dev)
+test_packages=(clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
-    for package in "${packages[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -27,12 +28,24 @@ build() {
 
 case "${1:-}" in
 run)
-    install_missing
+    install_missing "${packages[@]}"
     build release
     exec build/release/maroleta
     ;;
 test)
-    install_missing
+    install_missing "${packages[@]}" "${test_packages[@]}"
+    # A short bounded run of each fuzzer over its seed corpus (MAROLETA_FUZZ_SECONDS for a longer one).
+    build fuzz
+    fuzz_seconds=${MAROLETA_FUZZ_SECONDS:-45}
+    for target in language caption; do
+        corpus=$(mktemp -d)
+        build/fuzz/fuzz/fuzz_$target -max_total_time="$fuzz_seconds" -max_len=20000 -print_final_stats=1 \
+            "$corpus" "fuzz/corpus/$target" 2>&1 | tail -n 3
+        rm -rf "$corpus"
+    done
+    # The whole suite under the address and undefined-behaviour sanitizers, then in the ordinary build.
+    build asan
+    ASAN_OPTIONS=detect_leaks=0 ctest --preset asan --parallel "$(nproc)"
     build dev
     ctest --preset dev --parallel "$(nproc)"
     ;;

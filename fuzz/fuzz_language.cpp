@@ -1,0 +1,38 @@
+// libFuzzer target: arbitrary bytes as any of the language files. The first byte picks how many lines
+// are asked for; the rest is the file, read both from memory and from a real file.
+#include "logic/languagefiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const int count = 1 + data[0] % 13; // the files are read for 1 to 13 lines
+    const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+
+    const QStringList lines = maroleta::languageLines(bytes, count);
+    if (lines.size() > count)
+        std::abort();
+    // Every line, with the line ends it lost, is a piece of the bytes read in order.
+    qsizetype consumed = 0;
+    for (const QString& line : lines)
+        consumed += line.size();
+    if (consumed > bytes.size())
+        std::abort(); // Windows-1252 gives one character for every byte, never more
+
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("menu.txt"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(bytes);
+        file.close();
+        if (maroleta::readLanguageLines(path, count) != lines)
+            std::abort();
+    }
+    return 0;
+}
