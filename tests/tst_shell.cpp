@@ -7,6 +7,8 @@
 #include "logic/layout.h"
 #include "results/form3.h"
 
+#include <QFile>
+#include <QHash>
 #include <QScreen>
 
 using namespace maroleta;
@@ -319,27 +321,55 @@ private Q_SLOTS:
         QCOMPARE(p.form->results()->windowTitle(), QStringLiteral("YOUR RESULTS"));
     }
 
-    void shippedSetIsComplete_data()
+    void everyLanguageSetIsComplete_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("lines");
-        QTest::addRow("explicacionmenu") << "explicacionmenu.txt" << 10;
-        QTest::addRow("menu") << "menu.txt" << 13;
-        QTest::addRow("presentacion") << "presentacion.txt" << 1;
-        QTest::addRow("comprobar") << "comprobar.txt" << 3;
-        QTest::addRow("numedeno") << "numedeno.txt" << 2;
-        QTest::addRow("muldiv") << "muldiv.txt" << 2;
-        QTest::addRow("borrar") << "borrar.txt" << 1;
-        QTest::addRow("tusresultados") << "tusresultados.txt" << 1;
+        QTest::addColumn<QString>("folder");
+        QTest::addRow("es, beside the program") << shippedLanguageFolder();
+        for (const char* language : { "ca", "gl", "eu", "en" })
+            QTest::addRow("%s", language) << QStringLiteral(MAROLETA_SOURCE_DIR "/languages/%1/idioma").arg(language);
     }
-    void shippedSetIsComplete()
+    void everyLanguageSetIsComplete()
     {
-        QFETCH(QString, file);
-        QFETCH(int, lines);
-        const QStringList read = readLanguageLines(shippedLanguageFolder() + "/" + file, lines + 1);
-        QCOMPARE(read.size(), lines);
-        for (const QString& line : read)
-            QVERIFY2(!line.trimmed().isEmpty() && !line.contains(QChar::ReplacementCharacter), qPrintable(file));
+        QFETCH(QString, folder);
+        const std::pair<const char*, int> files[] = { { "explicacionmenu.txt", 10 }, { "menu.txt", 13 },
+            { "presentacion.txt", 1 }, { "comprobar.txt", 3 }, { "numedeno.txt", 2 }, { "muldiv.txt", 2 },
+            { "borrar.txt", 1 }, { "tusresultados.txt", 1 } };
+        QHash<QString, QStringList> read;
+        for (const auto& [name, count] : files) {
+            QFile file(folder + "/" + name);
+            QVERIFY2(file.open(QIODevice::ReadOnly), name);
+            const QByteArray bytes = file.readAll();
+            // Windows-1252 with CR LF: every line ends in CR LF, no byte that the code page leaves undefined.
+            QCOMPARE(bytes.count("\r\n"), qsizetype(count));
+            QCOMPARE(bytes.count('\n'), qsizetype(count));
+            QVERIFY2(bytes.endsWith("\r\n"), name);
+            for (char undefined : { '\x81', '\x8d', '\x8f', '\x90', '\x9d' })
+                QVERIFY2(!bytes.contains(undefined), name);
+            const QStringList lines = readLanguageLines(file.fileName(), count);
+            QCOMPARE(lines.size(), count);
+            for (const QString& line : lines)
+                QVERIFY2(!line.trimmed().isEmpty() && line == line.trimmed(), name);
+            read.insert(name, lines);
+        }
+
+        // The set loads with no line missing: every caption it feeds shows its line.
+        setLanguageFolder(folder);
+        Program p;
+        setLanguageFolder({});
+        QCOMPARE(menuCaptions(p), read["menu.txt"]);
+        for (int i = 0; i < 9; ++i)
+            QCOMPARE(p.form->MenuExplanations[i], read["explicacionmenu.txt"][i]);
+        QCOMPARE(p.form->Label3[2]->text(), read["explicacionmenu.txt"][9]);
+        QCOMPARE(p.form->Label18[1]->text(), read["presentacion.txt"][0]);
+        QCOMPARE(p.form->Command19->text(), read["comprobar.txt"][0]);
+        QCOMPARE(p.form->CheckTexts[0], read["comprobar.txt"][1]);
+        QCOMPARE(p.form->CheckTexts[1], read["comprobar.txt"][2]);
+        QCOMPARE(p.form->Label19[3]->text(), read["numedeno.txt"][1]);
+        QCOMPARE(p.form->Option1[1]->text(), read["muldiv.txt"][1]);
+        setLanguageFolder(folder);
+        QCOMPARE(p.form->keypad()->Command3->text(), read["borrar.txt"][0]);
+        QCOMPARE(p.form->results()->windowTitle(), read["tusresultados.txt"][0]);
+        setLanguageFolder({});
     }
 
     void closingTheMainWindowClosesTheOthers()
