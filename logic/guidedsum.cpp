@@ -5,6 +5,8 @@
 #include "logic/captions.h"
 #include "logic/colors.h"
 
+#include <algorithm>
+
 namespace maroleta {
 
 bool isSumTask(double numeratorA, double denominatorA, double numeratorB, double denominatorB)
@@ -97,7 +99,9 @@ void drawSumCircles(QImage& image, const SumCircle& a, const SumCircle& b)
     canvas.setLineWidth(1);
     const auto width = static_cast<float>(canvas.scaleWidth());
     const auto height = static_cast<float>(canvas.scaleHeight());
-    const float radius = height / 2 - 2;
+    // In a picture less than twice as wide as it is high the circles of radius H/2 - 2 would overlap, and
+    // B' would cover sectors of A'; there the radius shrinks so that each circle keeps its own half.
+    const float radius = std::min(height / 2 - 2, width / 4 - 2);
     drawCircle(canvas, width / 4, height / 2, radius, a);
     drawCircle(canvas, 3 * width / 4, height / 2, radius, b);
 }

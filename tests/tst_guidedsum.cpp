@@ -5,6 +5,7 @@
 #include "logic/colors.h"
 #include "logic/guidedsum.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -66,7 +67,7 @@ struct Section {
         const QImage& image = p.find<PictureBox>(QStringLiteral("Picture2"))->image();
         const double cx = image.width() * (circle == 0 ? 0.25 : 0.75);
         const double cy = image.height() / 2.0;
-        const double radius = image.height() / 2.0 - 2;
+        const double radius = std::min(image.height() / 2.0 - 2, image.width() / 4.0 - 2);
         const double angle = (j + 0.5) * kSumFullTurn / sectors;
         const QPoint at(int(std::lround(cx + 0.6 * radius * std::cos(angle))),
             int(std::lround(cy - 0.6 * radius * std::sin(angle))));

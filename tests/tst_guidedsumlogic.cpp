@@ -65,6 +65,7 @@ private Q_SLOTS:
     void circlesShowTheirSectors();
     void circlesTurnBlueWhenTheDenominatorsMeet();
     void picturePlacesTheCircles();
+    void narrowPictureKeepsTheCirclesApart();
 };
 
 void GuidedSumLogic::tasksStayInRangeAndNeverGoNegative()
@@ -268,6 +269,22 @@ void GuidedSumLogic::picturePlacesTheCircles()
         QCOMPARE(at(image, cx - 52, 50), DesignColor::White);
         QCOMPARE(at(image, cx + 52, 50), DesignColor::White);
     }
+}
+
+void GuidedSumLogic::narrowPictureKeepsTheCirclesApart()
+{
+    // 300 x 200: radius H/2 - 2 = 98 would make circles centred at 75 and 225 overlap; they get 73.
+    QImage image(300, 200, QImage::Format_RGB32);
+    drawSumCircles(image, { 3, 3, SumColor::Cyan }, { 4, 4, SumColor::Magenta });
+    QCOMPARE(at(image, 150, 100), DesignColor::White);
+    QCOMPARE(at(image, 75 + 73, 100), DesignColor::Black);
+    QCOMPARE(at(image, 225 - 73, 100), DesignColor::Black);
+    QCOMPARE(at(image, 75, 100 - 70), SumColor::Cyan);
+    QCOMPARE(at(image, 75, 100 - 76), DesignColor::White);
+    QCOMPARE(countRadii(image, 75, 100, 73), 3);
+    QCOMPARE(countRadii(image, 225, 100, 73), 4);
+    for (int j = 0; j < 4; ++j)
+        QCOMPARE(sectorColor(image, 225, 100, 73, 4, j), SumColor::Magenta);
 }
 
 QTEST_GUILESS_MAIN(GuidedSumLogic)
