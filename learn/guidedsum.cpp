@@ -24,8 +24,8 @@ namespace {
         return stroke;
     }
 
-    Label* makeNumber(QWidget* parent, const QString& name, const QRect& twips, const QString& caption,
-        quint32 color, double points)
+    Label* makeNumber(
+        QWidget* parent, const QString& name, const QRect& twips, const QString& caption, quint32 color, double points)
     {
         auto* label = makeControl<Label>(parent, name, twips);
         label->setFont(designFont(QStringLiteral("Arial"), points, true));
@@ -64,24 +64,24 @@ void Form1::buildGuidedSumSection()
         { 3, QRect(5400, 1080, 975, 375), "1", SumColor::Magenta },
     };
     for (const auto& n : numerators) {
-        Label8[n.index] = makeNumber(Frame6, arrayName(QStringLiteral("Label8"), n.index), n.twips,
-            QString::fromLatin1(n.caption), n.color, 18);
+        Label8[n.index] = makeNumber(
+            Frame6, arrayName(QStringLiteral("Label8"), n.index), n.twips, QString::fromLatin1(n.caption), n.color, 18);
         Label8[n.index]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    Label9[0] = makeNumber(Frame6, QStringLiteral("Label9(0)"), QRect(240, 1800, 975, 375), QStringLiteral("2"),
-        SumColor::Cyan, 18);
-    Label9[1] = makeNumber(Frame6, QStringLiteral("Label9(1)"), QRect(2160, 1800, 975, 375), QStringLiteral("3"),
-        SumColor::Magenta, 18);
+    Label9[0] = makeNumber(
+        Frame6, QStringLiteral("Label9(0)"), QRect(240, 1800, 975, 375), QStringLiteral("2"), SumColor::Cyan, 18);
+    Label9[1] = makeNumber(
+        Frame6, QStringLiteral("Label9(1)"), QRect(2160, 1800, 975, 375), QStringLiteral("3"), SumColor::Magenta, 18);
     for (Label* label : Label9)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     // The factor texts beside the arrows.
     for (int i = 0; i < 2; ++i) {
         const int top = i == 0 ? 240 : 2640;
-        Label10[i] = makeNumber(Frame6, arrayName(QStringLiteral("Label10"), i), QRect(1200, top, 735, 375), {},
-            SumColor::Cyan, 12);
-        Label11[i] = makeNumber(Frame6, arrayName(QStringLiteral("Label11"), i), QRect(2880, top, 855, 375), {},
-            SumColor::Magenta, 12);
+        Label10[i] = makeNumber(
+            Frame6, arrayName(QStringLiteral("Label10"), i), QRect(1200, top, 735, 375), {}, SumColor::Cyan, 12);
+        Label11[i] = makeNumber(
+            Frame6, arrayName(QStringLiteral("Label11"), i), QRect(2880, top, 855, 375), {}, SumColor::Magenta, 12);
     }
 
     // Working denominators, the result and its step buttons.
@@ -131,8 +131,8 @@ void Form1::buildGuidedSumSection()
         { 26, QLine(6840, 1680, 7800, 1680) },
     };
     for (const auto& s : strokes)
-        Line1[s.index] = makeStroke(Frame6, arrayName(QStringLiteral("Line1"), s.index), s.line, 3,
-            DesignColor::SystemMenu);
+        Line1[s.index]
+            = makeStroke(Frame6, arrayName(QStringLiteral("Line1"), s.index), s.line, 3, DesignColor::SystemMenu);
 
     // The arrows: numerator arrow 0..4, denominator arrow 5..9, each a shaft of three strokes and a head of two.
     const QLine cyanArrows[] = {

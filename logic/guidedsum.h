@@ -74,7 +74,8 @@ quint32 sumCircleColorA(bool equalDenominators);
 quint32 sumCircleColorB(bool equalDenominators);
 
 // Clears `image` and draws A' centred at a quarter of its width and B' at three quarters, both with
-// radius H/2 - 2 (less in a picture under twice as wide as high, so that they never overlap), sectors counted counterclockwise from 3 o'clock, black outlines, white empty sectors.
+// radius H/2 - 2 (less in a picture under twice as wide as high, so that they never overlap), sectors counted
+// counterclockwise from 3 o'clock, black outlines, white empty sectors.
 void drawSumCircles(QImage& image, const SumCircle& a, const SumCircle& b);
 
 } // namespace maroleta
