@@ -1,20 +1,323 @@
 // Section 3: adding and subtracting two fractions, guided by their multiples.
+// The task A ± B stands beside a working copy A' ± B'; each click on a working denominator moves it to
+// the next multiple of the task's denominator, until the two meet and the result can be set.
 #include "shell/form1.h"
 
+#include "logic/captions.h"
+#include "logic/guidedsum.h"
+#include "shell/messagebox.h"
+
 namespace maroleta {
+
+namespace {
+    const QString kFactorPrefix = QStringLiteral(" X ");
+
+    double value(const QLabel* label) { return captionValue(label->text()); }
+    double value(const QPushButton* button) { return captionValue(button->text()); }
+
+    LineShape* makeStroke(QWidget* parent, const QString& name, const QLine& line, int width, quint32 color)
+    {
+        auto* stroke = makeControl<LineShape>(parent, name);
+        stroke->setBorderWidth(width);
+        stroke->setBorderColor(color);
+        stroke->setLine(line.x1(), line.y1(), line.x2(), line.y2());
+        return stroke;
+    }
+
+    Label* makeNumber(
+        QWidget* parent, const QString& name, const QRect& twips, const QString& caption, quint32 color, double points)
+    {
+        auto* label = makeControl<Label>(parent, name, twips);
+        label->setFont(designFont(QStringLiteral("Arial"), points, true));
+        label->setForeColor(color);
+        label->setText(caption);
+        return label;
+    }
+
+    CommandButton* makeButton(QWidget* parent, const QString& name, const QRect& twips, const QString& caption,
+        quint32 color, bool designFontOfDigits)
+    {
+        auto* button = makeControl<CommandButton>(parent, name, twips);
+        if (designFontOfDigits)
+            button->setFont(designFont(QStringLiteral("Arial"), 18, true));
+        button->setText(caption);
+        button->setBackColor(color);
+        return button;
+    }
+}
 
 void Form1::buildGuidedSumSection()
 {
     Frame6 = makeInnerFrame(3, QStringLiteral("Frame6"));
-    setTwipsPosition(Frame6, QPoint(120, 0));
+    setTwipsPosition(Frame6, QPoint(120, 480));
+
+    // The task A ± B and the working numerators of A' and B'.
+    const struct {
+        int index;
+        QRect twips;
+        const char* caption;
+        quint32 color;
+    } numerators[] = {
+        { 0, QRect(240, 1080, 975, 375), "1", SumColor::Cyan },
+        { 1, QRect(2160, 1080, 975, 375), "1", SumColor::Magenta },
+        { 2, QRect(3720, 1080, 975, 375), "1", SumColor::Cyan },
+        { 3, QRect(5400, 1080, 975, 375), "1", SumColor::Magenta },
+    };
+    for (const auto& n : numerators) {
+        Label8[n.index] = makeNumber(
+            Frame6, arrayName(QStringLiteral("Label8"), n.index), n.twips, QString::fromLatin1(n.caption), n.color, 18);
+        Label8[n.index]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    Label9[0] = makeNumber(
+        Frame6, QStringLiteral("Label9(0)"), QRect(240, 1800, 975, 375), QStringLiteral("2"), SumColor::Cyan, 18);
+    Label9[1] = makeNumber(
+        Frame6, QStringLiteral("Label9(1)"), QRect(2160, 1800, 975, 375), QStringLiteral("3"), SumColor::Magenta, 18);
+    for (Label* label : Label9)
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // The factor texts beside the arrows.
+    for (int i = 0; i < 2; ++i) {
+        const int top = i == 0 ? 240 : 2640;
+        Label10[i] = makeNumber(
+            Frame6, arrayName(QStringLiteral("Label10"), i), QRect(1200, top, 735, 375), {}, SumColor::Cyan, 12);
+        Label11[i] = makeNumber(
+            Frame6, arrayName(QStringLiteral("Label11"), i), QRect(2880, top, 855, 375), {}, SumColor::Magenta, 12);
+    }
+
+    // Working denominators, the result and its step buttons.
+    const struct {
+        QRect twips;
+        const char* caption;
+        quint32 color;
+    } buttons[] = {
+        { QRect(3960, 1800, 615, 495), "", SumColor::Cyan },
+        { QRect(5520, 1800, 615, 495), "", SumColor::Magenta },
+        { QRect(6840, 1080, 975, 495), "", DesignColor::Green },
+        { QRect(6840, 1800, 975, 495), "", DesignColor::Green },
+        { QRect(6840, 480, 495, 495), "+5", SumColor::LightYellow },
+        { QRect(7320, 480, 495, 495), "-1", SumColor::LightPink },
+        { QRect(6840, 2400, 495, 495), "+5", SumColor::LightYellow },
+        { QRect(7320, 2400, 495, 495), "-1", SumColor::LightPink },
+    };
+    for (int i = 0; i < 8; ++i) {
+        Command12[i] = makeButton(Frame6, arrayName(QStringLiteral("Command12"), i), buttons[i].twips,
+            QString::fromLatin1(buttons[i].caption), buttons[i].color, true);
+        connect(Command12[i], &QPushButton::clicked, this, [this, i] { Command12_Click(i); });
+    }
+    Command13[0] = makeButton(Frame6, QStringLiteral("Command13(0)"), QRect(3960, 2400, 615, 255),
+        QStringLiteral("----"), SumColor::Cyan, false);
+    Command13[1] = makeButton(Frame6, QStringLiteral("Command13(1)"), QRect(5520, 2400, 615, 255),
+        QStringLiteral("-----"), SumColor::Magenta, false);
+    for (int i = 0; i < 2; ++i)
+        connect(Command13[i], &QPushButton::clicked, this, [this, i] { Command13_Click(i); });
+
+    // Bars and signs; there is no stroke 19.
+    const struct {
+        int index;
+        QLine line;
+    } strokes[] = {
+        { 13, QLine(240, 1680, 1320, 1680) },
+        { 14, QLine(2040, 1680, 3120, 1680) },
+        { 15, QLine(1440, 1680, 1920, 1680) },
+        { 16, QLine(1680, 1440, 1680, 1920) },
+        { 17, QLine(3240, 1560, 3480, 1560) },
+        { 18, QLine(3240, 1800, 3480, 1800) },
+        { 20, QLine(3720, 1680, 4680, 1680) },
+        { 21, QLine(5400, 1680, 6360, 1680) },
+        { 22, QLine(4800, 1680, 5280, 1680) },
+        { 23, QLine(5040, 1440, 5040, 1920) },
+        { 24, QLine(6480, 1560, 6720, 1560) },
+        { 25, QLine(6480, 1800, 6720, 1800) },
+        { 26, QLine(6840, 1680, 7800, 1680) },
+    };
+    for (const auto& s : strokes)
+        Line1[s.index]
+            = makeStroke(Frame6, arrayName(QStringLiteral("Line1"), s.index), s.line, 3, DesignColor::SystemMenu);
+
+    // The arrows: numerator arrow 0..4, denominator arrow 5..9, each a shaft of three strokes and a head of two.
+    const QLine cyanArrows[] = {
+        QLine(720, 960, 720, 600),
+        QLine(720, 600, 4200, 600),
+        QLine(4200, 1080, 4200, 600),
+        QLine(4200, 1080, 3960, 840),
+        QLine(4200, 1080, 4440, 840),
+        QLine(720, 3120, 720, 2280),
+        QLine(720, 3120, 4200, 3120),
+        QLine(4200, 3120, 4200, 2760),
+        QLine(4200, 2760, 3960, 3000),
+        QLine(4200, 2760, 4440, 3000),
+    };
+    const QLine magentaArrows[] = {
+        QLine(2640, 960, 2640, 600),
+        QLine(5880, 600, 2640, 600),
+        QLine(5880, 600, 5880, 1080),
+        QLine(5640, 840, 5880, 1080),
+        QLine(6120, 840, 5880, 1080),
+        QLine(2640, 3120, 2640, 2280),
+        QLine(5880, 3120, 2640, 3120),
+        QLine(5880, 2760, 5880, 3120),
+        QLine(5640, 3000, 5880, 2760),
+        QLine(6120, 3000, 5880, 2760),
+    };
+    for (int i = 0; i < 10; ++i) {
+        Line3[i] = makeStroke(Frame6, arrayName(QStringLiteral("Line3"), i), cyanArrows[i], 2, SumColor::Cyan);
+        Line4[i] = makeStroke(Frame6, arrayName(QStringLiteral("Line4"), i), magentaArrows[i], 2, SumColor::Magenta);
+    }
 }
 
-void Form1::NewSumExample() { }
+void Form1::NewSumExample()
+{
+    const SumTask task = newSumTask(random());
+    const int numerators[2] = { task.numeratorA, task.numeratorB };
+    const int denominators[2] = { task.denominatorA, task.denominatorB };
+    for (int i = 0; i < 2; ++i) {
+        Label9[i]->setText(numberCaption(denominators[i]));
+        Label8[i]->setText(numberCaption(numerators[i]));
+        Command12[i]->setText(Label9[i]->text());
+        Label8[i + 2]->setText(Label8[i]->text());
+        Command12[i + 2]->setText(QString());
+        Command12[i + 2]->setBackColor(DesignColor::Green);
+    }
+    // Without its vertical stroke a plus reads as a minus.
+    Line1[16]->setVisible(task.sum);
+    Line1[23]->setVisible(task.sum);
 
-void Form1::DrawSumPictures() { }
+    EqualDenominators = Label9[0]->text() == Label9[1]->text();
+    if (EqualDenominators)
+        ShowResultFraction();
+    else
+        HideResultFraction();
+}
 
-void Form1::HideFirstFractionSteps() { }
+void Form1::DrawSumPictures()
+{
+    const SumCircle a { value(Label8[2]), value(Command12[0]), sumCircleColorA(EqualDenominators) };
+    const SumCircle b { value(Label8[3]), value(Command12[1]), sumCircleColorB(EqualDenominators) };
+    drawSumCircles(Picture2->image(), a, b);
+    Picture2->refresh();
+}
 
-void Form1::HideSecondFractionSteps() { }
+void Form1::ShowFirstFractionSteps()
+{
+    for (LineShape* stroke : Line3)
+        stroke->show();
+    const QString factor = kFactorPrefix + numberCaption(value(Command12[0]) / value(Label9[0]));
+    for (Label* label : Label10) {
+        label->setText(factor);
+        label->show();
+    }
+}
+
+void Form1::HideFirstFractionSteps()
+{
+    for (LineShape* stroke : Line3)
+        stroke->hide();
+    for (Label* label : Label10)
+        label->hide();
+}
+
+void Form1::ShowSecondFractionSteps()
+{
+    for (LineShape* stroke : Line4)
+        stroke->show();
+    const QString factor = kFactorPrefix + numberCaption(value(Command12[1]) / value(Label9[1]));
+    for (Label* label : Label11) {
+        label->setText(factor);
+        label->show();
+    }
+}
+
+void Form1::HideSecondFractionSteps()
+{
+    for (LineShape* stroke : Line4)
+        stroke->hide();
+    for (Label* label : Label11)
+        label->hide();
+}
+
+void Form1::ShowResultFraction()
+{
+    for (int i = 24; i <= 26; ++i)
+        Line1[i]->show();
+    for (int i = 2; i <= 7; ++i)
+        Command12[i]->show();
+}
+
+void Form1::HideResultFraction()
+{
+    for (int i = 24; i <= 26; ++i)
+        Line1[i]->hide();
+    for (int i = 2; i <= 7; ++i)
+        Command12[i]->hide();
+}
+
+namespace {
+    // Moves the working fraction X' (Index 0: A', 1: B') to `working`, shows the arrows of X' alone
+    // and clears the result, which no longer matches.
+    void setWorkingFraction(Form1& form, int index, const WorkingFraction& working)
+    {
+        form.Command12[index]->setText(numberCaption(working.denominator));
+        form.Label8[index + 2]->setText(numberCaption(working.numerator));
+        if (index == 0) {
+            form.HideSecondFractionSteps();
+            form.ShowFirstFractionSteps();
+        } else {
+            form.HideFirstFractionSteps();
+            form.ShowSecondFractionSteps();
+        }
+        for (int i = 2; i <= 3; ++i) {
+            form.Command12[i]->setText(QString());
+            form.Command12[i]->setBackColor(DesignColor::Green);
+        }
+    }
+
+    // What every change ends with: the result fraction appears exactly while the working denominators
+    // are equal, and the circles are redrawn.
+    void finishSumChange(Form1& form)
+    {
+        form.EqualDenominators = form.Command12[0]->text() == form.Command12[1]->text();
+        if (form.EqualDenominators)
+            form.ShowResultFraction();
+        else
+            form.HideResultFraction();
+        form.DrawSumPictures();
+    }
+}
+
+void Form1::Command12_Click(int Index)
+{
+    if (Index < 0 || Index > 7)
+        return;
+    if (Index <= 1) {
+        const WorkingFraction working { value(Label8[Index + 2]), value(Command12[Index]) };
+        setWorkingFraction(*this, Index, nextMultiple(working, value(Label8[Index]), value(Label9[Index])));
+    } else if (changesResultNumerator(Index)) {
+        const double numerator = value(Command12[2]) + resultStep(Index);
+        Command12[2]->setText(numberCaption(numerator));
+        // The sign is read from the stroke itself: hidden means the task is a subtraction.
+        const bool sum = !Line1[16]->isHidden();
+        const bool right = isResultNumeratorRight(numerator, value(Label8[2]), value(Label8[3]), sum);
+        Command12[2]->setBackColor(right ? DesignColor::Blue : DesignColor::Red);
+    } else {
+        const double denominator = value(Command12[3]) + resultStep(Index);
+        Command12[3]->setText(numberCaption(denominator));
+        const bool right = isResultDenominatorRight(denominator, value(Command12[0]));
+        Command12[3]->setBackColor(right ? DesignColor::Blue : DesignColor::Red);
+    }
+
+    finishSumChange(*this);
+    if (Command12[2]->backColor() == DesignColor::Blue && Command12[3]->backColor() == DesignColor::Blue)
+        showMessage(this, CheckTexts[0]);
+}
+
+void Form1::Command13_Click(int Index)
+{
+    if (Index < 0 || Index > 1)
+        return;
+    const WorkingFraction working { value(Label8[Index + 2]), value(Command12[Index]) };
+    if (const auto back = previousMultiple(working, value(Label8[Index]), value(Label9[Index])))
+        setWorkingFraction(*this, Index, *back);
+    finishSumChange(*this);
+}
 
 } // namespace maroleta

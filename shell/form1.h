@@ -71,6 +71,29 @@ public:
     void DrawSumPictures();
     void HideFirstFractionSteps();
     void HideSecondFractionSteps();
+    void ShowFirstFractionSteps();
+    void ShowSecondFractionSteps();
+    void ShowResultFraction();
+    void HideResultFraction();
+    // Index 0 and 1: the next multiple of A' or B'; 2 and 3: result numerator and denominator +1;
+    // 4, 5: numerator +5, -1; 6, 7: denominator +5, -1.
+    void Command12_Click(int Index);
+    // One multiple back for A' (0) or B' (1).
+    void Command13_Click(int Index);
+    // True while the working denominators Command12(0) and Command12(1) read the same.
+    bool EqualDenominators = false;
+    // Label8(0..1), Label9(0..1): the task A, B; Label8(2..3): the working numerators of A', B'.
+    std::array<Label*, 4> Label8 {};
+    std::array<Label*, 2> Label9 {};
+    // The factor texts of A and of B, above and below their arrows.
+    std::array<Label*, 2> Label10 {};
+    std::array<Label*, 2> Label11 {};
+    // 0, 1: working denominators of A', B'; 2, 3: the result; 4..7: the result's +5 and -1 buttons.
+    std::array<CommandButton*, 8> Command12 {};
+    std::array<CommandButton*, 2> Command13 {};
+    // The arrows from A to A' (cyan) and from B to B' (magenta): 0..4 numerator, 5..9 denominator.
+    std::array<LineShape*, 10> Line3 {};
+    std::array<LineShape*, 10> Line4 {};
 
     // ---- Section 4, simplification practice (practice/simplifypractice.cpp) ----
     void NewSimplifyExercises();
