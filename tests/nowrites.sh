@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Starts the real maroleta under strace on a virtual X display, visits every section with the mouse,
+# opens the results window, closes the main window, and then fails if the program opened any file for
+# writing or creating outside the temporary and runtime folders, or created any socket but the local
+# ones named below. Usage: nowrites.sh path/to/maroleta
+set -uo pipefail
+
+program=$1
+work=$(mktemp -d)
+log=$work/strace.log
+cleanup() {
+    kill "${app_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of our own, on whatever number is free.
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 20 display <&"$displayfd" || { echo "no X display"; exit 1; }
+export DISPLAY=:$display
+unset QT_QPA_PLATFORM
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+sleep 1
+
+strace -f -qq -o "$log" \
+    -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,truncate,socket,connect,bind \
+    "$program" &
+app_pid=$!
+
+window=$(timeout 30 xdotool search --sync --name '^Maroleta 1\.2' | head -1)
+[ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
+sleep 1
+# The menu buttons from top to bottom (pixels at 96 dots per inch), then HISTORIAL.
+for y in 120 152 192 224 256 312 344 384 64 440; do
+    xdotool mousemove --window "$window" 60 "$y" click 1
+    sleep 0.3
+done
+wmctrl -c 'Maroleta 1.2'
+if ! timeout 20 tail --pid="$app_pid" -f /dev/null; then
+    echo "maroleta did not end when its main window was closed"
+    exit 1
+fi
+app_pid=
+
+runtime=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -un)}
+temporary=${TMPDIR:-/tmp}
+failures=0
+
+# Files: any open for writing, creating or truncating, and any creation, renaming or removal.
+while IFS= read -r line; do
+    path=$(sed -E 's/^[0-9]+ +[a-z0-9]+\((AT_FDCWD, )?"([^"]*)".*/\2/' <<<"$line")
+    case "$path" in
+    /dev/null | "$runtime" | "$runtime"/* | "$temporary"/*) ;;
+    *)
+        echo "writes to disk: $line"
+        failures=$((failures + 1))
+        ;;
+    esac
+done < <(grep -E ' (open|openat)\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)| (creat|mkdir|mkdirat|rename|renameat|renameat2|unlink|unlinkat|truncate)\(' "$log")
+
+# Sockets: only local ones, and connections only to the X display and to glibc's name service cache.
+while IFS= read -r line; do
+    echo "network socket: $line"
+    failures=$((failures + 1))
+done < <(grep -E ' socket\(' "$log" | grep -v 'socket(AF_UNIX')
+while IFS= read -r line; do
+    echo "connection: $line"
+    failures=$((failures + 1))
+done < <(grep -E ' (connect|bind)\(' "$log" | grep -vE 'sun_path=@?"(/tmp/\.X11-unix/X[0-9]+|/var/run/nscd/socket)"')
+
+opened=$(grep -c 'idioma/menu.txt' "$log")
+if [ "$opened" -eq 0 ]; then
+    echo "strace saw nothing of the program"
+    failures=$((failures + 1))
+fi
+echo "$(grep -c . "$log") system calls checked"
+[ "$failures" -eq 0 ]
