@@ -27,6 +27,9 @@ QString keypadStepCaption(int index)
     return step > 0 ? QStringLiteral("+%1").arg(step) : QString::number(step);
 }
 
-QString keypadStepped(const QString& display, int index) { return numberCaption(captionValue(display) + keypadStep(index)); }
+QString keypadStepped(const QString& display, int index)
+{
+    return numberCaption(captionValue(display) + keypadStep(index));
+}
 
 } // namespace maroleta

@@ -51,7 +51,7 @@ void Form1::buildSimplifyPracticeSection()
         stroke->setBorderWidth(3);
         Line7[index] = stroke;
     };
-    makeStroke(0, QLine(120, 1080, 1080, 1080));
+    makeStroke(0, fractionBar(columnLefts[0])); // (120, 1080) to (1080, 1080)
     for (int j = 1; j <= 5; ++j) {
         // The "=" sign sits in the middle of the gap between the previous bar and the bar of step j.
         const int gapStart = fractionBar(columnLefts[j - 1]).x2();
@@ -61,8 +61,6 @@ void Form1::buildSimplifyPracticeSection()
         makeStroke(3 * j - 1, QLine(signLeft, 1200, signLeft + 360, 1200));
         makeStroke(3 * j, fractionBar(columnLefts[j]));
     }
-    // Line7(0)'s own bar starts at 120 for fields at 240, as every other bar does.
-    Q_ASSERT(fractionBar(columnLefts[0]) == Line7[0]->twipsLine());
 }
 
 void Form1::NewSimplifyExercises()
@@ -169,8 +167,7 @@ void Form1::Command21_Click(int Index)
 
     switch (simplifyBranch(FromDen, ToDen, CanSimplify)) {
     case SimplifyBranch::WholeNumber:
-        switch (judgeWholeNumber(
-            fromNumerator->text(), FromDen, answerNumerator->text(), answerDenominator->text())) {
+        switch (judgeWholeNumber(fromNumerator->text(), FromDen, answerNumerator->text(), answerDenominator->text())) {
         case StepVerdict::Right: {
             const QRect place = twipsGeometry(answerNumerator);
             setTwipsPosition(answerNumerator, QPoint(place.left(), place.top() + wholeNumberDrop));

@@ -384,6 +384,11 @@ private Q_SLOTS:
         testing::click(pad->Command2[0]);
         testing::click(pad->Command3);
         QCOMPARE(pupil.field(3)->text(), QStringLiteral("9"));
+        // An accepted field cannot be clicked to edit it again.
+        pupil.p.click(QStringLiteral("Label17(1)"));
+        testing::click(pad->Command1[7]);
+        QCOMPARE(pupil.field(1)->text(), QStringLiteral("18"));
+        QCOMPARE(pupil.field(3)->text(), QStringLiteral("9"));
 
         pupil.typeFraction(2, "2", "3");
         pupil.press(2);
