@@ -1,9 +1,12 @@
-// Form2, the number-entry keypad of the simplification practice.
+// Form2, the number-entry keypad of the simplification practice: a small frameless window with a display,
+// digit keys, step keys and an erase key. Every key copies the display into the answer field being edited.
 #pragma once
 
 #include "shell/controls.h"
 
 #include <QWidget>
+
+#include <array>
 
 namespace maroleta {
 
@@ -14,13 +17,35 @@ class Form2 : public QWidget {
 public:
     explicit Form2(Form1* main);
 
-    // Runs when the keypad is first shown: the erase key's caption from borrar.txt.
+    // Runs once, when the keypad is first needed: placement below the answer fields, display, key captions.
     void Form_Load();
+    void Command1_Click(int Index);
+    void Command2_Click(int Index);
+    void Command3_Click();
+    // A mouse move over the keypad's background, X and Y in twips of its client area: without a button it
+    // takes the anchor, with one it moves the window so the point grabbed stays under the pointer.
+    void Form_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, double X, double Y);
 
+    Label* Label1 = nullptr;
+    ShapeOutline* Shape1 = nullptr;
+    std::array<CommandButton*, 10> Command1 {};
+    std::array<CommandButton*, 6> Command2 {};
     CommandButton* Command3 = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    // The display becomes `text` and the field being edited shows it too.
+    void showNumber(const QString& text);
+    // A key acts only while the field it writes into is open: shown in its step and not yet accepted.
+    bool targetIsOpen() const;
+
     Form1* m_main;
+    QWidget* m_client = nullptr;
+    float AnchorX = 0;
+    qint16 AnchorY = 0;
 };
 
 } // namespace maroleta

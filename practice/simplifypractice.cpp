@@ -1,17 +1,215 @@
 // Section 4: simplifying a fraction step by step, with the keypad.
 #include "shell/form1.h"
 
+#include "keypad/form2.h"
+#include "keypad/keypadtarget.h"
+#include "logic/captions.h"
+#include "logic/simplifyexercise.h"
+#include "shell/messagebox.h"
+
 namespace maroleta {
+
+namespace {
+    // Left edge of the fields of each column: the fraction to simplify, then steps 1 to 5.
+    constexpr std::array<int, 6> columnLefts { 240, 1680, 3240, 4800, 6360, 7920 };
+    constexpr std::array<int, 5> checkLefts { 1560, 3120, 4800, 6240, 7800 };
+    constexpr int numeratorTop = 480;
+    constexpr int denominatorTop = 1200;
+    // A lone whole number sits this much lower than a numerator, level with the fraction bars.
+    constexpr int wholeNumberDrop = 300;
+
+    // The fraction bar under the fields that start at `left`: 960 twips long, from 120 to the left of them.
+    QLine fractionBar(int left) { return QLine(left - 120, 1080, left + 840, 1080); }
+}
 
 void Form1::buildSimplifyPracticeSection()
 {
     Frame9 = makeInnerFrame(4, QStringLiteral("Frame9"));
+    for (int i = 0; i < 12; ++i) {
+        const int column = i / 2;
+        const int top = i % 2 == 0 ? numeratorTop : denominatorTop;
+        Label17[i] = makeControl<Label>(
+            Frame9, arrayName(QStringLiteral("Label17"), i), QRect(columnLefts[column], top, 855, 495));
+        Label17[i]->setFont(designFont(QStringLiteral("Arial"), 18, true));
+        Label17[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        Label17[i]->setWordWrap(false);
+        Label17[i]->setForeColor(DesignColor::White);
+        Label17[i]->setText(QStringLiteral("?"));
+        connect(Label17[i], &Label::clicked, this, [this, i] { Label17_Click(i); });
+    }
     for (int i = 0; i < 5; ++i) {
-        Command21[i] = makeControl<CommandButton>(Frame9, arrayName(QStringLiteral("Command21"), i));
+        Command21[i] = makeControl<CommandButton>(
+            Frame9, arrayName(QStringLiteral("Command21"), i), QRect(checkLefts[i], 1680, 1215, 615));
         Command21[i]->setText(QStringLiteral("COMPROBAR"));
+        Command21[i]->setBackColor(DesignColor::White);
+        connect(Command21[i], &QPushButton::clicked, this, [this, i] { Command21_Click(i); });
+    }
+
+    const auto makeStroke = [this](int index, const QLine& line) {
+        auto* stroke = makeControl<LineShape>(Frame9, arrayName(QStringLiteral("Line7"), index));
+        stroke->setLine(line.x1(), line.y1(), line.x2(), line.y2());
+        stroke->setBorderWidth(3);
+        Line7[index] = stroke;
+    };
+    makeStroke(0, fractionBar(columnLefts[0])); // (120, 1080) to (1080, 1080)
+    for (int j = 1; j <= 5; ++j) {
+        // The "=" sign sits in the middle of the gap between the previous bar and the bar of step j.
+        const int gapStart = fractionBar(columnLefts[j - 1]).x2();
+        const int gapEnd = fractionBar(columnLefts[j]).x1();
+        const int signLeft = (gapStart + gapEnd) / 2 - 180;
+        makeStroke(3 * j - 2, QLine(signLeft, 960, signLeft + 360, 960));
+        makeStroke(3 * j - 1, QLine(signLeft, 1200, signLeft + 360, 1200));
+        makeStroke(3 * j, fractionBar(columnLefts[j]));
     }
 }
 
-void Form1::NewSimplifyExercises() { }
+void Form1::NewSimplifyExercises()
+{
+    const SimplifyExercise exercise = drawSimplifyExercise(random());
+
+    for (int i = 0; i < 12; ++i) {
+        Label17[i]->setForeColor(DesignColor::White);
+        Label17[i]->setEnabled(true);
+        Label17[i]->setText(QStringLiteral("?"));
+        Label17[i]->setVisible(i <= 3);
+    }
+    // A whole-number answer of the last exercise may have moved its numerator down.
+    const int top = twipsGeometry(Label17[0]).top();
+    for (int i = 2; i <= 10; i += 2)
+        setTwipsPosition(Label17[i], QPoint(twipsGeometry(Label17[i]).left(), top));
+
+    Label17[0]->setText(QString::number(exercise.numerator));
+    Label17[1]->setText(QString::number(exercise.denominator));
+
+    for (int i = 0; i < 5; ++i) {
+        if (i > 0)
+            Command21[i]->hide();
+        Command21[i]->setEnabled(true);
+        Command21[i]->setBackColor(DesignColor::White);
+    }
+    for (int i = 0; i < 16; ++i)
+        Line7[i]->setVisible(i <= 3);
+}
+
+void Form1::Label17_Click(int Index)
+{
+    if (Index < 0 || Index >= int(Label17.size()))
+        return;
+    Label17[Index]->setForeColor(DesignColor::Blue);
+    Form2* pad = keypad();
+    pad->show();
+    pad->raise();
+    pad->activateWindow();
+    pad->Label1->setText(QStringLiteral("0"));
+    KeypadTarget = qint16(Index);
+}
+
+void Form1::CheckStillSimplifiable() { CanSimplify = canBeSimplified(ToNum, ToDen, Primes); }
+
+void Form1::Command21_Click(int Index)
+{
+    if (Index < 0 || Index >= int(Command21.size()))
+        return;
+    const int k = Index;
+    Label* fromNumerator = Label17[2 * k];
+    Label* fromDenominator = Label17[2 * k + 1];
+    Label* answerNumerator = Label17[2 * k + 2];
+    Label* answerDenominator = Label17[2 * k + 3];
+    CommandButton* check = Command21[k];
+
+    FromNum = captionValue(fromNumerator->text());
+    FromDen = captionValue(fromDenominator->text());
+    ToNum = captionValue(answerNumerator->text());
+    ToDen = wholeNumber32(captionValue(answerDenominator->text()));
+
+    if (FromNum == FromDen) {
+        showMessage(this, QString::fromUtf8("Numerador y denominador han de tener distinto número"));
+        return;
+    }
+
+    if (k == 0) {
+        // The first check also judges the fraction the pupil was given (or replaced with one of their own).
+        if (canBeSimplified(FromNum, FromDen, Primes)) {
+            for (Label* start : { Label17[0], Label17[1] }) {
+                start->setForeColor(DesignColor::Blue);
+                start->setEnabled(false);
+            }
+        } else {
+            Label17[0]->setForeColor(DesignColor::Red);
+            Label17[1]->setForeColor(DesignColor::Red);
+            showMessage(this, QString::fromUtf8("Esta fracción no se puede simplificar"));
+        }
+    }
+
+    CheckStillSimplifiable();
+
+    const auto accept = [&](std::initializer_list<Label*> answer) {
+        for (Label* field : answer) {
+            field->setForeColor(DesignColor::Blue);
+            field->setEnabled(false);
+        }
+        check->setBackColor(DesignColor::Blue);
+        check->setEnabled(false);
+    };
+    const auto reject = [&](std::initializer_list<Label*> answer) {
+        for (Label* field : answer)
+            field->setForeColor(DesignColor::Red);
+        check->setBackColor(DesignColor::Red);
+        MistakeMade = true;
+    };
+    const auto chainCaptions = [&] {
+        QStringList captions;
+        for (int i = 0; i <= 2 * k + 3; ++i)
+            captions << Label17[i]->text();
+        return captions;
+    };
+    const auto closing = [this] { return CheckTexts[MistakeMade ? 1 : 0]; };
+
+    switch (simplifyBranch(FromDen, ToDen, CanSimplify)) {
+    case SimplifyBranch::WholeNumber:
+        switch (judgeWholeNumber(fromNumerator->text(), FromDen, answerNumerator->text(), answerDenominator->text())) {
+        case StepVerdict::Right: {
+            const QRect place = twipsGeometry(answerNumerator);
+            setTwipsPosition(answerNumerator, QPoint(place.left(), place.top() + wholeNumberDrop));
+            accept({ answerNumerator });
+            WriteResultLine(simplifyResultLine(chainCaptions(), k, true, closing()));
+            break;
+        }
+        case StepVerdict::Wrong:
+            reject({ answerNumerator });
+            break;
+        case StepVerdict::NotJudged:
+            break; // a denominator typed where a whole number is asked for: nothing to judge
+        }
+        break;
+    case SimplifyBranch::Intermediate:
+        if (sameFractionValue(FromNum, FromDen, ToNum, ToDen)) {
+            accept({ answerNumerator, answerDenominator });
+            if (k < 4) {
+                // The next step; after an answer n/1 it asks for the whole number alone.
+                Label17[2 * k + 4]->show();
+                Line7[3 * k + 4]->show();
+                Line7[3 * k + 5]->show();
+                if (captionValue(answerDenominator->text()) != 1) {
+                    Label17[2 * k + 5]->show();
+                    Line7[3 * k + 6]->show();
+                }
+                Command21[k + 1]->show();
+            }
+        } else {
+            reject({ answerNumerator, answerDenominator });
+        }
+        break;
+    case SimplifyBranch::Final:
+        if (sameFractionValue(FromNum, FromDen, ToNum, ToDen)) {
+            accept({ answerNumerator, answerDenominator });
+            WriteResultLine(simplifyResultLine(chainCaptions(), k, false, closing()));
+        } else {
+            reject({ answerNumerator, answerDenominator });
+        }
+        break;
+    }
+    CanSimplify = false;
+}
 
 } // namespace maroleta

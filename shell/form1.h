@@ -97,7 +97,23 @@ public:
 
     // ---- Section 4, simplification practice (practice/simplifypractice.cpp) ----
     void NewSimplifyExercises();
+    // Starts editing answer field Index with the keypad.
+    void Label17_Click(int Index);
+    // Checks step Index + 1: the fraction in fields 2·Index, 2·Index+1 simplified to the next two.
+    void Command21_Click(int Index);
+    // Sets CanSimplify from the answer being checked (ToNum, ToDen).
+    void CheckStillSimplifiable();
+    // Fields 0 and 1 hold the fraction to simplify, fields 2j and 2j+1 the answer of step j (1..5).
+    std::array<Label*, 12> Label17 {};
     std::array<CommandButton*, 5> Command21 {};
+    // 0: bar of the fraction to simplify; for step j, 3j-2 and 3j-1 its "=" sign and 3j its bar.
+    std::array<LineShape*, 16> Line7 {};
+    // The step being checked: the fraction it starts from and the answer typed.
+    double FromNum = 0;
+    double FromDen = 0;
+    double ToNum = 0;
+    qint32 ToDen = 0;
+    bool CanSimplify = false;
 
     // ---- Section 5, sum and subtraction practice (practice/sumpractice.cpp) ----
     void NewSumExercise();
@@ -122,7 +138,7 @@ public:
     qint64 ResultCount = 0;
 
     // ---- Keypad (keypad/) ----
-    // The keypad, created and loaded on first use.
+    // The keypad, created and loaded on first use. The field it writes into is KeypadTarget (keypad/keypadtarget.h).
     Form2* keypad();
 
 protected:
