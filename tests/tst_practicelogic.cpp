@@ -62,8 +62,7 @@ void PracticeLogic::sumSubtractsOnlyWhenItCannotGoNegative()
         const auto& n = e.numerators;
         const auto& d = e.denominators;
         // Exact over the product of the denominators: first two minus the third, scaled.
-        const long long difference
-            = (long long)(n[0] * d[1] + n[1] * d[0]) * d[2] - (long long)n[2] * d[0] * d[1];
+        const long long difference = (long long)(n[0] * d[1] + n[1] * d[0]) * d[2] - (long long)n[2] * d[0] * d[1];
         if (e.addThird) {
             ++additions;
             // Equal parts compared as doubles may come out either way (1/3 + 1/6 against 1/2), and a sum
@@ -174,8 +173,9 @@ void PracticeLogic::judgeSum_data()
         << QList<bool> { true, false, true, true };
     QTest::addRow("equal parts, result 0") << QList<double> { 1, 1, 3 } << QList<int> { 2, 1, 1 } << false
                                            << QList<double> { 2, 1, 3, 0 } << QList<bool> { true, true, true, true };
-    QTest::addRow("no list picked: multiplier 0") << QList<double> { 1, 1, 3 } << QList<int> { 0, 1, 1 } << false
-                                                  << QList<double> { 1, 1, 3, -1 } << QList<bool> { false, true, true, false };
+    QTest::addRow("no list picked: multiplier 0")
+        << QList<double> { 1, 1, 3 } << QList<int> { 0, 1, 1 } << false << QList<double> { 1, 1, 3, -1 }
+        << QList<bool> { false, true, true, false };
 }
 
 void PracticeLogic::judgeSum()
@@ -197,8 +197,10 @@ void PracticeLogic::sumResultLine_data()
     QTest::addColumn<bool>("add");
     QTest::addColumn<QString>("closing");
     QTest::addColumn<QString>("line");
-    QTest::addRow("subtraction") << false << "BIEN" << "3/4 + 2/5 - 1/2 = 13/20 *** BIEN ***";
-    QTest::addRow("sum, after a mistake") << true << "CON FALLO" << "3/4 + 2/5 + 1/2 = 13/20 *** CON FALLO ***";
+    QTest::addRow("subtraction") << false << "BIEN"
+                                 << "3/4 + 2/5 - 1/2 = 13/20 *** BIEN ***";
+    QTest::addRow("sum, after a mistake") << true << "CON FALLO"
+                                          << "3/4 + 2/5 + 1/2 = 13/20 *** CON FALLO ***";
 }
 
 void PracticeLogic::sumResultLine()
