@@ -279,6 +279,8 @@ void MulDivPractice::controlsAsDesigned()
     QCOMPARE(twipsGeometry(control), twips);
     QCOMPARE(control->font().pointSizeF(), points);
     QCOMPARE(control->font().bold(), points > 10);
+    const QWidget* option = p.find("Option1(0)");
+    QCOMPARE(option->palette().color(option->backgroundRole()), designColor(DesignColor::DarkCyan));
     QCOMPARE(p.find<LineShape>("Line6(7)")->borderWidth(), 9);
     QCOMPARE(p.find<LineShape>("Line6(4)")->borderWidth(), 3);
     QCOMPARE(p.find<LineShape>("Line6(4)")->twipsLine(), QLine(4920, 2280, 6480, 2280));
