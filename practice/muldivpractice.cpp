@@ -77,7 +77,11 @@ void Form1::buildMulDivSection()
     Option1[1] = makeControl<OptionButton>(Frame8, QStringLiteral("Option1(1)"), QRect(360, 840, 4575, 375));
     Option1[1]->setText(QString::fromUtf8("División de fracciones"));
     for (int i = 0; i < 2; ++i)
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        // Whether chosen by mouse or by the arrow keys, the newly chosen operation reports its choice.
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
+            if (chosen)
+                Option1_Click(i);
+        });
 
     Label15[0] = fractionLabel(Frame8, QStringLiteral("Label15(0)"), QRect(480, 1680, 975, 495));
     Label16[0] = fractionLabel(Frame8, QStringLiteral("Label16(0)"), QRect(600, 2400, 735, 495));

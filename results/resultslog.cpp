@@ -22,6 +22,8 @@ void Form1::WriteResultLine(const QString& line)
 void Form1::Command20_Click()
 {
     Form3* window = results();
+    // Shown again if it was closed, brought back if it was minimised, and brought forward in any case.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void adjustersStepAndClearTheColours_data();
     void adjustersStepAndClearTheColours();
     void twoChecksOfARightAnswerLogTwoLines();
+    void choiceByArrowKey();
     void choiceStaysBetweenVisits();
     void choiceCaptionsFromTheLanguageFile();
     void controlsAsDesigned_data();
@@ -229,6 +230,20 @@ void MulDivPractice::twoChecksOfARightAnswerLogTwoLines()
             .arg(a * c)
             .arg(b * d)
             .arg(f.CheckTexts[0]));
+}
+
+void MulDivPractice::choiceByArrowKey()
+{
+    Program p(28);
+    openOn(p, 2, 3, 3, 4);
+    QWidget* first = p.find("Option1(0)");
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Down);
+    QVERIFY(p.form->Option1[1]->isChecked());
+    QVERIFY(dotsShown(*p.form));
+    answerMulDiv(p, 8, 9);
+    p.click("Command19");
+    QCOMPARE(p.form->Command19->backColor(), DesignColor::Green);
 }
 
 void MulDivPractice::choiceStaysBetweenVisits()

@@ -126,6 +126,13 @@ void ResultsLog::historialTwiceShowsOneWindow()
     QVERIFY(window->isVisible());
     finishMulDiv(p); // shown at once in the open window
     QCOMPARE(window->List1->count(), 1);
+
+    window->showMinimized();
+    QVERIFY(window->isMinimized());
+    p.click("Command20");
+    QVERIFY(!window->isMinimized());
+    QVERIFY(window->isVisible());
+    QCOMPARE(resultsWindows(), 1);
 }
 
 void ResultsLog::titleFromTheLanguageFile_data()
