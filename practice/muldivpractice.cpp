@@ -1,7 +1,72 @@
 // Section 6: multiplying and dividing two fractions.
 #include "shell/form1.h"
 
+#include "logic/captions.h"
+#include "logic/muldivexercise.h"
+
+#include <QPainter>
+
 namespace maroleta {
+
+namespace {
+    // Bars, "=", the answer's bar, the two strokes of the cross and the two dots of ":", by index of Line6.
+    constexpr int strokes[9][4] = {
+        { 240, 2280, 1560, 2280 },
+        { 2520, 2280, 3840, 2280 },
+        { 4080, 2400, 4560, 2400 },
+        { 4080, 2160, 4560, 2160 },
+        { 4920, 2280, 6480, 2280 },
+        { 1800, 2040, 2280, 2520 },
+        { 1800, 2520, 2280, 2040 },
+        { 2040, 2040, 2055, 2055 },
+        { 2040, 2520, 2055, 2535 },
+    };
+
+    // A stroke drawn with round ends: a very short thick stroke then reads as a dot, as the ":" needs.
+    class DotShape : public LineShape {
+    public:
+        using LineShape::LineShape;
+
+    protected:
+        void paintEvent(QPaintEvent*) override
+        {
+            const Twips& t = screenTwips();
+            const QPoint origin = geometry().topLeft();
+            const QLine line = twipsLine();
+            const QPoint p1 = QPoint(t.toPixels(line.x1()), t.toPixels(line.y1())) - origin;
+            const QPoint p2 = QPoint(t.toPixels(line.x2()), t.toPixels(line.y2())) - origin;
+            QPainter painter(this);
+            painter.setPen(QPen(designColor(borderColor()), borderWidth(), Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(p1, p2);
+        }
+    };
+
+    Label* fractionLabel(QWidget* parent, const QString& name, const QRect& twips)
+    {
+        auto* label = makeControl<Label>(parent, name, twips);
+        label->setFont(designFont(QStringLiteral("Arial"), 18, true));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return label;
+    }
+
+    struct AdjusterPlace {
+        QRect twips;
+        const char* caption;
+    };
+    const AdjusterPlace adjusters[6] = {
+        { QRect(5160, 1440, 1215, 735), "1" },
+        { QRect(5160, 840, 615, 495), "+5" },
+        { QRect(5760, 840, 615, 495), "-1" },
+        { QRect(5160, 2400, 1215, 735), "1" },
+        { QRect(5160, 3240, 615, 495), "+5" },
+        { QRect(5760, 3240, 615, 495), "-1" },
+    };
+
+    MulDivOperation operationOf(const std::array<OptionButton*, 2>& options)
+    {
+        return options[0]->isChecked() ? MulDivOperation::Multiply : MulDivOperation::Divide;
+    }
+}
 
 void Form1::buildMulDivSection()
 {
@@ -11,10 +76,110 @@ void Form1::buildMulDivSection()
     Option1[0]->setChecked(true);
     Option1[1] = makeControl<OptionButton>(Frame8, QStringLiteral("Option1(1)"), QRect(360, 840, 4575, 375));
     Option1[1]->setText(QString::fromUtf8("División de fracciones"));
+    for (int i = 0; i < 2; ++i)
+        // Whether chosen by mouse or by the arrow keys, the newly chosen operation reports its choice.
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
+            if (chosen)
+                Option1_Click(i);
+        });
+
+    Label15[0] = fractionLabel(Frame8, QStringLiteral("Label15(0)"), QRect(480, 1680, 975, 495));
+    Label16[0] = fractionLabel(Frame8, QStringLiteral("Label16(0)"), QRect(600, 2400, 735, 495));
+    Label15[1] = fractionLabel(Frame8, QStringLiteral("Label15(1)"), QRect(2760, 1680, 975, 495));
+    Label16[1] = fractionLabel(Frame8, QStringLiteral("Label16(1)"), QRect(2880, 2400, 735, 495));
+
+    for (int i = 0; i < 6; ++i) {
+        Command18[i]
+            = makeControl<CommandButton>(Frame8, arrayName(QStringLiteral("Command18"), i), adjusters[i].twips);
+        Command18[i]->setFont(designFont(QStringLiteral("Arial"), 18, true));
+        Command18[i]->setText(QString::fromLatin1(adjusters[i].caption));
+        connect(Command18[i], &QPushButton::clicked, this, [this, i] { Command18_Click(i); });
+    }
+
     Command19 = makeControl<CommandButton>(Frame8, QStringLiteral("Command19"), QRect(600, 3120, 3255, 1215));
+    Command19->setFont(designFont(QStringLiteral("Arial"), 18, true));
     Command19->setText(QStringLiteral("COMPROBAR"));
+    connect(Command19, &QPushButton::clicked, this, &Form1::Command19_Click);
+
+    for (int i = 0; i < 9; ++i) {
+        const bool dot = i >= 7;
+        LineShape* stroke = dot ? new DotShape(Frame8) : new LineShape(Frame8);
+        stroke->setObjectName(arrayName(QStringLiteral("Line6"), i));
+        stroke->setBorderWidth(dot ? 9 : 3);
+        stroke->setLine(strokes[i][0], strokes[i][1], strokes[i][2], strokes[i][3]);
+        Line6[i] = stroke;
+    }
+    showMulDivSign();
 }
 
-void Form1::NewMulDivExercise() { }
+void Form1::showMulDivSign()
+{
+    const bool multiply = operationOf(Option1) == MulDivOperation::Multiply;
+    for (int i = 5; i <= 6; ++i) {
+        Line6[i]->setVisible(multiply);
+        Line6[i + 2]->setVisible(!multiply);
+    }
+}
+
+void Form1::NewMulDivExercise()
+{
+    const MulDivExercise exercise = drawMulDivExercise(random());
+    Label15[0]->setText(numberCaption(exercise.a));
+    Label16[0]->setText(numberCaption(exercise.b));
+    Label15[1]->setText(numberCaption(exercise.c));
+    Label16[1]->setText(numberCaption(exercise.d));
+    Command18[0]->setText(QString());
+    Command18[3]->setText(QString());
+    showMulDivSign();
+    for (CommandButton* marked : { Command18[0], Command18[3], Command19 })
+        marked->setBackColor(DesignColor::SystemButtonFace);
+}
+
+void Form1::Option1_Click(int Index)
+{
+    if (Index < 0 || Index > 1)
+        return;
+    // The choice alone moves the sign; the exercise, the answer and its colours stay.
+    showMulDivSign();
+}
+
+void Form1::Command18_Click(int Index)
+{
+    if (Index < 0 || Index > 5)
+        return;
+    constexpr double steps[3] = { 1, 5, -1 };
+    CommandButton* field = Index < 3 ? Command18[0] : Command18[3];
+    field->setText(numberCaption(captionValue(field->text()) + steps[Index % 3]));
+    for (CommandButton* marked : { Command18[0], Command18[3], Command19 })
+        marked->setBackColor(DesignColor::SystemButtonFace);
+}
+
+void Form1::Command19_Click()
+{
+    const MulDivOperation operation = operationOf(Option1);
+    const MulDivAnswer expected = expectedMulDiv(captionValue(Label15[0]->text()), captionValue(Label16[0]->text()),
+        captionValue(Label15[1]->text()), captionValue(Label16[1]->text()), operation);
+
+    const bool numeratorRight = captionValue(Command18[0]->text()) == expected.numerator;
+    const bool denominatorRight = captionValue(Command18[3]->text()) == expected.denominator;
+    Command18[0]->setBackColor(numeratorRight ? DesignColor::Green : DesignColor::Red);
+    Command18[3]->setBackColor(denominatorRight ? DesignColor::Green : DesignColor::Red);
+    if (!numeratorRight || !denominatorRight) {
+        MistakeMade = true;
+        Command19->setBackColor(DesignColor::Red);
+        return;
+    }
+    Command19->setBackColor(DesignColor::Green);
+    MulDivLine line;
+    line.a = Label15[0]->text();
+    line.b = Label16[0]->text();
+    line.c = Label15[1]->text();
+    line.d = Label16[1]->text();
+    line.operation = operation;
+    line.x = Command18[0]->text();
+    line.y = Command18[3]->text();
+    line.closing = CheckTexts[MistakeMade ? 1 : 0];
+    WriteResultLine(mulDivResultLine(line));
+}
 
 } // namespace maroleta

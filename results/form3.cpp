@@ -2,7 +2,10 @@
 #include "results/form3.h"
 
 #include "logic/languagefiles.h"
+#include "logic/resultswindow.h"
 #include "shell/form1.h"
+
+#include <QCloseEvent>
 
 namespace maroleta {
 
@@ -12,15 +15,35 @@ Form3::Form3(Form1* main)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("TUS RESULTADOS"));
+    setFont(defaultDesignFont());
+    QPalette background = palette();
+    background.setColor(QPalette::Window, designColor(DesignColor::Pink));
+    setPalette(background);
+    setAutoFillBackground(true);
+    setTwipsGeometry(this, QRect(QPoint(0, 0), designSize));
+
     List1 = makeControl<ListBox>(this, QStringLiteral("List1"), QRect(240, 240, 9255, 5460));
+    List1->setFont(designFont(QStringLiteral("MS Sans Serif"), 13.5, false));
+    List1->setColors(DesignColor::DarkCyan, DesignColor::SystemWindow);
     Form_Load();
 }
 
 void Form3::Form_Load()
 {
+    // A missing or empty file leaves the title empty, as for every other text a language file gives.
     const QStringList title = readLanguageLines(languageFile(QStringLiteral("tusresultados.txt")), 1);
-    if (!title.isEmpty())
-        setWindowTitle(title.first());
+    setWindowTitle(title.isEmpty() ? QString() : title.first());
+
+    // The section frame's place in the main window is taken as a place on the screen.
+    const QPoint place = resultsWindowPlace(twipsGeometry(m_main->Frame1[0]), designSize);
+    const Twips& t = screenTwips();
+    move(t.toPixels(place.x()), t.toPixels(place.y()));
+}
+
+void Form3::closeEvent(QCloseEvent* event)
+{
+    // Accepting only hides it: the window is never deleted before the main window goes.
+    event->accept();
 }
 
 } // namespace maroleta

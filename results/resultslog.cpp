@@ -6,6 +6,7 @@ namespace maroleta {
 
 Form3* Form1::results()
 {
+    // Loaded on first use, shown or not, so lines can be written before "HISTORIAL" was ever pressed.
     if (!m_results)
         m_results = std::make_unique<Form3>(this);
     return m_results.get();
@@ -13,6 +14,7 @@ Form3* Form1::results()
 
 void Form1::WriteResultLine(const QString& line)
 {
+    // The window is never unloaded, so the end of the list is always position ResultCount.
     results()->List1->addItem(line);
     ++ResultCount;
 }
@@ -20,6 +22,8 @@ void Form1::WriteResultLine(const QString& line)
 void Form1::Command20_Click()
 {
     Form3* window = results();
+    // Shown again if it was closed, brought back if it was minimised, and brought forward in any case.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

@@ -160,6 +160,8 @@ void Frame::setBackColor(quint32 number)
 OptionButton::OptionButton(QWidget* parent)
     : QRadioButton(parent)
 {
+    // A radio button fills with its button colour by default; its background colour is the window one.
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
 }
 

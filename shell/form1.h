@@ -117,12 +117,45 @@ public:
 
     // ---- Section 5, sum and subtraction practice (practice/sumpractice.cpp) ----
     void NewSumExercise();
+    void Command14_Click(int Index);
+    void Command15_Click(int Index);
+    void Command16_Click(int Index);
+    void List1_Click(int Index);
+    void Command17_Click();
+    // Steps answer numerator Index by `step`, then offers the check if the answer is complete.
+    void stepSumNumerator(int Index, double step);
+    // Label12: given numerators; Label13(0..2) given denominators, (3..6) the common denominator of the
+    // answer row; Command14: answer numerators, 3 the result; Command15 "+5", Command16 "-1" above them.
+    std::array<Label*, 3> Label12 {};
+    std::array<Label*, 7> Label13 {};
+    std::array<CommandButton*, 4> Command14 {};
+    std::array<CommandButton*, 4> Command15 {};
+    std::array<CommandButton*, 4> Command16 {};
+    // The multiples of each given denominator, and the working line under each list.
+    std::array<ListBox*, 3> List1 {};
+    std::array<Label*, 3> Label14 {};
     CommandButton* Command17 = nullptr;
+    // Fraction bars and signs; Line5(9) and Line5(15) are the vertical strokes that make the second sign a plus.
+    std::array<LineShape*, 19> Line5 {};
+    bool AddThird = false;
+    bool DenominatorsMatched = false;
 
     // ---- Section 6, multiplication and division practice (practice/muldivpractice.cpp) ----
     void NewMulDivExercise();
+    void Option1_Click(int Index);
+    void Command18_Click(int Index);
+    void Command19_Click();
+    // The cross for a multiplication, the two dots for a division, as Option1 chooses.
+    void showMulDivSign();
+    // The two given fractions: Label15 numerators, Label16 denominators.
+    std::array<Label*, 2> Label15 {};
+    std::array<Label*, 2> Label16 {};
+    // Command18(0) and (3) show the answer's numerator and denominator; (1), (2), (4), (5) step them.
+    std::array<CommandButton*, 6> Command18 {};
     CommandButton* Command19 = nullptr;
     std::array<OptionButton*, 2> Option1 {};
+    // Fraction bars, "=", the answer's bar, the cross (5, 6) and the dots (7, 8).
+    std::array<LineShape*, 9> Line6 {};
 
     // ---- Sections 7 and 8, presentation and start screens (shell/presentation.cpp) ----
     std::array<Label*, 6> Label18 {};

@@ -1,0 +1,117 @@
+// Driving the two practice sections of sums and of products as a pupil does, for the widget tests:
+// steering the seeded generator to a wanted exercise, picking list items and stepping answers by clicks.
+#pragma once
+
+#include "logic/muldivexercise.h"
+#include "logic/sumexercise.h"
+#include "testsupport.h"
+
+#include <QListWidget>
+
+#include <numeric>
+
+namespace maroleta::testing {
+
+// Moves the generator on, one draw at a time, until the exercise `draw` would make next is `wanted`.
+// Fails the test when no such exercise comes within a million draws.
+template <typename Draw, typename Wanted> void steerTo(Random& random, Draw draw, Wanted wanted)
+{
+    for (int i = 0; i < 1000000; ++i) {
+        Random probe = random;
+        if (wanted(draw(probe)))
+            return;
+        random.next();
+    }
+    QFAIL("no wanted exercise within a million draws");
+}
+
+inline void steerToSum(Program& p, auto wanted) { steerTo(p.random, drawSumExercise, wanted); }
+inline void steerToMulDiv(Program& p, int a, int b, int c, int d)
+{
+    steerTo(p.random, drawMulDivExercise,
+        [=](const MulDivExercise& e) { return e.a == a && e.b == b && e.c == c && e.d == d; });
+}
+
+// Clicks item `row` of a list, scrolling it into view first.
+inline void pickRow(QListWidget* list, int row)
+{
+    QListWidgetItem* item = list->item(row);
+    QVERIFY2(item, "no such row in the list");
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(item).center());
+}
+
+// Brings an empty or numeric caption to `value` with the step buttons: "+5" (plus), "-1" (minus) and the
+// field itself (+1), the way a pupil would.
+inline void stepTo(QPushButton* field, QPushButton* plusFive, QPushButton* minusOne, int value)
+{
+    auto current = [&] { return field->text().isEmpty() ? 0 : field->text().toInt(); };
+    if (field->text().isEmpty())
+        click(value < 0 ? minusOne : field); // the first click fills the caption
+    while (current() + 5 <= value)
+        click(plusFive);
+    while (current() < value)
+        click(field);
+    while (current() > value)
+        click(minusOne);
+    QCOMPARE(field->text(), QString::number(value));
+}
+
+// The values of the sum exercise on screen.
+struct ShownSum {
+    std::array<int, 3> n {};
+    std::array<int, 3> d {};
+    int common = 0;
+};
+inline ShownSum shownSum(const Program& p)
+{
+    ShownSum s;
+    for (int i = 0; i < 3; ++i) {
+        s.n[i] = p.form->Label12[i]->text().toInt();
+        s.d[i] = p.form->Label13[i]->text().toInt();
+    }
+    s.common = std::lcm(std::lcm(s.d[0], s.d[1]), s.d[2]);
+    return s;
+}
+
+// Picks `common` in all three lists.
+inline void pickCommonDenominator(const Program& p, int common)
+{
+    for (int i = 0; i < 3; ++i)
+        pickRow(p.form->List1[i], common / p.form->Label13[i]->text().toInt() - 1);
+}
+
+// Sets answer numerator i (0..3) of the sum practice to `value` by clicks.
+inline void setSumNumerator(const Program& p, int i, int value)
+{
+    stepTo(p.form->Command14[i], p.form->Command15[i], p.form->Command16[i], value);
+}
+
+// The right answer row of the exercise on screen over its least common denominator: the three amplified
+// numerators, then the result.
+inline std::array<int, 4> rightSumAnswer(const Program& p)
+{
+    const ShownSum s = shownSum(p);
+    std::array<int, 4> a {};
+    for (int i = 0; i < 3; ++i)
+        a[i] = s.n[i] * (s.common / s.d[i]);
+    a[3] = p.form->AddThird ? a[0] + a[1] + a[2] : a[0] + a[1] - a[2];
+    return a;
+}
+
+// Enters the answer row `answer` over the least common denominator.
+inline void answerSum(const Program& p, const std::array<int, 4>& answer)
+{
+    pickCommonDenominator(p, shownSum(p).common);
+    for (int i = 0; i < 4; ++i)
+        setSumNumerator(p, i, answer[i]);
+}
+
+// Sets the answer of the product practice by clicks.
+inline void answerMulDiv(const Program& p, int x, int y)
+{
+    stepTo(p.form->Command18[0], p.form->Command18[1], p.form->Command18[2], x);
+    stepTo(p.form->Command18[3], p.form->Command18[4], p.form->Command18[5], y);
+}
+
+} // namespace maroleta::testing

@@ -1,0 +1,203 @@
+// The results log and its window: lines from the practice sections in the order they were finished,
+// written whether or not the window was ever shown; the window's look, title and place; and closing it
+// without losing a line.
+#include "practicedriver.h"
+#include "results/form3.h"
+
+#include <QApplication>
+
+using namespace maroleta;
+using namespace maroleta::testing;
+
+namespace {
+QStringList logLines(Form3* window)
+{
+    QStringList lines;
+    for (int i = 0; i < window->List1->count(); ++i)
+        lines.append(window->List1->item(i)->text());
+    return lines;
+}
+
+// Finishes the exercise of section 6 on screen, right the first time.
+void finishMulDiv(Program& p)
+{
+    p.click("Command1(6)");
+    const Form1& f = *p.form;
+    const bool multiply = f.Option1[0]->isChecked();
+    const int a = f.Label15[0]->text().toInt(), b = f.Label16[0]->text().toInt();
+    const int c = f.Label15[1]->text().toInt(), d = f.Label16[1]->text().toInt();
+    answerMulDiv(p, multiply ? a * c : a * d, multiply ? b * d : b * c);
+    p.click("Command19");
+}
+
+// Finishes the exercise of section 5 on screen, with one wrong check on the way.
+void finishSumAfterAMistake(Program& p)
+{
+    p.click("Command1(5)");
+    std::array<int, 4> answer = rightSumAnswer(p);
+    answerSum(p, answer);
+    p.click("Command16(2)");
+    p.click("Command17");
+    p.click("Command14(2)");
+    p.click("Command17");
+}
+
+int resultsWindows()
+{
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        count += window->objectName() == QLatin1String("Form3");
+    return count;
+}
+
+QString asterisks(const QString& line)
+{
+    const qsizetype first = line.indexOf(QLatin1Char('*'));
+    qsizetype end = first;
+    while (end < line.size() && line[end] == QLatin1Char('*'))
+        ++end;
+    return line.mid(first, end - first);
+}
+}
+
+class ResultsLog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void linesBeforeTheWindowWasEverShown();
+    void closingKeepsEveryLine();
+    void historialTwiceShowsOneWindow();
+    void titleFromTheLanguageFile_data();
+    void titleFromTheLanguageFile();
+    void windowAsDesigned();
+    void placedOverTheSectionArea();
+    void countKeepsGoingPast16Bits();
+};
+
+void ResultsLog::linesBeforeTheWindowWasEverShown()
+{
+    Program p(31);
+    finishMulDiv(p);
+    finishSumAfterAMistake(p);
+    finishMulDiv(p);
+    QCOMPARE(p.form->ResultCount, 3);
+
+    Form3* window = p.form->results();
+    QVERIFY(!window->isVisible());
+    p.click("Command20");
+    QVERIFY(window->isVisible());
+    const QStringList lines = logLines(window);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(asterisks(lines[0]), QStringLiteral("**"));
+    QCOMPARE(asterisks(lines[1]), QStringLiteral("***"));
+    QCOMPARE(asterisks(lines[2]), QStringLiteral("**"));
+    QVERIFY(lines[0].endsWith(" ** " + p.form->CheckTexts[0] + " **"));
+    QVERIFY(lines[1].endsWith(" *** " + p.form->CheckTexts[1] + " ***"));
+    QVERIFY2(lines[2].endsWith(" ** " + p.form->CheckTexts[0] + " **"), "the mistake of section 5 outlived its visit");
+}
+
+void ResultsLog::closingKeepsEveryLine()
+{
+    Program p(32);
+    finishMulDiv(p);
+    p.click("Command20");
+    Form3* window = p.form->results();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(window->close());
+    QVERIFY(!window->isVisible());
+    QVERIFY(p.form->isVisible());
+
+    finishMulDiv(p); // written while the window is closed
+    QVERIFY(!window->isVisible());
+    p.click("Command20");
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->List1->count(), 2);
+    QCOMPARE(p.form->ResultCount, 2);
+    QCOMPARE(p.form->results(), window);
+}
+
+void ResultsLog::historialTwiceShowsOneWindow()
+{
+    Program p(33);
+    p.click("Command20");
+    Form3* window = p.form->results();
+    p.click("Command20");
+    QCOMPARE(p.form->results(), window);
+    QCOMPARE(resultsWindows(), 1);
+    QVERIFY(window->isVisible());
+    finishMulDiv(p); // shown at once in the open window
+    QCOMPARE(window->List1->count(), 1);
+
+    window->showMinimized();
+    QVERIFY(window->isMinimized());
+    p.click("Command20");
+    QVERIFY(!window->isMinimized());
+    QVERIFY(window->isVisible());
+    QCOMPARE(resultsWindows(), 1);
+}
+
+void ResultsLog::titleFromTheLanguageFile_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("title");
+    QTest::addRow("one line") << QStringList { "YOUR RESULTS" } << "YOUR RESULTS";
+    QTest::addRow("more lines: the first") << QStringList { "RESULTATS", "extra" } << "RESULTATS";
+    QTest::addRow("empty file: no title") << QStringList {} << "";
+}
+
+void ResultsLog::titleFromTheLanguageFile()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, title);
+    LanguageSet language;
+    language.write("tusresultados.txt", lines);
+    Program p;
+    QCOMPARE(p.form->results()->windowTitle(), title);
+}
+
+void ResultsLog::windowAsDesigned()
+{
+    Program p;
+    p.click("Command20");
+    Form3* window = p.form->results();
+    QCOMPARE(window->windowTitle(), QStringLiteral("TUS RESULTADOS")); // the shipped file
+    QCOMPARE(window->palette().color(QPalette::Window), designColor(DesignColor::Pink));
+    QCOMPARE(twipsGeometry(window).size(), QSize(9720, 5940));
+    const ListBox* list = window->List1;
+    QCOMPARE(twipsGeometry(list), QRect(240, 240, 9255, 5460));
+    QCOMPARE(list->palette().color(QPalette::Base), designColor(DesignColor::DarkCyan));
+    QCOMPARE(list->palette().color(QPalette::Text), designColor(DesignColor::SystemWindow));
+    QCOMPARE(list->font().pointSizeF(), 13.5);
+    QVERIFY(!list->font().bold());
+    QCOMPARE(p.form->Command20->backColor(), DesignColor::Pink);
+
+    // Nothing happens on a click: the lines stay as they are.
+    finishMulDiv(p);
+    const QStringList before = logLines(window);
+    QTest::mouseClick(window->List1->viewport(), Qt::LeftButton, Qt::NoModifier,
+        window->List1->visualItemRect(window->List1->item(0)).center());
+    QCOMPARE(logLines(window), before);
+}
+
+void ResultsLog::placedOverTheSectionArea()
+{
+    Program p;
+    Form3* window = p.form->results();
+    const QRect section = twipsGeometry(p.form->Frame1[0]);
+    const Twips& t = screenTwips();
+    const QPoint expected(t.toPixels(section.left() + int((section.width() - 9720) / 2)),
+        t.toPixels(section.top() + 500 + int((section.height() - 5940) / 2)));
+    QCOMPARE(window->pos(), expected);
+}
+
+void ResultsLog::countKeepsGoingPast16Bits()
+{
+    Program p;
+    for (int i = 0; i < 32770; ++i)
+        p.form->WriteResultLine(QStringLiteral("line %1").arg(i));
+    QCOMPARE(p.form->ResultCount, 32770);
+    QCOMPARE(p.form->results()->List1->count(), 32770);
+    QCOMPARE(p.form->results()->List1->item(32769)->text(), QStringLiteral("line 32769"));
+}
+
+QTEST_MAIN(ResultsLog)
+#include "tst_resultslog.moc"
