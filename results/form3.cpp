@@ -30,9 +30,10 @@ Form3::Form3(Form1* main)
 
 void Form3::Form_Load()
 {
-    // A missing or empty file leaves the title empty, as for every other text a language file gives.
+    // A missing or empty file keeps the built-in title, as every control keeps its built-in text.
     const QStringList title = readLanguageLines(languageFile(QStringLiteral("tusresultados.txt")), 1);
-    setWindowTitle(title.isEmpty() ? QString() : title.first());
+    if (!title.isEmpty())
+        setWindowTitle(title.first());
 
     // The section frame's place in the main window is taken as a place on the screen.
     const QPoint place = resultsWindowPlace(twipsGeometry(m_main->Frame1[0]), designSize);

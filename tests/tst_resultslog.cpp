@@ -141,7 +141,7 @@ void ResultsLog::titleFromTheLanguageFile_data()
     QTest::addColumn<QString>("title");
     QTest::addRow("one line") << QStringList { "YOUR RESULTS" } << "YOUR RESULTS";
     QTest::addRow("more lines: the first") << QStringList { "RESULTATS", "extra" } << "RESULTATS";
-    QTest::addRow("empty file: no title") << QStringList {} << "";
+    QTest::addRow("empty file: built-in title") << QStringList {} << "TUS RESULTADOS";
 }
 
 void ResultsLog::titleFromTheLanguageFile()
