@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation libbenchmark-dev)
-test_packages=(clang libclang-rt-14-dev)
+test_packages=(clang libclang-rt-14-dev strace xvfb xauth openbox xdotool wmctrl)
 
 install_missing() {
     local missing=()

@@ -6,6 +6,9 @@
 set -uo pipefail
 
 program=$1
+for tool in strace Xvfb openbox xdotool wmctrl; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
 work=$(mktemp -d)
 log=$work/strace.log
 cleanup() {
