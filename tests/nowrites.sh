@@ -37,7 +37,7 @@ window=$(timeout 30 xdotool search --sync --name '^Maroleta 1\.2' | head -1)
 [ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
 sleep 1
 # The menu buttons from top to bottom (pixels at 96 dots per inch), then HISTORIAL.
-for y in 120 152 192 224 256 312 344 384 64 440; do
+for y in 132 168 204 236 268 324 360 396 76 452; do
     xdotool mousemove --window "$window" 60 "$y" click 1
     sleep 0.3
 done
