@@ -98,7 +98,8 @@ namespace {
                     span = {};
                 return;
             }
-            const double bound = cx - b / a;
+            // A ray close to the row's direction puts the bound far away: keep it within int range.
+            const double bound = std::clamp(cx - b / a, -1e9, 1e9);
             if (a > 0)
                 span.left = std::max(span.left, int(std::ceil(bound - slack)));
             else
@@ -174,7 +175,7 @@ void Canvas::plot(int x, int y)
         setRun(row, x - before, x + after, kForeground);
 }
 
-void Canvas::sector(double cx, double cy, double radius, double from, double span, bool fill)
+void Canvas::sector(double cx, double cy, double radius, double from, double span, bool fill, bool outline)
 {
     for (const auto& [wedgeFrom, wedgeSpan] : wedgesOf(from, span)) {
         const Wedge wedge(cx, cy, wedgeFrom, wedgeSpan);
@@ -190,6 +191,8 @@ void Canvas::sector(double cx, double cy, double radius, double from, double spa
                 if (!inside.empty())
                     setRun(y, inside.left, inside.right, m_fillColor);
             }
+            if (!outline)
+                continue;
             // The rim: pixels of the row missing a horizontal or vertical neighbour in the disc.
             const Span above = chord(cx, cy, radius, y - 1);
             const Span below = chord(cx, cy, radius, y + 1);
@@ -250,18 +253,18 @@ void Canvas::pie(double centreX, double centreY, double radius, double start, do
     double span = to - from;
     if (span <= 0)
         span += kTurn;
-    sector(centreX, centreY, radius, from, span, startRadius && endRadius);
+    sector(centreX, centreY, radius, from, span, startRadius && endRadius, true);
     if (startRadius)
         radiusLine(centreX, centreY, radius, from);
     if (endRadius)
         radiusLine(centreX, centreY, radius, to);
 }
 
-void Canvas::disc(double centreX, double centreY, double radius)
+void Canvas::disc(double centreX, double centreY, double radius, bool outline)
 {
     if (!(radius >= 0) || !std::isfinite(centreX) || !std::isfinite(centreY))
         return;
-    sector(centreX, centreY, radius, 0, kTurn, true);
+    sector(centreX, centreY, radius, 0, kTurn, true, outline);
 }
 
 quint32 Canvas::point(double x, double y) const

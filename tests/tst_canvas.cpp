@@ -281,13 +281,20 @@ void TestCanvas::discIsFilledInsideItsRim()
     canvas.clear();
     canvas.setFillColor(DesignColor::Blue);
     canvas.disc(25, 25, 10);
-    QCOMPARE(canvas.pixel(25, 25), DesignColor::Blue);
-    QCOMPARE(canvas.pixel(33, 25), DesignColor::Blue);
+    for (const QPoint inside : { QPoint(25, 25), QPoint(33, 25), QPoint(17, 25), QPoint(25, 33), QPoint(25, 17),
+             QPoint(30, 30), QPoint(20, 20), QPoint(20, 30), QPoint(30, 20) })
+        QCOMPARE(canvas.pixel(inside.x(), inside.y()), DesignColor::Blue);
     QCOMPARE(canvas.pixel(35, 25), DesignColor::Black);
     QCOMPARE(canvas.pixel(25, 15), DesignColor::Black);
     QCOMPARE(canvas.pixel(36, 25), DesignColor::White);
     // A radius never drawn: the pixels on the 3 o'clock ray are blue up to the rim.
     QCOMPARE(canvas.pixel(30, 25), DesignColor::Blue);
+    // Without its outline the disc is its fill alone.
+    canvas.clear();
+    canvas.disc(25, 25, 10, false);
+    QCOMPARE(canvas.pixel(35, 25), DesignColor::Blue);
+    QCOMPARE(canvas.pixel(25, 15), DesignColor::Blue);
+    QCOMPARE(canvas.pixel(36, 25), DesignColor::White);
 }
 
 void TestCanvas::floodFillPaintsTheWholeImage()
