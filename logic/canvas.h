@@ -41,12 +41,18 @@ public:
     void floodFill(int x, int y, quint32 color);
 
 private:
+    void attach();
+    QRgb* line(int y) const { return m_bits + qsizetype(y) * m_stride; }
     void setRun(int y, int left, int right, quint32 designColor);
     void plot(int x, int y);
     void sector(double cx, double cy, double radius, double from, double span, bool fill, bool outline);
     void radiusLine(double cx, double cy, double radius, double angle);
 
     QImage& m_image;
+    QRgb* m_bits = nullptr;
+    qsizetype m_stride = 0;
+    int m_width = 0;
+    int m_height = 0;
     int m_lineWidth = 1;
     quint32 m_fillColor = 0xFFFFFF;
 };
