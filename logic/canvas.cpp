@@ -188,7 +188,8 @@ namespace {
 Canvas::Canvas(QImage& image)
     : m_image(image)
 {
-    if (m_image.format() != QImage::Format_RGB32 && m_image.format() != QImage::Format_ARGB32)
+    // One pixel layout, 0xffRRGGBB, so that a colour is compared as one word.
+    if (m_image.format() != QImage::Format_RGB32)
         m_image = m_image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -373,7 +374,7 @@ void Canvas::floodFill(int x, int y, quint32 color)
     const int width = m_width;
     const int height = m_height;
     auto row = [this](int y) { return line(y); };
-    auto same = [target](QRgb value) { return (value & 0xFFFFFFu) == (target & 0xFFFFFFu); };
+    auto same = [target](QRgb value) { return value == target; };
 
     // Each work item is a pixel of the target colour; its whole run on the row is painted at once,
     // and the runs of the target colour touching it from above and below join the work list.
