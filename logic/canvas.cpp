@@ -11,9 +11,9 @@
 #include "logic/captions.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
-#include <array>
 #include <vector>
 
 namespace maroleta {
@@ -283,7 +283,10 @@ void Canvas::sector(double cx, double cy, double radius, double from, double spa
             const Span rightRim = interior.empty() ? Span {} : Span { interior.right + 1, row.right };
             for (const Span& rim : { leftRim, rightRim }) {
                 const Span drawn = wedge.clip(rim, y);
-                for (int x = drawn.left; x <= drawn.right; ++x)
+                // Only the pixels a pen this wide can reach inside the image.
+                const int from = std::max(drawn.left, -m_lineWidth);
+                const int to = std::min(drawn.right, m_width + m_lineWidth);
+                for (int x = from; x <= to; ++x)
                     plot(x, y);
             }
         }
@@ -321,9 +324,18 @@ void Canvas::radiusLine(double cx, double cy, double radius, double angle)
     }
 }
 
+namespace {
+    // Shapes within these bounds keep every pixel coordinate well inside int range; a picture is far smaller.
+    bool drawable(double centreX, double centreY, double radius)
+    {
+        constexpr double far = 1e6;
+        return radius >= 0 && radius < far && std::abs(centreX) < far && std::abs(centreY) < far;
+    }
+}
+
 void Canvas::pie(double centreX, double centreY, double radius, double start, double end)
 {
-    if (!(radius >= 0) || !std::isfinite(centreX) || !std::isfinite(centreY))
+    if (!drawable(centreX, centreY, radius) || !std::isfinite(start) || !std::isfinite(end))
         return;
     const bool startRadius = start < 0;
     const bool endRadius = end < 0;
@@ -343,7 +355,7 @@ void Canvas::pie(double centreX, double centreY, double radius, double start, do
 
 void Canvas::disc(double centreX, double centreY, double radius, bool outline)
 {
-    if (!(radius >= 0) || !std::isfinite(centreX) || !std::isfinite(centreY))
+    if (!drawable(centreX, centreY, radius))
         return;
     attach();
     sector(centreX, centreY, radius, 0, kTurn, true, outline);
