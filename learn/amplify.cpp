@@ -1,13 +1,121 @@
 // Section 1: amplifying a fraction by a factor k/k.
+#include "learn/learncontrols.h"
+#include "logic/captions.h"
 #include "shell/form1.h"
 
 namespace maroleta {
 
-void Form1::buildAmplifySection() { Frame4 = makeInnerFrame(1, QStringLiteral("Frame4")); }
+namespace {
+    constexpr double kLargestTerm = 200;
+    constexpr double kSmallestDenominator = 2;
+
+    struct NumberPlace {
+        int left;
+        int width;
+    };
+    // Left and width of each fraction of the working line: base, factor, products written out, result;
+    // the written-out denominator is narrower than its numerator.
+    constexpr NumberPlace numeratorPlaces[] = { { 120, 855 }, { 2040, 855 }, { 3840, 1815 }, { 6480, 975 } };
+    constexpr NumberPlace denominatorPlaces[] = { { 120, 855 }, { 2040, 855 }, { 3960, 1575 }, { 6480, 975 } };
+    constexpr const char* numeratorCaptions[] = { "1", "1", "1", "1" };
+    constexpr const char* denominatorCaptions[] = { "2", "1", "1", "1" };
+    // The bars Line1(2..5), each at Y 1320.
+    constexpr int barEnds[][2] = { { 240, 1320 }, { 1920, 3000 }, { 3840, 5640 }, { 6480, 7440 } };
+    // × and the two equals signs.
+    constexpr int signStrokes[][4] = {
+        { 1440, 1080, 1800, 1440 },
+        { 1800, 1080, 1440, 1440 },
+        { 3240, 1200, 3600, 1200 },
+        { 3240, 1440, 3600, 1440 },
+        { 5880, 1200, 6240, 1200 },
+        { 5880, 1440, 6240, 1440 },
+    };
+
+    void colourAsText(Label* label) { label->setForeColor(DesignColor::SystemHighlightText); }
+    void colourAsText(LineShape* stroke) { stroke->setBorderColor(DesignColor::SystemHighlightText); }
+}
+
+void Form1::buildAmplifySection()
+{
+    Frame4 = makeInnerFrame(1, QStringLiteral("Frame4"));
+    for (int i = 0; i < 4; ++i) {
+        Label4[i] = makeNumberLabel(Frame4, arrayName(QStringLiteral("Label4"), i), numeratorPlaces[i].left, 720,
+            numeratorPlaces[i].width, QString::fromLatin1(numeratorCaptions[i]));
+        Label5[i] = makeNumberLabel(Frame4, arrayName(QStringLiteral("Label5"), i), denominatorPlaces[i].left, 1440,
+            denominatorPlaces[i].width, QString::fromLatin1(denominatorCaptions[i]));
+        colourAsText(Label4[i]);
+        colourAsText(Label5[i]);
+        const int bar = 2 + i;
+        Line1[bar] = makeStroke(Frame4, arrayName(QStringLiteral("Line1"), bar), barEnds[i][0], 1320, barEnds[i][1], 1320);
+        colourAsText(Line1[bar]);
+    }
+    for (int i = 0; i < 6; ++i) {
+        const auto& s = signStrokes[i];
+        Line2[i] = makeStroke(Frame4, arrayName(QStringLiteral("Line2"), i), s[0], s[1], s[2], s[3]);
+        colourAsText(Line2[i]);
+    }
+    for (int i = 0; i < 10; ++i) {
+        Command6[i] = makeButton(Frame4, arrayName(QStringLiteral("Command6"), i), QRect(480 + 720 * i, 240, 615, 375),
+            QStringLiteral("X %1").arg(i + 1), [this, i] { Command6_Click(i); });
+        Command6[i]->setFont(designFont(QStringLiteral("Arial"), 12, true));
+    }
+    for (int i = 0; i < 2; ++i) {
+        const QString caption = i == 0 ? QStringLiteral("+") : QStringLiteral("--");
+        Command7[i] = makeButton(Frame4, arrayName(QStringLiteral("Command7"), i), QRect(840, 720 + 240 * i, 375, 255),
+            caption, [this, i] { Command7_Click(i); });
+        Command8[i] = makeButton(Frame4, arrayName(QStringLiteral("Command8"), i), QRect(840, 1440 + 240 * i, 375, 255),
+            caption, [this, i] { Command8_Click(i); });
+    }
+}
 
 void Form1::ShowAmplification()
 {
-    // The amplified fraction and its working line come with the amplifying screen.
+    const QString k = numberCaption(AmplifyIndex + 1);
+    const double factor = AmplifyIndex + 1;
+    Label4[1]->setText(k);
+    Label5[1]->setText(k);
+    Label4[2]->setText(Label4[0]->text() + QStringLiteral(" X ") + k);
+    Label5[2]->setText(Label5[0]->text() + QStringLiteral(" X ") + k);
+    Label4[3]->setText(numberCaption(captionValue(Label4[0]->text()) * factor));
+    Label5[3]->setText(numberCaption(captionValue(Label5[0]->text()) * factor));
+    // The result becomes the second fraction of the graphic representation, drawn below.
+    Label2[0]->setText(Label4[3]->text());
+    Label2[1]->setText(Label5[3]->text());
+    DrawSecondFraction();
+}
+
+void Form1::Command6_Click(int Index)
+{
+    if (Index < 0 || Index > 9)
+        return;
+    AmplifyIndex = qint16(Index);
+    ShowAmplification();
+}
+
+void Form1::Command7_Click(int Index)
+{
+    const double a = captionValue(Label4[0]->text());
+    if (Index == 0 && a < kLargestTerm) {
+        Label4[0]->setText(numberCaption(a + 1));
+        ShowAmplification();
+    } else if (Index == 1 && a > 0) {
+        Label4[0]->setText(numberCaption(a - 1));
+        ShowAmplification();
+    }
+    Label3[2]->hide(); // the simplifying screen's "cannot be divided" message is stale now
+}
+
+void Form1::Command8_Click(int Index)
+{
+    const double b = captionValue(Label5[0]->text());
+    if (Index == 0 && b < kLargestTerm) {
+        Label5[0]->setText(numberCaption(b + 1));
+        ShowAmplification();
+    } else if (Index == 1 && b > kSmallestDenominator) {
+        Label5[0]->setText(numberCaption(b - 1));
+        ShowAmplification();
+    }
+    Label3[2]->hide();
 }
 
 } // namespace maroleta

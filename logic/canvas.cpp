@@ -11,6 +11,7 @@
 #include "logic/captions.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -48,6 +49,27 @@ namespace {
         bool empty() const { return left > right; }
     };
 
+    // Floor and ceiling of values well within int range, without the library's slower rounding.
+    int floorOf(double value)
+    {
+        const int truncated = int(value);
+        return truncated - (value < double(truncated) ? 1 : 0);
+    }
+
+    int ceilOf(double value)
+    {
+        const int truncated = int(value);
+        return truncated + (value > double(truncated) ? 1 : 0);
+    }
+
+    // Whether the centre of pixel (x, y) lies within the disc: the one test every part of a drawing uses.
+    bool inDisc(double cx, double cy, double radius, int x, int y)
+    {
+        const double dx = double(x) - cx;
+        const double dy = double(y) - cy;
+        return dx * dx + dy * dy <= radius * radius;
+    }
+
     // The disc pixels of row y.
     Span chord(double cx, double cy, double radius, int y)
     {
@@ -56,8 +78,48 @@ namespace {
         if (square < 0)
             return {};
         const double half = std::sqrt(square);
-        return { int(std::ceil(cx - half)), int(std::floor(cx + half)) };
+        Span span { ceilOf(cx - half), floorOf(cx + half) };
+        // The square root may round either way at the very edge: settle the ends by the disc test.
+        while (span.left <= span.right && !inDisc(cx, cy, radius, span.left, y))
+            ++span.left;
+        while (inDisc(cx, cy, radius, span.left - 1, y))
+            --span.left;
+        while (span.right >= span.left && !inDisc(cx, cy, radius, span.right, y))
+            --span.right;
+        while (inDisc(cx, cy, radius, span.right + 1, y))
+            ++span.right;
+        return span;
     }
+
+    // The pixels where a·X + c·Y ≥ 0, X and Y measured from the centre (Y upwards): one side of a ray.
+    struct HalfPlane {
+        double a;
+        double c;
+        double ratio; // the row's bound is X = ratio·Y
+
+        HalfPlane(double aX, double cY)
+            : a(aX)
+            , c(cY)
+            , ratio(aX == 0 ? 0 : -cY / aX)
+        {
+        }
+
+        void limit(Span& span, double cx, double up) const
+        {
+            constexpr double slack = 1e-9; // a pixel centre on the ray belongs to both sides
+            if (a == 0) {
+                if (c * up < -slack)
+                    span = {};
+                return;
+            }
+            // A ray close to the row's direction puts the bound far away: keep it within int range.
+            const double bound = std::clamp(cx + ratio * up, -1e9, 1e9);
+            if (a > 0)
+                span.left = std::max(span.left, ceilOf(bound - slack));
+            else
+                span.right = std::min(span.right, floorOf(bound + slack));
+        }
+    };
 
     // A wedge of at most half a turn, counterclockwise from `from` over `span` radians: the pixels on the
     // left of the ray at `from` and on the right of the ray at `from + span` (screen y grows downwards).
@@ -65,17 +127,18 @@ namespace {
         double cx;
         double cy;
         double sinFrom;
-        double cosFrom;
         double sinTo;
-        double cosTo;
+        // cross(from, P) = cosFrom·Y − sinFrom·X ≥ 0 and cross(P, to) = sinTo·X − cosTo·Y ≥ 0.
+        HalfPlane afterFrom;
+        HalfPlane beforeTo;
 
         Wedge(double centreX, double centreY, double from, double span)
             : cx(centreX)
             , cy(centreY)
             , sinFrom(std::sin(from))
-            , cosFrom(std::cos(from))
             , sinTo(std::sin(from + span))
-            , cosTo(std::cos(from + span))
+            , afterFrom(-sinFrom, std::cos(from))
+            , beforeTo(sinTo, -std::cos(from + span))
         {
         }
 
@@ -83,33 +146,16 @@ namespace {
         Span clip(Span span, int y) const
         {
             const double up = cy - double(y); // mathematical Y of the row
-            // cross(from, P) = cosFrom·Y − sinFrom·X ≥ 0 and cross(P, to) = sinTo·X − cosTo·Y ≥ 0.
-            limit(span, -sinFrom, cosFrom * up);
-            limit(span, sinTo, -cosTo * up);
+            afterFrom.limit(span, cx, up);
+            beforeTo.limit(span, cx, up);
             return span;
         }
 
-        // Keeps the pixels where a·X + b ≥ 0, X measured from the centre.
-        void limit(Span& span, double a, double b) const
+        // The rows the wedge can reach within `radius` of its centre, or only those its arc can reach.
+        std::pair<int, int> rows(double radius, double from, double span, bool arcOnly) const
         {
-            constexpr double slack = 1e-9; // a pixel centre on the ray belongs to both sides
-            if (a == 0) {
-                if (b < -slack)
-                    span = {};
-                return;
-            }
-            const double bound = cx - b / a;
-            if (a > 0)
-                span.left = std::max(span.left, int(std::ceil(bound - slack)));
-            else
-                span.right = std::min(span.right, int(std::floor(bound + slack)));
-        }
-
-        // The rows the wedge can reach within `radius` of its centre.
-        std::pair<int, int> rows(double radius, double from, double span) const
-        {
-            double top = 0; // mathematical Y, upwards
-            double bottom = 0;
+            double top = arcOnly ? -radius : 0; // mathematical Y, upwards
+            double bottom = arcOnly ? radius : 0;
             auto take = [&](double y) {
                 top = std::max(top, y);
                 bottom = std::min(bottom, y);
@@ -121,26 +167,39 @@ namespace {
                 take(radius);
             if (covers(3 * std::numbers::pi / 2))
                 take(-radius);
-            return { int(std::floor(cy - top)) - 1, int(std::ceil(cy - bottom)) + 1 };
+            // The rim's pixels lie up to 1.5 pixels inside the circle: two rows of margin cover them.
+            return { int(std::floor(cy - top)) - 2, int(std::ceil(cy - bottom)) + 2 };
         }
     };
 
     // A sector split into wedges of at most half a turn each, so that every row of a wedge is one span.
-    std::vector<std::pair<double, double>> wedgesOf(double from, double span)
+    struct Wedges {
+        int count;
+        std::array<std::pair<double, double>, 2> parts;
+    };
+    Wedges wedgesOf(double from, double span)
     {
-        std::vector<std::pair<double, double>> wedges;
-        const int count = span > std::numbers::pi ? 2 : 1;
-        for (int i = 0; i < count; ++i)
-            wedges.emplace_back(from + span * i / count, span / count);
-        return wedges;
+        if (span <= std::numbers::pi)
+            return { 1, { { { from, span }, {} } } };
+        return { 2, { { { from, span / 2 }, { from + span / 2, span / 2 } } } };
     }
 }
 
 Canvas::Canvas(QImage& image)
     : m_image(image)
 {
-    if (m_image.format() != QImage::Format_RGB32 && m_image.format() != QImage::Format_ARGB32)
+    // One pixel layout, 0xffRRGGBB, so that a colour is compared as one word.
+    if (m_image.format() != QImage::Format_RGB32)
         m_image = m_image.convertToFormat(QImage::Format_RGB32);
+}
+
+void Canvas::attach()
+{
+    // Taken once per operation: bits() detaches a shared image once, not once a pixel.
+    m_bits = reinterpret_cast<QRgb*>(m_image.bits());
+    m_stride = m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    m_width = m_image.width();
+    m_height = m_image.height();
 }
 
 void Canvas::clear() { m_image.fill(toRgb(kBackground)); }
@@ -155,18 +214,23 @@ double Canvas::scaleHeight() const { return m_image.height(); }
 
 void Canvas::setRun(int y, int left, int right, quint32 designColor)
 {
-    if (y < 0 || y >= m_image.height())
+    if (y < 0 || y >= m_height)
         return;
     left = std::max(left, 0);
-    right = std::min(right, m_image.width() - 1);
+    right = std::min(right, m_width - 1);
     if (left > right)
         return;
-    auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-    std::fill(line + left, line + right + 1, toRgb(designColor));
+    QRgb* row = line(y);
+    std::fill(row + left, row + right + 1, toRgb(designColor));
 }
 
 void Canvas::plot(int x, int y)
 {
+    if (m_lineWidth == 1) {
+        if (x >= 0 && y >= 0 && x < m_width && y < m_height)
+            line(y)[x] = toRgb(kForeground);
+        return;
+    }
     // A wider pen paints a square of its width around the pixel.
     const int before = (m_lineWidth - 1) / 2;
     const int after = m_lineWidth / 2;
@@ -174,22 +238,37 @@ void Canvas::plot(int x, int y)
         setRun(row, x - before, x + after, kForeground);
 }
 
-void Canvas::sector(double cx, double cy, double radius, double from, double span, bool fill)
+void Canvas::sector(double cx, double cy, double radius, double from, double span, bool fill, bool outline)
 {
-    for (const auto& [wedgeFrom, wedgeSpan] : wedgesOf(from, span)) {
+    const int discTop = int(std::floor(cy - radius)) - 1;
+    const int discBottom = int(std::ceil(cy + radius)) + 1;
+    const Wedges wedges = wedgesOf(from, span);
+    for (int part = 0; part < wedges.count; ++part) {
+        const auto [wedgeFrom, wedgeSpan] = wedges.parts[std::size_t(part)];
         const Wedge wedge(cx, cy, wedgeFrom, wedgeSpan);
-        const auto [top, bottom] = wedge.rows(radius, wedgeFrom, wedgeSpan);
-        const int firstRow = std::max(top, int(std::floor(cy - radius)) - 1);
-        const int lastRow = std::min(bottom, int(std::ceil(cy + radius)) + 1);
-        for (int y = std::max(firstRow, -1); y <= std::min(lastRow, m_image.height()); ++y) {
-            const Span row = chord(cx, cy, radius, y);
-            if (row.empty())
-                continue;
+        // The fill reaches the centre; the rim only the rows of the arc.
+        const auto [fillTop, fillBottom] = wedge.rows(radius, wedgeFrom, wedgeSpan, false);
+        const auto [rimTop, rimBottom] = wedge.rows(radius, wedgeFrom, wedgeSpan, true);
+        const int first = std::max({ fill ? fillTop : rimTop, discTop, -1 });
+        const int last = std::min({ fill ? fillBottom : rimBottom, discBottom, m_height });
+        const Span around { floorOf(cx - radius) - 1, ceilOf(cx + radius) + 1 };
+        for (int y = first; y <= last; ++y) {
+            const bool rimRow = outline && y >= rimTop && y <= rimBottom;
             if (fill) {
-                const Span inside = wedge.clip(row, y);
+                // Most rows of a narrow sector lie well inside the disc: its two ends tell, no root needed.
+                Span inside = wedge.clip(around, y);
+                if (!inside.empty() && !(inDisc(cx, cy, radius, inside.left, y) && inDisc(cx, cy, radius, inside.right, y))) {
+                    const Span row = chord(cx, cy, radius, y);
+                    inside = { std::max(inside.left, row.left), std::min(inside.right, row.right) };
+                }
                 if (!inside.empty())
                     setRun(y, inside.left, inside.right, m_fillColor);
             }
+            if (!rimRow)
+                continue;
+            const Span row = chord(cx, cy, radius, y);
+            if (row.empty())
+                continue;
             // The rim: pixels of the row missing a horizontal or vertical neighbour in the disc.
             const Span above = chord(cx, cy, radius, y - 1);
             const Span below = chord(cx, cy, radius, y + 1);
@@ -204,7 +283,10 @@ void Canvas::sector(double cx, double cy, double radius, double from, double spa
             const Span rightRim = interior.empty() ? Span {} : Span { interior.right + 1, row.right };
             for (const Span& rim : { leftRim, rightRim }) {
                 const Span drawn = wedge.clip(rim, y);
-                for (int x = drawn.left; x <= drawn.right; ++x)
+                // Only the pixels a pen this wide can reach inside the image.
+                const int from = std::max(drawn.left, -m_lineWidth);
+                const int to = std::min(drawn.right, m_width + m_lineWidth);
+                for (int x = from; x <= to; ++x)
                     plot(x, y);
             }
         }
@@ -213,34 +295,47 @@ void Canvas::sector(double cx, double cy, double radius, double from, double spa
 
 void Canvas::radiusLine(double cx, double cy, double radius, double angle)
 {
+    // One pixel for each step along the longer axis, the nearest one across.
+    auto nearest = [](double value) { return floorOf(value + 0.5); };
     const double dx = radius * std::cos(angle);
     const double dy = -radius * std::sin(angle);
-    if (std::abs(dx) >= std::abs(dy)) {
-        const int first = int(std::lround(cx));
-        const int last = int(std::lround(cx + dx));
-        const int step = last >= first ? 1 : -1;
-        for (int x = first;; x += step) {
-            const double y = dx == 0 ? cy : cy + (double(x) - cx) * dy / dx;
-            plot(x, int(std::lround(y)));
-            if (x == last)
-                break;
-        }
-    } else {
-        const int first = int(std::lround(cy));
-        const int last = int(std::lround(cy + dy));
-        const int step = last >= first ? 1 : -1;
-        for (int y = first;; y += step) {
-            const double x = cx + (double(y) - cy) * dx / dy;
-            plot(int(std::lround(x)), y);
-            if (y == last)
-                break;
-        }
+    const bool alongX = std::abs(dx) >= std::abs(dy);
+    const int first = alongX ? nearest(cx) : nearest(cy);
+    const int last = alongX ? nearest(cx + dx) : nearest(cy + dy);
+    const int step = last >= first ? 1 : -1;
+    const double slope = alongX ? (dx == 0 ? 0 : dy / dx) : dx / dy;
+    const double origin = alongX ? cx : cy;
+    const double across = alongX ? cy : cx;
+    // A thin line wholly inside the image is written straight; otherwise pixel by pixel with checks.
+    const bool inside = m_lineWidth == 1 && nearest(cx) >= 1 && nearest(cy) >= 1 && nearest(cx) < m_width - 1
+        && nearest(cy) < m_height - 1 && nearest(cx + dx) >= 1 && nearest(cy + dy) >= 1
+        && nearest(cx + dx) < m_width - 1 && nearest(cy + dy) < m_height - 1;
+    const QRgb black = toRgb(kForeground);
+    for (int along = first;; along += step) {
+        const int other = nearest(across + (double(along) - origin) * slope);
+        const int x = alongX ? along : other;
+        const int y = alongX ? other : along;
+        if (inside)
+            line(y)[x] = black;
+        else
+            plot(x, y);
+        if (along == last)
+            break;
+    }
+}
+
+namespace {
+    // Shapes within these bounds keep every pixel coordinate well inside int range; a picture is far smaller.
+    bool drawable(double centreX, double centreY, double radius)
+    {
+        constexpr double far = 1e6;
+        return radius >= 0 && radius < far && std::abs(centreX) < far && std::abs(centreY) < far;
     }
 }
 
 void Canvas::pie(double centreX, double centreY, double radius, double start, double end)
 {
-    if (!(radius >= 0) || !std::isfinite(centreX) || !std::isfinite(centreY))
+    if (!drawable(centreX, centreY, radius) || !std::isfinite(start) || !std::isfinite(end))
         return;
     const bool startRadius = start < 0;
     const bool endRadius = end < 0;
@@ -250,18 +345,20 @@ void Canvas::pie(double centreX, double centreY, double radius, double start, do
     double span = to - from;
     if (span <= 0)
         span += kTurn;
-    sector(centreX, centreY, radius, from, span, startRadius && endRadius);
+    attach();
+    sector(centreX, centreY, radius, from, span, startRadius && endRadius, true);
     if (startRadius)
         radiusLine(centreX, centreY, radius, from);
     if (endRadius)
         radiusLine(centreX, centreY, radius, to);
 }
 
-void Canvas::disc(double centreX, double centreY, double radius)
+void Canvas::disc(double centreX, double centreY, double radius, bool outline)
 {
-    if (!(radius >= 0) || !std::isfinite(centreX) || !std::isfinite(centreY))
+    if (!drawable(centreX, centreY, radius))
         return;
-    sector(centreX, centreY, radius, 0, kTurn, true);
+    attach();
+    sector(centreX, centreY, radius, 0, kTurn, true, outline);
 }
 
 quint32 Canvas::point(double x, double y) const
@@ -283,12 +380,13 @@ void Canvas::floodFill(int x, int y, quint32 color)
     color &= 0xFFFFFFu;
     if (pixel(x, y) != color || color == m_fillColor)
         return;
+    attach();
     const QRgb target = toRgb(color);
     const QRgb paint = toRgb(m_fillColor);
-    const int width = m_image.width();
-    const int height = m_image.height();
-    auto row = [this](int line) { return reinterpret_cast<QRgb*>(m_image.scanLine(line)); };
-    auto same = [target](QRgb value) { return (value & 0xFFFFFFu) == (target & 0xFFFFFFu); };
+    const int width = m_width;
+    const int height = m_height;
+    auto row = [this](int y) { return line(y); };
+    auto same = [target](QRgb value) { return value == target; };
 
     // Each work item is a pixel of the target colour; its whole run on the row is painted at once,
     // and the runs of the target colour touching it from above and below join the work list.

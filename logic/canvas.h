@@ -28,8 +28,8 @@ public:
     // each within -2π..2π). A negative angle means a radius is drawn to that end of the arc (its absolute
     // value is the angle); when both are negative the closed sector is filled with the fill colour.
     void pie(double centreX, double centreY, double radius, double start, double end);
-    // A whole circle filled with the fill colour inside its outline, with no radius.
-    void disc(double centreX, double centreY, double radius);
+    // A whole circle filled with the fill colour, with no radius; its outline unless `outline` is false.
+    void disc(double centreX, double centreY, double radius, bool outline = true);
 
     // The design colour number of the pixel under (x, y), rounded to whole pixels; kOutside off the image.
     quint32 point(double x, double y) const;
@@ -41,12 +41,18 @@ public:
     void floodFill(int x, int y, quint32 color);
 
 private:
+    void attach();
+    QRgb* line(int y) const { return m_bits + qsizetype(y) * m_stride; }
     void setRun(int y, int left, int right, quint32 designColor);
     void plot(int x, int y);
-    void sector(double cx, double cy, double radius, double from, double span, bool fill);
+    void sector(double cx, double cy, double radius, double from, double span, bool fill, bool outline);
     void radiusLine(double cx, double cy, double radius, double angle);
 
     QImage& m_image;
+    QRgb* m_bits = nullptr;
+    qsizetype m_stride = 0;
+    int m_width = 0;
+    int m_height = 0;
     int m_lineWidth = 1;
     quint32 m_fillColor = 0xFFFFFF;
 };

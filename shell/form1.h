@@ -56,15 +56,56 @@ public:
     // ---- Section 0, graphic representation (learn/graphic.cpp) ----
     void DrawFirstFraction();
     void DrawSecondFraction();
+    // The editing buttons: Index 0 is "+", Index 1 is "--" (or "-").
+    void Command2_Click(int Index);
+    void Command3_Click(int Index);
+    void Command4_Click(int Index);
+    void Command5_Click(int Index);
+    // A press on the first picture: Button 1 left, 2 right, 4 middle; X and Y in pixels of the picture.
+    void Picture1_Mousedown(int Button, int Shift, double X, double Y);
+
+    // The first fraction (in Frame2) and the second (in Frame3): numerator 0, denominator 1.
+    std::array<Label*, 2> Label1 {};
+    std::array<Label*, 2> Label2 {};
+    std::array<CommandButton*, 2> Command2 {};
+    std::array<CommandButton*, 2> Command3 {};
+    std::array<CommandButton*, 2> Command4 {};
+    std::array<CommandButton*, 2> Command5 {};
+    // Full circles of the last drawing with numerator > denominator; they limit the editing buttons.
+    double FirstWholeCircles = 0;
+    qint16 SecondWholeCircles = 0;
 
     // ---- Section 1, amplifying (learn/amplify.cpp) ----
     void ShowAmplification();
+    void Command6_Click(int Index);
+    void Command7_Click(int Index);
+    void Command8_Click(int Index);
     qint16 AmplifyIndex = 0;
+
+    // The working line a/b × k/k = (a X k)/(b X k) = (a·k)/(b·k): numerators Label4, denominators Label5.
+    std::array<Label*, 4> Label4 {};
+    std::array<Label*, 4> Label5 {};
+    // The strokes of × (0, 1) and of the two equals signs (2, 3 and 4, 5); the bars are Line1(2..5).
+    std::array<LineShape*, 6> Line2 {};
+    std::array<CommandButton*, 10> Command6 {}; // "X 1" to "X 10"
+    std::array<CommandButton*, 2> Command7 {};
+    std::array<CommandButton*, 2> Command8 {};
 
     // ---- Section 2, simplifying (learn/simplify.cpp) ----
     void HideSimplifySteps();
+    void ShowSimplifySteps();
+    void Command9_Click(int Index);
+    void Command10_Click(int Index);
+    void Command11_Click(int Index);
     // Label3(2): the message that a fraction cannot be divided by the chosen prime.
     std::array<Label*, 3> Label3 {};
+    // The working line a/b = (a : p)/(b : p) = (a/p)/(b/p): numerators Label6, denominators Label7;
+    // its bars and signs are Line1(6..12).
+    std::array<Label*, 3> Label6 {};
+    std::array<Label*, 3> Label7 {};
+    std::array<CommandButton*, 7> Command9 {}; // ": 2" to ": 17"
+    std::array<CommandButton*, 2> Command10 {};
+    std::array<CommandButton*, 2> Command11 {};
 
     // ---- Section 3, guided sum (learn/guidedsum.cpp) ----
     void NewSumExample();

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 using namespace maroleta;
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void readingOutsideTheImage();
     void readingRoundsHalvesToEven();
     void widerPenDrawsWiderRadii();
+    void shapesOffThePictureAreSafe();
 };
 
 void TestCanvas::clearMakesEveryPixelWhite()
@@ -281,13 +283,20 @@ void TestCanvas::discIsFilledInsideItsRim()
     canvas.clear();
     canvas.setFillColor(DesignColor::Blue);
     canvas.disc(25, 25, 10);
-    QCOMPARE(canvas.pixel(25, 25), DesignColor::Blue);
-    QCOMPARE(canvas.pixel(33, 25), DesignColor::Blue);
+    for (const QPoint inside : { QPoint(25, 25), QPoint(33, 25), QPoint(17, 25), QPoint(25, 33), QPoint(25, 17),
+             QPoint(30, 30), QPoint(20, 20), QPoint(20, 30), QPoint(30, 20) })
+        QCOMPARE(canvas.pixel(inside.x(), inside.y()), DesignColor::Blue);
     QCOMPARE(canvas.pixel(35, 25), DesignColor::Black);
     QCOMPARE(canvas.pixel(25, 15), DesignColor::Black);
     QCOMPARE(canvas.pixel(36, 25), DesignColor::White);
     // A radius never drawn: the pixels on the 3 o'clock ray are blue up to the rim.
     QCOMPARE(canvas.pixel(30, 25), DesignColor::Blue);
+    // Without its outline the disc is its fill alone.
+    canvas.clear();
+    canvas.disc(25, 25, 10, false);
+    QCOMPARE(canvas.pixel(35, 25), DesignColor::Blue);
+    QCOMPARE(canvas.pixel(25, 15), DesignColor::Blue);
+    QCOMPARE(canvas.pixel(36, 25), DesignColor::White);
 }
 
 void TestCanvas::floodFillPaintsTheWholeImage()
@@ -376,6 +385,27 @@ void TestCanvas::widerPenDrawsWiderRadii()
     QCOMPARE(canvas.pixel(49, 30), DesignColor::Black);
     QCOMPARE(canvas.pixel(51, 30), DesignColor::Black);
     QCOMPARE(canvas.pixel(53, 30), DesignColor::White);
+}
+
+void TestCanvas::shapesOffThePictureAreSafe()
+{
+    // Partly or wholly off the image, absurdly large or not a number: drawn in part or not at all.
+    QImage image(60, 40, QImage::Format_RGB32);
+    Canvas canvas(image);
+    canvas.clear();
+    canvas.setFillColor(DesignColor::Blue);
+    canvas.pie(-5, 20, 30, -5.5, -0.5);
+    QCOMPARE(canvas.pixel(10, 20), DesignColor::Blue);
+    canvas.clear();
+    canvas.pie(1e12, 20, 10, -1, -2);
+    canvas.pie(30, 20, 1e12, -1, -2);
+    canvas.pie(30, 20, std::nan(""), -1, -2);
+    canvas.pie(30, 20, -4, -1, -2);
+    canvas.pie(30, 20, 10, std::nan(""), -2);
+    canvas.disc(std::numeric_limits<double>::infinity(), 20, 10);
+    QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
+    canvas.disc(30, 20, 500); // covers the whole image
+    QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::Blue });
 }
 
 QTEST_GUILESS_MAIN(TestCanvas)

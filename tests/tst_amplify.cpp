@@ -1,0 +1,243 @@
+// Section 1 through the real window: the working line a/b × k/k = (a X k)/(b X k) = (a·k)/(b·k),
+// its buttons and limits, and the result drawn as the second fraction.
+#include "learnsupport.h"
+#include "testsupport.h"
+
+using namespace maroleta;
+using testing::Program;
+
+namespace {
+QString pair(const Program& p, int i)
+{
+    return p.form->Label4[i]->text() + QLatin1Char('/') + p.form->Label5[i]->text();
+}
+
+// The working line as the pupil reads it.
+QString workingLine(const Program& p)
+{
+    return pair(p, 0) + QStringLiteral(" × ") + pair(p, 1) + QStringLiteral(" = (") + p.form->Label4[2]->text()
+        + QStringLiteral(")/(") + p.form->Label5[2]->text() + QStringLiteral(") = ") + pair(p, 3);
+}
+
+QString second(const Program& p) { return p.form->Label2[0]->text() + QLatin1Char('/') + p.form->Label2[1]->text(); }
+
+void setBase(Program& p, int a, int b)
+{
+    p.form->Label4[0]->setText(QString::number(a));
+    p.form->Label5[0]->setText(QString::number(b));
+}
+}
+
+class TestAmplify : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void firstEntry();
+    void controlsSitWhereDesigned_data();
+    void controlsSitWhereDesigned();
+    void factorButtons_data();
+    void factorButtons();
+    void resultIsDrawnAsCircles();
+    void baseButtonLimits_data();
+    void baseButtonLimits();
+    void factorSurvivesSectionChanges();
+    void baseButtonsHideTheSimplifyingMessage();
+    void everySectionChangeRecomputes();
+
+private:
+    std::unique_ptr<Program> p;
+};
+
+void TestAmplify::init()
+{
+    p = std::make_unique<Program>();
+    p->click(QStringLiteral("Command1(1)"));
+}
+
+void TestAmplify::firstEntry()
+{
+    QCOMPARE(workingLine(*p), QStringLiteral("1/2 × 1/1 = (1 X 1)/(2 X 1) = 1/2"));
+    QCOMPARE(second(*p), QStringLiteral("1/2"));
+    QVERIFY(p->form->Picture2->isVisible());
+    QVERIFY(p->form->Frame3->isVisible());
+    QVERIFY(!p->form->Picture1->isVisible());
+    QVERIFY(!p->form->Frame2->isVisible());
+    QCOMPARE(testing::sectorColours(p->form->Picture2, 1, 2), QStringLiteral("bw"));
+}
+
+void TestAmplify::controlsSitWhereDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("caption");
+    QTest::addRow("Label4(0)") << "Label4(0)" << QRect(120, 720, 855, 495) << "1";
+    QTest::addRow("Label5(0)") << "Label5(0)" << QRect(120, 1440, 855, 495) << "2";
+    QTest::addRow("Label4(1)") << "Label4(1)" << QRect(2040, 720, 855, 495) << "";
+    QTest::addRow("Label4(2)") << "Label4(2)" << QRect(3840, 720, 1815, 495) << "";
+    QTest::addRow("Label5(2)") << "Label5(2)" << QRect(3960, 1440, 1575, 495) << "";
+    QTest::addRow("Label5(3)") << "Label5(3)" << QRect(6480, 1440, 975, 495) << "";
+    QTest::addRow("Command7(0)") << "Command7(0)" << QRect(840, 720, 375, 255) << "+";
+    QTest::addRow("Command7(1)") << "Command7(1)" << QRect(840, 960, 375, 255) << "--";
+    QTest::addRow("Command8(0)") << "Command8(0)" << QRect(840, 1440, 375, 255) << "+";
+    QTest::addRow("Command8(1)") << "Command8(1)" << QRect(840, 1680, 375, 255) << "--";
+    QTest::addRow("Command6(0)") << "Command6(0)" << QRect(480, 240, 615, 375) << "X 1";
+    QTest::addRow("Command6(9)") << "Command6(9)" << QRect(480 + 720 * 9, 240, 615, 375) << "X 10";
+}
+
+void TestAmplify::controlsSitWhereDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, caption);
+    QWidget* control = p->find(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget(), p->form->Frame4);
+    QCOMPARE(twipsGeometry(control), twips);
+    if (auto* label = qobject_cast<Label*>(control)) {
+        QCOMPARE(label->foreColor(), DesignColor::SystemHighlightText);
+        QCOMPARE(label->font().pointSizeF(), 18.0);
+        if (!caption.isEmpty())
+            QCOMPARE(label->text(), caption);
+    } else {
+        QCOMPARE(qobject_cast<QPushButton*>(control)->text(), caption);
+    }
+    const QLine strokes[] = { QLine(240, 1320, 1320, 1320), QLine(1920, 1320, 3000, 1320), QLine(3840, 1320, 5640, 1320),
+        QLine(6480, 1320, 7440, 1320) };
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(p->form->Line1[2 + i]->twipsLine(), strokes[i]);
+        QCOMPARE(p->form->Line1[2 + i]->borderColor(), DesignColor::SystemHighlightText);
+    }
+    const QLine signs[] = { QLine(1440, 1080, 1800, 1440), QLine(1800, 1080, 1440, 1440), QLine(3240, 1200, 3600, 1200),
+        QLine(3240, 1440, 3600, 1440), QLine(5880, 1200, 6240, 1200), QLine(5880, 1440, 6240, 1440) };
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(p->form->Line2[i]->twipsLine(), signs[i]);
+        QCOMPARE(p->form->Line2[i]->borderWidth(), 3);
+    }
+}
+
+void TestAmplify::factorButtons_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("line");
+    QTest::addRow("3/4 X 10") << 3 << 4 << 9 << "3/4 × 10/10 = (3 X 10)/(4 X 10) = 30/40";
+    QTest::addRow("3/4 X 4") << 3 << 4 << 3 << "3/4 × 4/4 = (3 X 4)/(4 X 4) = 12/16";
+    QTest::addRow("5/2 X 3") << 5 << 2 << 2 << "5/2 × 3/3 = (5 X 3)/(2 X 3) = 15/6";
+    QTest::addRow("0/7 X 5") << 0 << 7 << 4 << "0/7 × 5/5 = (0 X 5)/(7 X 5) = 0/35";
+    QTest::addRow("200/200 X 10") << 200 << 200 << 9 << "200/200 × 10/10 = (200 X 10)/(200 X 10) = 2000/2000";
+}
+
+void TestAmplify::factorButtons()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(int, button);
+    QFETCH(QString, line);
+    setBase(*p, a, b);
+    p->click(QStringLiteral("Command6(%1)").arg(button));
+    QCOMPARE(workingLine(*p), line);
+    QCOMPARE(p->form->AmplifyIndex, qint16(button));
+    QCOMPARE(second(*p), pair(*p, 3));
+    // Pressing it again gives the same display.
+    p->click(QStringLiteral("Command6(%1)").arg(button));
+    QCOMPARE(workingLine(*p), line);
+}
+
+void TestAmplify::resultIsDrawnAsCircles()
+{
+    // 3/4 × 10/10: one circle of 40 sectors, 30 blue.
+    setBase(*p, 3, 4);
+    p->click(QStringLiteral("Command6(9)"));
+    QCOMPARE(testing::sectorColours(p->form->Picture2, 30, 40), QString(30, QLatin1Char('b')) + QString(10, QLatin1Char('w')));
+    // 5/2 × 3/3 = 15/6: two full circles and one with three of six sectors blue.
+    setBase(*p, 5, 2);
+    p->click(QStringLiteral("Command6(2)"));
+    QCOMPARE(p->form->SecondWholeCircles, qint16(2));
+    QCOMPARE(testing::sectorColours(p->form->Picture2, 15, 6, 0), QStringLiteral("bbbbbb"));
+    QCOMPARE(testing::sectorColours(p->form->Picture2, 15, 6, 1), QStringLiteral("bbbbbb"));
+    QCOMPARE(testing::sectorColours(p->form->Picture2, 15, 6, 2), QStringLiteral("bbbwww"));
+}
+
+void TestAmplify::baseButtonLimits_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<QString>("base");
+    QTest::addRow("a + below 200") << "Command7(0)" << 199 << 5 << "200/5";
+    QTest::addRow("a + at 200") << "Command7(0)" << 200 << 5 << "200/5";
+    QTest::addRow("a -- at 1") << "Command7(1)" << 1 << 5 << "0/5";
+    QTest::addRow("a -- at 0") << "Command7(1)" << 0 << 5 << "0/5";
+    QTest::addRow("b + below 200") << "Command8(0)" << 1 << 199 << "1/200";
+    QTest::addRow("b + at 200") << "Command8(0)" << 1 << 200 << "1/200";
+    QTest::addRow("b -- at 3") << "Command8(1)" << 1 << 3 << "1/2";
+    QTest::addRow("b -- at 2") << "Command8(1)" << 1 << 2 << "1/2";
+}
+
+void TestAmplify::baseButtonLimits()
+{
+    QFETCH(QString, button);
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(QString, base);
+    p->click(QStringLiteral("Command6(1)")); // X 2
+    setBase(*p, a, b);
+    const QString before = workingLine(*p);
+    const QString secondBefore = second(*p);
+    p->click(button);
+    QCOMPARE(pair(*p, 0), base);
+    const bool changed = base != QStringLiteral("%1/%2").arg(a).arg(b);
+    if (changed) {
+        // A change recomputes the whole line and the second fraction.
+        const int na = base.section(QLatin1Char('/'), 0, 0).toInt();
+        const int nb = base.section(QLatin1Char('/'), 1, 1).toInt();
+        QCOMPARE(workingLine(*p),
+            QStringLiteral("%1/%2 × 2/2 = (%1 X 2)/(%2 X 2) = %3/%4").arg(na).arg(nb).arg(2 * na).arg(2 * nb));
+        QCOMPARE(second(*p), QStringLiteral("%1/%2").arg(2 * na).arg(2 * nb));
+    } else {
+        // A refused change leaves the labels and the drawing as they are.
+        QCOMPARE(workingLine(*p), before);
+        QCOMPARE(second(*p), secondBefore);
+    }
+}
+
+void TestAmplify::factorSurvivesSectionChanges()
+{
+    setBase(*p, 2, 3);
+    p->click(QStringLiteral("Command6(4)"));
+    p->click(QStringLiteral("Command1(5)"));
+    p->click(QStringLiteral("Command1(1)"));
+    QCOMPARE(workingLine(*p), QStringLiteral("2/3 × 5/5 = (2 X 5)/(3 X 5) = 10/15"));
+    QCOMPARE(second(*p), QStringLiteral("10/15"));
+}
+
+void TestAmplify::baseButtonsHideTheSimplifyingMessage()
+{
+    for (const QString& button : { QStringLiteral("Command7(0)"), QStringLiteral("Command7(1)"),
+             QStringLiteral("Command8(0)"), QStringLiteral("Command8(1)") }) {
+        p->click(QStringLiteral("Command1(2)"));
+        p->click(QStringLiteral("Command9(1)")); // 16/32 cannot be divided by 3
+        QVERIFY(!p->form->Label3[2]->isHidden());
+        p->click(QStringLiteral("Command1(1)"));
+        setBase(*p, 0, 2); // the "--" buttons are refused here: the message goes all the same
+        p->click(button);
+        QVERIFY2(p->form->Label3[2]->isHidden(), qPrintable(button));
+    }
+}
+
+void TestAmplify::everySectionChangeRecomputes()
+{
+    p->click(QStringLiteral("Command6(2)"));
+    for (int section : { 0, 2, 3, 4, 7, 8, 1 }) {
+        setBase(*p, 4, 5);
+        p->form->Label2[0]->setText(QStringLiteral("9"));
+        p->click(QStringLiteral("Command1(%1)").arg(section));
+        QCOMPARE(workingLine(*p), QStringLiteral("4/5 × 3/3 = (4 X 3)/(5 X 3) = 12/15"));
+        if (section != 3) // the guided sum goes on to draw its own pictures
+            QCOMPARE(second(*p), QStringLiteral("12/15"));
+    }
+}
+
+QTEST_MAIN(TestAmplify)
+#include "tst_amplify.moc"

@@ -1,0 +1,267 @@
+// Section 2 through the real window: dividing by a prime, the working line a/b = (a : p)/(b : p) = (a/p)/(b/p),
+// the "cannot be divided" message and the base buttons that copy the base into the second fraction.
+#include "learnsupport.h"
+#include "testsupport.h"
+
+#include "logic/languagefiles.h"
+
+using namespace maroleta;
+using testing::Program;
+
+namespace {
+QString base(const Program& p) { return p.form->Label6[0]->text() + QLatin1Char('/') + p.form->Label7[0]->text(); }
+
+QString second(const Program& p) { return p.form->Label2[0]->text() + QLatin1Char('/') + p.form->Label2[1]->text(); }
+
+// The working line as the pupil reads it, or "" while it is hidden.
+QString workingLine(const Program& p)
+{
+    const auto& f = *p.form;
+    const bool shown = !f.Label6[1]->isHidden();
+    for (int i = 7; i <= 12; ++i)
+        if (f.Line1[i]->isHidden() == shown)
+            return QStringLiteral("partly shown");
+    for (Label* label : { f.Label7[1], f.Label6[2], f.Label7[2] })
+        if (label->isHidden() == shown)
+            return QStringLiteral("partly shown");
+    if (!shown)
+        return {};
+    return base(p) + QStringLiteral(" = (") + f.Label6[1]->text() + QStringLiteral(")/(") + f.Label7[1]->text()
+        + QStringLiteral(") = ") + f.Label6[2]->text() + QLatin1Char('/') + f.Label7[2]->text();
+}
+
+void setBase(Program& p, int a, int b)
+{
+    p.form->Label6[0]->setText(QString::number(a));
+    p.form->Label7[0]->setText(QString::number(b));
+}
+}
+
+class TestSimplify : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void startsWithoutWorkingLine();
+    void controlsSitWhereDesigned_data();
+    void controlsSitWhereDesigned();
+    void dividingByAPrime_data();
+    void dividingByAPrime();
+    void notDivisibleShowsTheMessage();
+    void baseButtons_data();
+    void baseButtons();
+    void messageStaysAfterABaseButton();
+    void denominatorOneIsDrawn_data();
+    void denominatorOneIsDrawn();
+
+private:
+    std::unique_ptr<Program> p;
+};
+
+void TestSimplify::init()
+{
+    p = std::make_unique<Program>();
+    p->click(QStringLiteral("Command1(2)"));
+}
+
+void TestSimplify::startsWithoutWorkingLine()
+{
+    QCOMPARE(base(*p), QStringLiteral("16/32"));
+    QCOMPARE(workingLine(*p), QString());
+    QVERIFY(p->form->Label3[2]->isHidden());
+    QVERIFY(p->form->Line1[6]->isVisible());
+    // The second fraction shows the amplified one, not the base.
+    QCOMPARE(second(*p), QStringLiteral("1/2"));
+    // The message comes from the tenth line of the explanations file.
+    const QStringList lines = readLanguageLines(languageFile(QStringLiteral("explicacionmenu.txt")), 11);
+    QVERIFY(lines.size() >= 10);
+    QCOMPARE(p->form->Label3[2]->text(), lines.at(9));
+}
+
+void TestSimplify::controlsSitWhereDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("caption");
+    QTest::addRow("Label6(0)") << "Label6(0)" << QRect(120, 840, 855, 495) << "16";
+    QTest::addRow("Label7(0)") << "Label7(0)" << QRect(0, 1560, 1095, 495) << "32";
+    QTest::addRow("Label6(1)") << "Label6(1)" << QRect(2280, 840, 2055, 495) << "1";
+    QTest::addRow("Label7(2)") << "Label7(2)" << QRect(4920, 1560, 1455, 495) << "1";
+    QTest::addRow("Command10(0)") << "Command10(0)" << QRect(960, 840, 375, 255) << "+";
+    QTest::addRow("Command10(1)") << "Command10(1)" << QRect(960, 1080, 375, 255) << "--";
+    QTest::addRow("Command11(0)") << "Command11(0)" << QRect(960, 1560, 375, 255) << "+";
+    QTest::addRow("Command11(1)") << "Command11(1)" << QRect(960, 1800, 375, 255) << "--";
+    QTest::addRow("Command9(0)") << "Command9(0)" << QRect(1320, 240, 615, 375) << ": 2";
+    QTest::addRow("Command9(3)") << "Command9(3)" << QRect(3480, 240, 615, 375) << ": 7";
+    QTest::addRow("Command9(4)") << "Command9(4)" << QRect(4200, 240, 735, 375) << ": 11";
+    QTest::addRow("Command9(6)") << "Command9(6)" << QRect(5880, 240, 735, 375) << ": 17";
+    QTest::addRow("Label3(2)") << "Label3(2)" << QRect(1920, 720, 5175, 1455) << "";
+}
+
+void TestSimplify::controlsSitWhereDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, caption);
+    QWidget* control = p->find(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget(), p->form->Frame5);
+    QCOMPARE(twipsGeometry(control), twips);
+    if (auto* label = qobject_cast<Label*>(control)) {
+        if (name == QLatin1String("Label3(2)")) {
+            QCOMPARE(label->foreColor(), DesignColor::Red);
+            QCOMPARE(label->font().pointSizeF(), 12.0);
+        } else {
+            QCOMPARE(label->text(), caption);
+            QCOMPARE(label->foreColor(), DesignColor::SystemHighlightText);
+            QCOMPARE(label->font().pointSizeF(), 18.0);
+        }
+        QVERIFY(label->font().bold());
+    } else {
+        QCOMPARE(qobject_cast<QPushButton*>(control)->text(), caption);
+        if (name.startsWith(QLatin1String("Command9")))
+            QCOMPARE(control->font().pointSizeF(), 14.25);
+    }
+    const QLine strokes[] = { QLine(120, 1440, 1560, 1440), QLine(2160, 1440, 4320, 1440), QLine(4920, 1440, 6360, 1440),
+        QLine(1680, 1320, 2040, 1320), QLine(1680, 1560, 2040, 1560), QLine(4440, 1320, 4800, 1320),
+        QLine(4440, 1560, 4800, 1560) };
+    for (int i = 0; i < 7; ++i) {
+        QCOMPARE(p->form->Line1[6 + i]->twipsLine(), strokes[i]);
+        QCOMPARE(p->form->Line1[6 + i]->borderWidth(), 3);
+    }
+}
+
+void TestSimplify::dividingByAPrime_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("line");
+    QTest::addRow("16/32 : 2") << 16 << 32 << 0 << "16/32 = (16 : 2)/(32 : 2) = 8/16";
+    QTest::addRow("15/30 : 5") << 15 << 30 << 2 << "15/30 = (15 : 5)/(30 : 5) = 3/6";
+    QTest::addRow("0/6 : 3") << 0 << 6 << 1 << "0/6 = (0 : 3)/(6 : 3) = 0/2";
+    QTest::addRow("77/143 : 11") << 77 << 143 << 4 << "77/143 = (77 : 11)/(143 : 11) = 7/13";
+    QTest::addRow("34/170 : 17") << 34 << 170 << 6 << "34/170 = (34 : 17)/(170 : 17) = 2/10";
+    QTest::addRow("4/2 : 2") << 4 << 2 << 0 << "4/2 = (4 : 2)/(2 : 2) = 2/1";
+}
+
+void TestSimplify::dividingByAPrime()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(int, button);
+    QFETCH(QString, line);
+    setBase(*p, a, b);
+    p->click(QStringLiteral("Command9(%1)").arg(button));
+    QCOMPARE(workingLine(*p), line);
+    QVERIFY(p->form->Label3[2]->isHidden());
+    QCOMPARE(second(*p), line.section(QStringLiteral(" = "), 2));
+    // Each division starts again from the base.
+    QCOMPARE(base(*p), QStringLiteral("%1/%2").arg(a).arg(b));
+    p->click(QStringLiteral("Command9(%1)").arg(button));
+    QCOMPARE(workingLine(*p), line);
+}
+
+void TestSimplify::notDivisibleShowsTheMessage()
+{
+    p->click(QStringLiteral("Command9(0)")); // 8/16 drawn
+    QCOMPARE(testing::sectorColours(p->form->Picture2, 8, 16), QStringLiteral("bbbbbbbbwwwwwwww"));
+    const QImage drawn = p->form->Picture2->image().copy();
+    p->click(QStringLiteral("Command9(1)")); // 16/32 : 3
+    QCOMPARE(workingLine(*p), QString());
+    QVERIFY(!p->form->Label3[2]->isHidden());
+    QCOMPARE(second(*p), QStringLiteral("8/16"));
+    QCOMPARE(p->form->Picture2->image(), drawn);
+    // 15/30 : 2 fails on the odd numerator alone.
+    setBase(*p, 15, 30);
+    p->click(QStringLiteral("Command9(2)"));
+    QVERIFY(p->form->Label3[2]->isHidden());
+    p->click(QStringLiteral("Command9(0)"));
+    QVERIFY(!p->form->Label3[2]->isHidden());
+    QCOMPARE(second(*p), QStringLiteral("3/6"));
+}
+
+void TestSimplify::baseButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<QString>("after");
+    QTest::addRow("a +") << "Command10(0)" << 16 << 32 << "17/32";
+    QTest::addRow("a + at 200") << "Command10(0)" << 200 << 32 << "200/32";
+    QTest::addRow("a --") << "Command10(1)" << 16 << 32 << "15/32";
+    QTest::addRow("a -- at 0") << "Command10(1)" << 0 << 32 << "0/32";
+    QTest::addRow("b + at 199") << "Command11(0)" << 16 << 199 << "16/200";
+    QTest::addRow("b + at 200") << "Command11(0)" << 16 << 200 << "16/200";
+    QTest::addRow("b -- at 3") << "Command11(1)" << 16 << 3 << "16/2";
+    QTest::addRow("b -- at 2") << "Command11(1)" << 16 << 2 << "16/2";
+}
+
+void TestSimplify::baseButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(QString, after);
+    setBase(*p, 16, 32);
+    p->click(QStringLiteral("Command9(0)")); // the working line is shown
+    setBase(*p, a, b);
+    p->click(button);
+    QCOMPARE(base(*p), after);
+    // Changed or not, the base becomes the second fraction and is drawn.
+    QCOMPARE(second(*p), after);
+    const bool refused = after == QStringLiteral("%1/%2").arg(a).arg(b);
+    QCOMPARE(workingLine(*p).isEmpty(), !refused);
+    const int na = after.section(QLatin1Char('/'), 0, 0).toInt();
+    const int nb = after.section(QLatin1Char('/'), 1, 1).toInt();
+    if (na <= nb)
+        QCOMPARE(testing::sectorColour(p->form->Picture2, na, nb, 0, 0), na > 0 ? DesignColor::Blue : DesignColor::White);
+}
+
+void TestSimplify::messageStaysAfterABaseButton()
+{
+    p->click(QStringLiteral("Command9(1)"));
+    QVERIFY(!p->form->Label3[2]->isHidden());
+    p->click(QStringLiteral("Command10(0)"));
+    QVERIFY(!p->form->Label3[2]->isHidden());
+    QCOMPARE(second(*p), QStringLiteral("17/32"));
+    // It also stays while the pupil visits another section, and goes with a successful division.
+    p->click(QStringLiteral("Command1(0)"));
+    p->click(QStringLiteral("Command1(2)"));
+    QVERIFY(!p->form->Label3[2]->isHidden());
+    setBase(*p, 18, 32);
+    p->click(QStringLiteral("Command9(0)"));
+    QVERIFY(p->form->Label3[2]->isHidden());
+}
+
+void TestSimplify::denominatorOneIsDrawn_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("circles");
+    QTest::addRow("2/2 : 2 = 1/1") << 2 << 1;
+    QTest::addRow("4/2 : 2 = 2/1") << 4 << 2;
+    QTest::addRow("200/2 : 2 = 100/1") << 200 << 100;
+    QTest::addRow("0/2 : 2 = 0/1") << 0 << 0;
+}
+
+void TestSimplify::denominatorOneIsDrawn()
+{
+    QFETCH(int, a);
+    QFETCH(int, circles);
+    setBase(*p, a, 2);
+    p->click(QStringLiteral("Command9(0)"));
+    QCOMPARE(second(*p), QStringLiteral("%1/1").arg(circles));
+    QImage& image = p->form->Picture2->image();
+    const FractionLayout layout = layoutFraction(image.width(), image.height(), circles, 1);
+    const Canvas canvas(image);
+    QCOMPARE(int(layout.centresX.size()), std::max(circles, 1));
+    for (const double cx : layout.centresX) {
+        const quint32 expected = circles == 0 ? DesignColor::White : DesignColor::Blue;
+        QCOMPARE(canvas.pixel(int(cx), int(layout.centreY) - 1), expected);
+    }
+    QCOMPARE(canvas.pixel(1, 1), DesignColor::NearWhite);
+    if (circles > 1)
+        QCOMPARE(p->form->SecondWholeCircles, qint16(circles));
+}
+
+QTEST_MAIN(TestSimplify)
+#include "tst_simplify.moc"
