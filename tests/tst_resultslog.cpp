@@ -2,6 +2,7 @@
 // written whether or not the window was ever shown; the window's look, title and place; and closing it
 // without losing a line.
 #include "practicedriver.h"
+#include "keypad/form2.h"
 #include "results/form3.h"
 
 #include <QApplication>
@@ -42,6 +43,27 @@ void finishSumAfterAMistake(Program& p)
     p.click("Command17");
 }
 
+// Finishes a simplification in section 4 with the keypad: 12/18 typed over the proposed fraction, then 2/3.
+void finishSimplification(Program& p)
+{
+    p.click("Command1(4)");
+    const std::pair<int, const char*> typed[] = { { 0, "12" }, { 1, "18" }, { 2, "2" }, { 3, "3" } };
+    for (const auto& [field, number] : typed) {
+        p.click(arrayName("Label17", field));
+        for (const char* digit = number; *digit; ++digit)
+            click(p.form->keypad()->Command1[*digit - '0']);
+    }
+    p.click("Command21(0)");
+}
+
+// Finishes the exercise of section 5 on screen, right the first time.
+void finishSum(Program& p)
+{
+    p.click("Command1(5)");
+    answerSum(p, rightSumAnswer(p));
+    p.click("Command17");
+}
+
 int resultsWindows()
 {
     int count = 0;
@@ -64,6 +86,7 @@ class ResultsLog : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void linesBeforeTheWindowWasEverShown();
+    void linesFromEveryPracticeSection();
     void closingKeepsEveryLine();
     void historialTwiceShowsOneWindow();
     void titleFromTheLanguageFile_data();
@@ -93,6 +116,24 @@ void ResultsLog::linesBeforeTheWindowWasEverShown()
     QVERIFY(lines[0].endsWith(" ** " + p.form->CheckTexts[0] + " **"));
     QVERIFY(lines[1].endsWith(" *** " + p.form->CheckTexts[1] + " ***"));
     QVERIFY2(lines[2].endsWith(" ** " + p.form->CheckTexts[0] + " **"), "the mistake of section 5 outlived its visit");
+}
+
+void ResultsLog::linesFromEveryPracticeSection()
+{
+    Program p(33);
+    MessageRecorder messages;
+    finishSimplification(p);
+    finishMulDiv(p);
+    finishSum(p);
+    QVERIFY(messages.texts.isEmpty());
+
+    p.click("Command20");
+    const QStringList lines = logLines(p.form->results());
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0], QStringLiteral("12/18 = 2/3 =  * ") + p.form->CheckTexts[0] + " *");
+    QCOMPARE(asterisks(lines[1]), QStringLiteral("**"));
+    QCOMPARE(asterisks(lines[2]), QStringLiteral("***"));
+    QCOMPARE(p.form->ResultCount, 3);
 }
 
 void ResultsLog::closingKeepsEveryLine()
