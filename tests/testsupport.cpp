@@ -2,6 +2,7 @@
 #include "testsupport.h"
 
 #include "logic/languagefiles.h"
+#include "results/form3.h"
 #include "shell/messagebox.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,15 @@ void Program::click(const QString& name) const
     QWidget* control = find(name);
     QVERIFY2(control, qPrintable(name));
     testing::click(control);
+}
+
+QStringList Program::resultLines() const
+{
+    QStringList lines;
+    const ListBox* list = form->results()->List1;
+    for (int i = 0; i < list->count(); ++i)
+        lines.append(list->item(i)->text());
+    return lines;
 }
 
 void click(QWidget* widget)

@@ -30,6 +30,8 @@ struct Program {
     }
     // A left click in the middle of the named control, as a pupil does.
     void click(const QString& name) const;
+    // The lines of the results log, in order.
+    QStringList resultLines() const;
 };
 
 // A left click in the middle of a widget.

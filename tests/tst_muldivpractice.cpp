@@ -7,15 +7,6 @@ using namespace maroleta;
 using namespace maroleta::testing;
 
 namespace {
-QStringList logLines(const Program& p)
-{
-    QStringList lines;
-    const ListBox* list = p.form->results()->List1;
-    for (int i = 0; i < list->count(); ++i)
-        lines.append(list->item(i)->text());
-    return lines;
-}
-
 // Opens section 6 on the exercise a/b and c/d.
 void openOn(Program& p, int a, int b, int c, int d)
 {
@@ -116,7 +107,7 @@ void MulDivPractice::workedExamples()
     QCOMPARE(f.Command19->backColor(), right ? DesignColor::Green : DesignColor::Red);
     QCOMPARE(f.MistakeMade, !right);
     QCOMPARE(f.ResultCount, right ? 1 : 0);
-    QCOMPARE(logLines(p), right ? QStringList { line + " ** " + f.CheckTexts[0] + " **" } : QStringList {});
+    QCOMPARE(p.resultLines(), right ? QStringList { line + " ** " + f.CheckTexts[0] + " **" } : QStringList {});
 }
 
 void MulDivPractice::rightNumeratorWrongDenominatorThenFixed()
@@ -130,13 +121,13 @@ void MulDivPractice::rightNumeratorWrongDenominatorThenFixed()
     QCOMPARE(f.Command18[3]->backColor(), DesignColor::Red);
     QCOMPARE(f.Command19->backColor(), DesignColor::Red);
     QVERIFY(f.MistakeMade);
-    QVERIFY(logLines(p).isEmpty());
+    QVERIFY(p.resultLines().isEmpty());
 
     p.click("Command18(3)");
     QCOMPARE(f.Command18[0]->backColor(), DesignColor::SystemButtonFace);
     p.click("Command19");
     QCOMPARE(f.Command19->backColor(), DesignColor::Green);
-    QCOMPARE(logLines(p), QStringList { "5/7 X 2/9 = 10/63 ** " + f.CheckTexts[1] + " **" });
+    QCOMPARE(p.resultLines(), QStringList { "5/7 X 2/9 = 10/63 ** " + f.CheckTexts[1] + " **" });
 }
 
 void MulDivPractice::switchingOperationAfterACheck()
@@ -158,7 +149,7 @@ void MulDivPractice::switchingOperationAfterACheck()
 
     p.click("Command19"); // judged as a division now
     QCOMPARE(f.Command19->backColor(), DesignColor::Green);
-    QCOMPARE(logLines(p), QStringList { "2/3 : 3/4 = 8/9 ** " + f.CheckTexts[1] + " **" });
+    QCOMPARE(p.resultLines(), QStringList { "2/3 : 3/4 = 8/9 ** " + f.CheckTexts[1] + " **" });
 
     choose(p, 0);
     QVERIFY(crossShown(f));
@@ -218,7 +209,7 @@ void MulDivPractice::twoChecksOfARightAnswerLogTwoLines()
     answerMulDiv(p, a * c, b * d);
     p.click("Command19");
     p.click("Command19");
-    const QStringList lines = logLines(p);
+    const QStringList lines = p.resultLines();
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0], lines[1]);
     QCOMPARE(lines[0],

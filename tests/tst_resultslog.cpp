@@ -11,14 +11,6 @@ using namespace maroleta;
 using namespace maroleta::testing;
 
 namespace {
-QStringList logLines(Form3* window)
-{
-    QStringList lines;
-    for (int i = 0; i < window->List1->count(); ++i)
-        lines.append(window->List1->item(i)->text());
-    return lines;
-}
-
 // Finishes the exercise of section 6 on screen, right the first time.
 void finishMulDiv(Program& p)
 {
@@ -108,7 +100,7 @@ void ResultsLog::linesBeforeTheWindowWasEverShown()
     QVERIFY(!window->isVisible());
     p.click("Command20");
     QVERIFY(window->isVisible());
-    const QStringList lines = logLines(window);
+    const QStringList lines = p.resultLines();
     QCOMPARE(lines.size(), 3);
     QCOMPARE(asterisks(lines[0]), QStringLiteral("**"));
     QCOMPARE(asterisks(lines[1]), QStringLiteral("***"));
@@ -128,7 +120,7 @@ void ResultsLog::linesFromEveryPracticeSection()
     QVERIFY(messages.texts.isEmpty());
 
     p.click("Command20");
-    const QStringList lines = logLines(p.form->results());
+    const QStringList lines = p.resultLines();
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[0], QStringLiteral("12/18 = 2/3 =  * ") + p.form->CheckTexts[0] + " *");
     QCOMPARE(asterisks(lines[1]), QStringLiteral("**"));
@@ -213,10 +205,10 @@ void ResultsLog::windowAsDesigned()
 
     // Nothing happens on a click: the lines stay as they are.
     finishMulDiv(p);
-    const QStringList before = logLines(window);
+    const QStringList before = p.resultLines();
     QTest::mouseClick(window->List1->viewport(), Qt::LeftButton, Qt::NoModifier,
         window->List1->visualItemRect(window->List1->item(0)).center());
-    QCOMPARE(logLines(window), before);
+    QCOMPARE(p.resultLines(), before);
 }
 
 void ResultsLog::placedOverTheSectionArea()

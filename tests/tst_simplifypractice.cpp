@@ -43,13 +43,7 @@ struct Pupil {
     void start(const QString& numerator, const QString& denominator) { typeFraction(0, numerator, denominator); }
     void press(int step) { testing::click(check(step)); }
 
-    QStringList log() const
-    {
-        QStringList lines;
-        for (int i = 0; i < p.form->results()->List1->count(); ++i)
-            lines << p.form->results()->List1->item(i)->text();
-        return lines;
-    }
+    QStringList log() const { return p.resultLines(); }
     QString closing(bool mistake) const { return QStringLiteral(" * ") + p.form->CheckTexts[mistake ? 1 : 0] + " *"; }
 
     testing::MessageRecorder messages;

@@ -7,15 +7,6 @@ using namespace maroleta;
 using namespace maroleta::testing;
 
 namespace {
-QStringList logLines(const Program& p)
-{
-    QStringList lines;
-    const ListBox* list = p.form->results()->List1;
-    for (int i = 0; i < list->count(); ++i)
-        lines.append(list->item(i)->text());
-    return lines;
-}
-
 QString expectedLine(const Program& p, const QString& closing)
 {
     const Form1& f = *p.form;
@@ -118,7 +109,7 @@ void SumPractice::rightAnswerLogsOneLine()
         QCOMPARE(f.Command14[j]->backColor(), DesignColor::Green);
     QCOMPARE(f.Command17->backColor(), DesignColor::Green);
     QCOMPARE(f.ResultCount, 1);
-    QCOMPARE(logLines(p), QStringList { expectedLine(p, f.CheckTexts[0]) });
+    QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
     QVERIFY(!p.form->results()->isVisible()); // written unseen
 }
 
@@ -140,7 +131,7 @@ void SumPractice::subtractionEndingAtZero()
     QCOMPARE(f.Command14[3]->text(), QStringLiteral("0"));
     p.click("Command17");
     QCOMPARE(f.Command17->backColor(), DesignColor::Green);
-    const QStringList lines = logLines(p);
+    const QStringList lines = p.resultLines();
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines[0].contains(QStringLiteral(" - ")), qPrintable(lines[0]));
     QVERIFY2(lines[0].contains(QStringLiteral(" = 0/")), qPrintable(lines[0]));
@@ -162,7 +153,7 @@ void SumPractice::wrongResultThenCorrected()
     QCOMPARE(f.Command17->backColor(), DesignColor::Red);
     QVERIFY(f.MistakeMade);
     QCOMPARE(f.ResultCount, 0);
-    QVERIFY(logLines(p).isEmpty());
+    QVERIFY(p.resultLines().isEmpty());
 
     p.click("Command16(3)");
     QCOMPARE(f.Command14[3]->backColor(), DesignColor::SystemButtonFace);
@@ -170,7 +161,7 @@ void SumPractice::wrongResultThenCorrected()
     QCOMPARE(f.Command17->backColor(), DesignColor::Red); // only a new exercise resets the check's colour
     p.click("Command17");
     QCOMPARE(f.Command17->backColor(), DesignColor::Green);
-    QCOMPARE(logLines(p), QStringList { expectedLine(p, f.CheckTexts[1]) });
+    QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[1]) });
 }
 
 void SumPractice::twoRightChecksLogTwoLines()
@@ -180,7 +171,7 @@ void SumPractice::twoRightChecksLogTwoLines()
     answerSum(p, rightSumAnswer(p));
     p.click("Command17");
     p.click("Command17");
-    const QStringList lines = logLines(p);
+    const QStringList lines = p.resultLines();
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0], lines[1]);
     QCOMPARE(p.form->ResultCount, 2);
@@ -214,7 +205,7 @@ void SumPractice::mismatchedListsHideTheCheck()
     QVERIFY(f.Command17->isVisible());
     p.click("Command17");
     QCOMPARE(f.Command17->backColor(), DesignColor::Green);
-    const QStringList lines = logLines(p);
+    const QStringList lines = p.resultLines();
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines[0].contains(QStringLiteral("/%1 *** ").arg(shownSum(p).common)), qPrintable(lines[0]));
 }
@@ -296,7 +287,7 @@ void SumPractice::navigationClearsTheMistake()
     QCOMPARE(f.Command14[1]->backColor(), DesignColor::SystemButtonFace);
     answerSum(p, rightSumAnswer(p));
     p.click("Command17");
-    QCOMPARE(logLines(p), QStringList { expectedLine(p, f.CheckTexts[0]) });
+    QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
 }
 
 void SumPractice::controlsAsDesigned_data()
