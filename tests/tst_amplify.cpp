@@ -33,8 +33,6 @@ class TestAmplify : public QObject {
 private Q_SLOTS:
     void init();
     void firstEntry();
-    void controlsSitWhereDesigned_data();
-    void controlsSitWhereDesigned();
     void factorButtons_data();
     void factorButtons();
     void resultIsDrawnAsCircles();
@@ -63,56 +61,6 @@ void TestAmplify::firstEntry()
     QVERIFY(!p->form->Picture1->isVisible());
     QVERIFY(!p->form->Frame2->isVisible());
     QCOMPARE(testing::sectorColours(p->form->Picture2, 1, 2), QStringLiteral("bw"));
-}
-
-void TestAmplify::controlsSitWhereDesigned_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QString>("caption");
-    QTest::addRow("Label4(0)") << "Label4(0)" << QRect(120, 720, 855, 495) << "1";
-    QTest::addRow("Label5(0)") << "Label5(0)" << QRect(120, 1440, 855, 495) << "2";
-    QTest::addRow("Label4(1)") << "Label4(1)" << QRect(2040, 720, 855, 495) << "";
-    QTest::addRow("Label4(2)") << "Label4(2)" << QRect(3840, 720, 1815, 495) << "";
-    QTest::addRow("Label5(2)") << "Label5(2)" << QRect(3960, 1440, 1575, 495) << "";
-    QTest::addRow("Label5(3)") << "Label5(3)" << QRect(6480, 1440, 975, 495) << "";
-    QTest::addRow("Command7(0)") << "Command7(0)" << QRect(840, 720, 375, 255) << "+";
-    QTest::addRow("Command7(1)") << "Command7(1)" << QRect(840, 960, 375, 255) << "--";
-    QTest::addRow("Command8(0)") << "Command8(0)" << QRect(840, 1440, 375, 255) << "+";
-    QTest::addRow("Command8(1)") << "Command8(1)" << QRect(840, 1680, 375, 255) << "--";
-    QTest::addRow("Command6(0)") << "Command6(0)" << QRect(480, 240, 615, 375) << "X 1";
-    QTest::addRow("Command6(9)") << "Command6(9)" << QRect(480 + 720 * 9, 240, 615, 375) << "X 10";
-}
-
-void TestAmplify::controlsSitWhereDesigned()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QFETCH(QString, caption);
-    QWidget* control = p->find(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget(), p->form->Frame4);
-    QCOMPARE(twipsGeometry(control), twips);
-    if (auto* label = qobject_cast<Label*>(control)) {
-        QCOMPARE(label->foreColor(), DesignColor::SystemHighlightText);
-        QCOMPARE(label->font().pointSizeF(), 18.0);
-        if (!caption.isEmpty())
-            QCOMPARE(label->text(), caption);
-    } else {
-        QCOMPARE(qobject_cast<QPushButton*>(control)->text(), caption);
-    }
-    const QLine strokes[] = { QLine(240, 1320, 1320, 1320), QLine(1920, 1320, 3000, 1320), QLine(3840, 1320, 5640, 1320),
-        QLine(6480, 1320, 7440, 1320) };
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(p->form->Line1[2 + i]->twipsLine(), strokes[i]);
-        QCOMPARE(p->form->Line1[2 + i]->borderColor(), DesignColor::SystemHighlightText);
-    }
-    const QLine signs[] = { QLine(1440, 1080, 1800, 1440), QLine(1800, 1080, 1440, 1440), QLine(3240, 1200, 3600, 1200),
-        QLine(3240, 1440, 3600, 1440), QLine(5880, 1200, 6240, 1200), QLine(5880, 1440, 6240, 1440) };
-    for (int i = 0; i < 6; ++i) {
-        QCOMPARE(p->form->Line2[i]->twipsLine(), signs[i]);
-        QCOMPARE(p->form->Line2[i]->borderWidth(), 3);
-    }
 }
 
 void TestAmplify::factorButtons_data()

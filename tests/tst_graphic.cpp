@@ -35,8 +35,6 @@ class TestGraphic : public QObject {
 private Q_SLOTS:
     void init();
     void startsWithTwoHalves();
-    void controlsSitWhereDesigned_data();
-    void controlsSitWhereDesigned();
     void clickingSectors();
     void otherPressesChangeNothing_data();
     void otherPressesChangeNothing();
@@ -71,50 +69,6 @@ void TestGraphic::startsWithTwoHalves()
     }
     QCOMPARE(p->form->FirstWholeCircles, 0.0);
     QCOMPARE(p->form->SecondWholeCircles, qint16(0));
-}
-
-void TestGraphic::controlsSitWhereDesigned_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QString>("caption");
-    QTest::addRow("Label1(0)") << "Label1(0)" << QRect(480, 600, 615, 495) << "1";
-    QTest::addRow("Label1(1)") << "Label1(1)" << QRect(480, 1320, 615, 495) << "2";
-    QTest::addRow("Label2(0)") << "Label2(0)" << QRect(240, 600, 855, 495) << "1";
-    QTest::addRow("Label2(1)") << "Label2(1)" << QRect(240, 1320, 855, 495) << "2";
-    QTest::addRow("Command2(0)") << "Command2(0)" << QRect(1200, 360, 495, 375) << "+";
-    QTest::addRow("Command2(1)") << "Command2(1)" << QRect(1200, 720, 495, 375) << "--";
-    QTest::addRow("Command3(0)") << "Command3(0)" << QRect(1200, 1320, 495, 375) << "+";
-    QTest::addRow("Command3(1)") << "Command3(1)" << QRect(1200, 1680, 495, 375) << "-";
-    QTest::addRow("Command4(0)") << "Command4(0)" << QRect(1200, 360, 495, 375) << "+";
-    QTest::addRow("Command4(1)") << "Command4(1)" << QRect(1200, 720, 495, 375) << "--";
-    QTest::addRow("Command5(0)") << "Command5(0)" << QRect(1200, 1320, 495, 375) << "+";
-    QTest::addRow("Command5(1)") << "Command5(1)" << QRect(1200, 1680, 495, 375) << "--";
-}
-
-void TestGraphic::controlsSitWhereDesigned()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QFETCH(QString, caption);
-    QWidget* control = p->find(name);
-    QVERIFY(control);
-    QCOMPARE(twipsGeometry(control), twips);
-    const bool inFirst = name.startsWith(QLatin1String("Label1")) || name.startsWith(QLatin1String("Command2"))
-        || name.startsWith(QLatin1String("Command3"));
-    QCOMPARE(control->parentWidget(), inFirst ? p->form->Frame2 : p->form->Frame3);
-    if (auto* label = qobject_cast<Label*>(control)) {
-        QCOMPARE(label->text(), caption);
-        QCOMPARE(label->font().pointSizeF(), 18.0);
-        QVERIFY(label->font().bold());
-        QVERIFY(label->alignment() & Qt::AlignHCenter);
-    } else {
-        QCOMPARE(qobject_cast<QPushButton*>(control)->text(), caption);
-    }
-    for (int bar : { 0, 1 }) {
-        QCOMPARE(p->form->Line1[bar]->twipsLine(), QLine(240, 1200, 1320, 1200));
-        QCOMPARE(p->form->Line1[bar]->borderWidth(), 3);
-    }
 }
 
 void TestGraphic::clickingSectors()

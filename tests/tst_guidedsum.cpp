@@ -125,10 +125,6 @@ struct Section {
 class GuidedSum : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void controlsAtTheirPlaces_data();
-    void controlsAtTheirPlaces();
-    void strokesAtTheirPlaces_data();
-    void strokesAtTheirPlaces();
     void everyEntryGivesAFreshTask();
     void equalRandomDenominatorsShowTheResultAtOnce();
     void subtraction();
@@ -138,124 +134,6 @@ private Q_SLOTS:
     void arrowsFollowTheFractionChangedLast();
     void resultValuesStartEmptyAndMayGoNegative();
 };
-
-void GuidedSum::controlsAtTheirPlaces_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("place");
-    QTest::addColumn<int>("points"); // 0: the default font
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<quint32>("color"); // text colour of a label, background of a button
-
-    const auto row = [](const char* name, QRect place, int points, const char* caption, quint32 color) {
-        QTest::addRow("%s", name) << QString::fromLatin1(name) << place << points << QString::fromLatin1(caption)
-                                  << color;
-    };
-    row("Frame6", QRect(120, 0, 8055, 3255), 0, "", DesignColor::DarkCyan);
-    row("Label8(0)", QRect(240, 1080, 975, 375), 18, "", SumColor::Cyan);
-    row("Label9(0)", QRect(240, 1800, 975, 375), 18, "", SumColor::Cyan);
-    row("Label8(1)", QRect(2160, 1080, 975, 375), 18, "", SumColor::Magenta);
-    row("Label9(1)", QRect(2160, 1800, 975, 375), 18, "", SumColor::Magenta);
-    row("Label8(2)", QRect(3720, 1080, 975, 375), 18, "", SumColor::Cyan);
-    row("Label8(3)", QRect(5400, 1080, 975, 375), 18, "", SumColor::Magenta);
-    row("Command12(0)", QRect(3960, 1800, 615, 495), 18, "", SumColor::Cyan);
-    row("Command13(0)", QRect(3960, 2400, 615, 255), 0, "----", SumColor::Cyan);
-    row("Command12(1)", QRect(5520, 1800, 615, 495), 18, "", SumColor::Magenta);
-    row("Command13(1)", QRect(5520, 2400, 615, 255), 0, "-----", SumColor::Magenta);
-    row("Command12(2)", QRect(6840, 1080, 975, 495), 18, "", DesignColor::Green);
-    row("Command12(3)", QRect(6840, 1800, 975, 495), 18, "", DesignColor::Green);
-    row("Command12(4)", QRect(6840, 480, 495, 495), 18, "+5", 8454143);
-    row("Command12(5)", QRect(7320, 480, 495, 495), 18, "-1", 12632319);
-    row("Command12(6)", QRect(6840, 2400, 495, 495), 18, "+5", 8454143);
-    row("Command12(7)", QRect(7320, 2400, 495, 495), 18, "-1", 12632319);
-    row("Label10(0)", QRect(1200, 240, 735, 375), 12, "", SumColor::Cyan);
-    row("Label10(1)", QRect(1200, 2640, 735, 375), 12, "", SumColor::Cyan);
-    row("Label11(0)", QRect(2880, 240, 855, 375), 12, "", SumColor::Magenta);
-    row("Label11(1)", QRect(2880, 2640, 855, 375), 12, "", SumColor::Magenta);
-}
-
-void GuidedSum::controlsAtTheirPlaces()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, place);
-    QFETCH(int, points);
-    QFETCH(QString, caption);
-    QFETCH(quint32, color);
-    Section s(1);
-    QWidget* control = s.p.find(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget()->objectName(), name == "Frame6" ? QString("Frame1(3)") : QString("Frame6"));
-    const QRect twips = twipsGeometry(control);
-    QCOMPARE(twips.left(), place.left());
-    QCOMPARE(twips.size(), place.size());
-    if (name != "Frame6")
-        QCOMPARE(twips.top(), place.top()); // the frame's top comes from the screen layout
-    if (points) {
-        QCOMPARE(control->font().pointSizeF(), double(points));
-        QVERIFY(control->font().bold());
-    } else {
-        QCOMPARE(control->font(), defaultDesignFont());
-    }
-    if (auto* button = qobject_cast<CommandButton*>(control)) {
-        QCOMPARE(button->backColor(), color);
-        if (!caption.isEmpty())
-            QCOMPARE(button->text(), caption);
-    } else if (auto* label = qobject_cast<Label*>(control)) {
-        QCOMPARE(label->foreColor(), color);
-    } else if (auto* frame = qobject_cast<Frame*>(control)) {
-        QCOMPARE(frame->backColor(), color);
-    }
-}
-
-void GuidedSum::strokesAtTheirPlaces_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QLine>("line");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<quint32>("color");
-    const auto row = [](const QString& name, QLine line, int width, quint32 color) {
-        QTest::addRow("%s", qPrintable(name)) << name << line << width << color;
-    };
-    row("Line1(13)", QLine(240, 1680, 1320, 1680), 3, DesignColor::SystemMenu);
-    row("Line1(14)", QLine(2040, 1680, 3120, 1680), 3, DesignColor::SystemMenu);
-    row("Line1(15)", QLine(1440, 1680, 1920, 1680), 3, DesignColor::SystemMenu);
-    row("Line1(16)", QLine(1680, 1440, 1680, 1920), 3, DesignColor::SystemMenu);
-    row("Line1(17)", QLine(3240, 1560, 3480, 1560), 3, DesignColor::SystemMenu);
-    row("Line1(18)", QLine(3240, 1800, 3480, 1800), 3, DesignColor::SystemMenu);
-    row("Line1(20)", QLine(3720, 1680, 4680, 1680), 3, DesignColor::SystemMenu);
-    row("Line1(21)", QLine(5400, 1680, 6360, 1680), 3, DesignColor::SystemMenu);
-    row("Line1(22)", QLine(4800, 1680, 5280, 1680), 3, DesignColor::SystemMenu);
-    row("Line1(23)", QLine(5040, 1440, 5040, 1920), 3, DesignColor::SystemMenu);
-    row("Line1(24)", QLine(6480, 1560, 6720, 1560), 3, DesignColor::SystemMenu);
-    row("Line1(25)", QLine(6480, 1800, 6720, 1800), 3, DesignColor::SystemMenu);
-    row("Line1(26)", QLine(6840, 1680, 7800, 1680), 3, DesignColor::SystemMenu);
-    const QLine cyan[] = { { 720, 960, 720, 600 }, { 720, 600, 4200, 600 }, { 4200, 1080, 4200, 600 },
-        { 4200, 1080, 3960, 840 }, { 4200, 1080, 4440, 840 }, { 720, 3120, 720, 2280 }, { 720, 3120, 4200, 3120 },
-        { 4200, 3120, 4200, 2760 }, { 4200, 2760, 3960, 3000 }, { 4200, 2760, 4440, 3000 } };
-    const QLine magenta[] = { { 2640, 960, 2640, 600 }, { 5880, 600, 2640, 600 }, { 5880, 600, 5880, 1080 },
-        { 5640, 840, 5880, 1080 }, { 6120, 840, 5880, 1080 }, { 2640, 3120, 2640, 2280 }, { 5880, 3120, 2640, 3120 },
-        { 5880, 2760, 5880, 3120 }, { 5640, 3000, 5880, 2760 }, { 6120, 3000, 5880, 2760 } };
-    for (int i = 0; i < 10; ++i) {
-        row(arrayName("Line3", i), cyan[i], 2, SumColor::Cyan);
-        row(arrayName("Line4", i), magenta[i], 2, SumColor::Magenta);
-    }
-}
-
-void GuidedSum::strokesAtTheirPlaces()
-{
-    QFETCH(QString, name);
-    QFETCH(QLine, line);
-    QFETCH(int, width);
-    QFETCH(quint32, color);
-    Program p(1);
-    auto* stroke = p.find<LineShape>(name);
-    QVERIFY(stroke);
-    QCOMPARE(stroke->parentWidget()->objectName(), QString("Frame6"));
-    QCOMPARE(stroke->twipsLine(), line);
-    QCOMPARE(stroke->borderWidth(), width);
-    QCOMPARE(stroke->borderColor(), color);
-    QVERIFY(!p.form->findChild<LineShape*>("Line1(19)"));
-}
 
 void GuidedSum::everyEntryGivesAFreshTask()
 {

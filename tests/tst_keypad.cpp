@@ -66,56 +66,6 @@ private Q_SLOTS:
         QCOMPARE(KeypadTarget, qint16(2));
     }
 
-    void looksAsDesigned()
-    {
-        Program p;
-        p.click("Command1(4)");
-        p.click("Label17(3)");
-        Form2* pad = p.form->keypad();
-        QVERIFY(QTest::qWaitForWindowExposed(pad));
-
-        QCOMPARE(background(pad)->size(), screenTwips().toPixels(QRect(0, 0, 4590, 4020)).size());
-        QCOMPARE(twipsGeometry(pad->Label1), QRect(2040, 120, 2175, 735));
-        QCOMPARE(twipsGeometry(pad->Shape1), QRect(1800, 120, 2655, 855));
-        QCOMPARE(pad->Label1->font().pointSizeF(), 36.0);
-        QVERIFY(pad->Label1->font().bold());
-        QVERIFY(pad->Label1->alignment() & Qt::AlignRight);
-        QCOMPARE(pad->Label1->foreColor(), DesignColor::SystemHighlight);
-
-        const QList<QPoint> digitPlaces { { 960, 3240 }, { 120, 1080 }, { 960, 1080 }, { 1800, 1080 },
-            { 120, 1800 }, { 960, 1800 }, { 1800, 1800 }, { 120, 2520 }, { 960, 2520 }, { 1800, 2520 } };
-        for (int d = 0; d < 10; ++d) {
-            CommandButton* key = pad->findChild<CommandButton*>(arrayName(QStringLiteral("Command1"), d));
-            QVERIFY(key);
-            QCOMPARE(twipsGeometry(key), QRect(digitPlaces[d], d == 0 ? QSize(735, 555) : QSize(735, 615)));
-            QCOMPARE(key->text(), QString::number(d));
-            QCOMPARE(key->backColor(), DesignColor::LightGreen);
-            QCOMPARE(key->font().pointSizeF(), 24.0);
-            QVERIFY(key->font().bold());
-        }
-        const QList<QPoint> stepPlaces { { 2880, 1080 }, { 3720, 1080 }, { 2880, 1800 }, { 3720, 1800 },
-            { 2880, 2520 }, { 3720, 2520 } };
-        const QStringList stepCaptions { "+1", "-1", "+5", "-5", "+10", "-10" };
-        for (int i = 0; i < 6; ++i) {
-            CommandButton* key = pad->findChild<CommandButton*>(arrayName(QStringLiteral("Command2"), i));
-            QVERIFY(key);
-            QCOMPARE(twipsGeometry(key), QRect(stepPlaces[i], QSize(735, 615)));
-            QCOMPARE(key->text(), stepCaptions[i]);
-            QCOMPARE(key->backColor(), DesignColor::LightPink);
-            QCOMPARE(key->font().pointSizeF(), 18.0);
-        }
-        QCOMPARE(twipsGeometry(pad->Command3), QRect(2880, 3240, 1575, 615));
-        QCOMPARE(pad->Command3->backColor(), DesignColor::LightRed);
-        QCOMPARE(pad->Command3->font().pointSizeF(), 15.75);
-        QCOMPARE(pad->Command3->text(), QStringLiteral("BORRAR"));
-
-        // Light yellow inside, a thin border around it.
-        const QImage image = pad->grab().toImage();
-        QCOMPARE(image.pixelColor(5, 5), designColor(DesignColor::LightYellow));
-        QCOMPARE(image.pixelColor(0, 0), designColor(DesignColor::Black));
-        QCOMPARE(image.pixelColor(image.width() - 1, image.height() / 2), designColor(DesignColor::Black));
-    }
-
     void eraseKeyCaptionFromItsLanguageFile()
     {
         testing::LanguageSet language;

@@ -46,8 +46,6 @@ private Q_SLOTS:
     void choiceByArrowKey();
     void choiceStaysBetweenVisits();
     void choiceCaptionsFromTheLanguageFile();
-    void controlsAsDesigned_data();
-    void controlsAsDesigned();
 };
 
 void MulDivPractice::exerciseOnEntry()
@@ -257,39 +255,6 @@ void MulDivPractice::choiceCaptionsFromTheLanguageFile()
     QCOMPARE(p.form->Option1[0]->text(), QStringLiteral("Multiplying fractions"));
     QCOMPARE(p.form->Option1[1]->text(), QStringLiteral("Dividing fractions"));
     QCOMPARE(p.form->Command19->text(), QStringLiteral("CHECK"));
-}
-
-void MulDivPractice::controlsAsDesigned_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<double>("points");
-    QTest::addRow("Option1(1)") << "Option1(1)" << QRect(360, 840, 4575, 375) << 8.25;
-    QTest::addRow("Label15(0)") << "Label15(0)" << QRect(480, 1680, 975, 495) << 18.0;
-    QTest::addRow("Label16(1)") << "Label16(1)" << QRect(2880, 2400, 735, 495) << 18.0;
-    QTest::addRow("Command18(0)") << "Command18(0)" << QRect(5160, 1440, 1215, 735) << 18.0;
-    QTest::addRow("Command18(2)") << "Command18(2)" << QRect(5760, 840, 615, 495) << 18.0;
-    QTest::addRow("Command18(4)") << "Command18(4)" << QRect(5160, 3240, 615, 495) << 18.0;
-    QTest::addRow("Command19") << "Command19" << QRect(600, 3120, 3255, 1215) << 18.0;
-}
-
-void MulDivPractice::controlsAsDesigned()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QFETCH(double, points);
-    Program p;
-    p.click("Command1(6)");
-    QWidget* control = p.find(name);
-    QVERIFY(control);
-    QCOMPARE(twipsGeometry(control), twips);
-    QCOMPARE(control->font().pointSizeF(), points);
-    QCOMPARE(control->font().bold(), points > 10);
-    const QWidget* option = p.find("Option1(0)");
-    QCOMPARE(option->palette().color(option->backgroundRole()), designColor(DesignColor::DarkCyan));
-    QCOMPARE(p.find<LineShape>("Line6(7)")->borderWidth(), 9);
-    QCOMPARE(p.find<LineShape>("Line6(4)")->borderWidth(), 3);
-    QCOMPARE(p.find<LineShape>("Line6(4)")->twipsLine(), QLine(4920, 2280, 6480, 2280));
 }
 
 QTEST_MAIN(MulDivPractice)

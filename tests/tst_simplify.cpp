@@ -42,8 +42,6 @@ class TestSimplify : public QObject {
 private Q_SLOTS:
     void init();
     void startsWithoutWorkingLine();
-    void controlsSitWhereDesigned_data();
-    void controlsSitWhereDesigned();
     void dividingByAPrime_data();
     void dividingByAPrime();
     void notDivisibleShowsTheMessage();
@@ -75,59 +73,6 @@ void TestSimplify::startsWithoutWorkingLine()
     const QStringList lines = readLanguageLines(languageFile(QStringLiteral("explicacionmenu.txt")), 11);
     QVERIFY(lines.size() >= 10);
     QCOMPARE(p->form->Label3[2]->text(), lines.at(9));
-}
-
-void TestSimplify::controlsSitWhereDesigned_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QString>("caption");
-    QTest::addRow("Label6(0)") << "Label6(0)" << QRect(120, 840, 855, 495) << "16";
-    QTest::addRow("Label7(0)") << "Label7(0)" << QRect(0, 1560, 1095, 495) << "32";
-    QTest::addRow("Label6(1)") << "Label6(1)" << QRect(2280, 840, 2055, 495) << "1";
-    QTest::addRow("Label7(2)") << "Label7(2)" << QRect(4920, 1560, 1455, 495) << "1";
-    QTest::addRow("Command10(0)") << "Command10(0)" << QRect(960, 840, 375, 255) << "+";
-    QTest::addRow("Command10(1)") << "Command10(1)" << QRect(960, 1080, 375, 255) << "--";
-    QTest::addRow("Command11(0)") << "Command11(0)" << QRect(960, 1560, 375, 255) << "+";
-    QTest::addRow("Command11(1)") << "Command11(1)" << QRect(960, 1800, 375, 255) << "--";
-    QTest::addRow("Command9(0)") << "Command9(0)" << QRect(1320, 240, 615, 375) << ": 2";
-    QTest::addRow("Command9(3)") << "Command9(3)" << QRect(3480, 240, 615, 375) << ": 7";
-    QTest::addRow("Command9(4)") << "Command9(4)" << QRect(4200, 240, 735, 375) << ": 11";
-    QTest::addRow("Command9(6)") << "Command9(6)" << QRect(5880, 240, 735, 375) << ": 17";
-    QTest::addRow("Label3(2)") << "Label3(2)" << QRect(1920, 720, 5175, 1455) << "";
-}
-
-void TestSimplify::controlsSitWhereDesigned()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QFETCH(QString, caption);
-    QWidget* control = p->find(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget(), p->form->Frame5);
-    QCOMPARE(twipsGeometry(control), twips);
-    if (auto* label = qobject_cast<Label*>(control)) {
-        if (name == QLatin1String("Label3(2)")) {
-            QCOMPARE(label->foreColor(), DesignColor::Red);
-            QCOMPARE(label->font().pointSizeF(), 12.0);
-        } else {
-            QCOMPARE(label->text(), caption);
-            QCOMPARE(label->foreColor(), DesignColor::SystemHighlightText);
-            QCOMPARE(label->font().pointSizeF(), 18.0);
-        }
-        QVERIFY(label->font().bold());
-    } else {
-        QCOMPARE(qobject_cast<QPushButton*>(control)->text(), caption);
-        if (name.startsWith(QLatin1String("Command9")))
-            QCOMPARE(control->font().pointSizeF(), 14.25);
-    }
-    const QLine strokes[] = { QLine(120, 1440, 1560, 1440), QLine(2160, 1440, 4320, 1440), QLine(4920, 1440, 6360, 1440),
-        QLine(1680, 1320, 2040, 1320), QLine(1680, 1560, 2040, 1560), QLine(4440, 1320, 4800, 1320),
-        QLine(4440, 1560, 4800, 1560) };
-    for (int i = 0; i < 7; ++i) {
-        QCOMPARE(p->form->Line1[6 + i]->twipsLine(), strokes[i]);
-        QCOMPARE(p->form->Line1[6 + i]->borderWidth(), 3);
-    }
 }
 
 void TestSimplify::dividingByAPrime_data()

@@ -56,36 +56,6 @@ class SimplifyPracticeTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void laidOutAsDesigned()
-    {
-        Pupil pupil;
-        const int lefts[] = { 240, 1680, 3240, 4800, 6360, 7920 };
-        for (int i = 0; i < 12; ++i) {
-            QCOMPARE(twipsGeometry(pupil.field(i)), QRect(lefts[i / 2], i % 2 ? 1200 : 480, 855, 495));
-            QCOMPARE(pupil.field(i)->font().pointSizeF(), 18.0);
-            QVERIFY(pupil.field(i)->font().bold());
-            QVERIFY(pupil.field(i)->alignment() & Qt::AlignHCenter);
-        }
-        const int checkLefts[] = { 1560, 3120, 4800, 6240, 7800 };
-        for (int step = 1; step <= 5; ++step) {
-            QCOMPARE(twipsGeometry(pupil.check(step)), QRect(checkLefts[step - 1], 1680, 1215, 615));
-            QCOMPARE(pupil.check(step)->text(), QStringLiteral("COMPROBAR"));
-            // The bar of each step lies under its fields, its "=" sign between the bars.
-            const QLine bar = pupil.stroke(3 * step)->twipsLine();
-            QCOMPARE(bar, QLine(lefts[step] - 120, 1080, lefts[step] + 840, 1080));
-            const QLine upper = pupil.stroke(3 * step - 2)->twipsLine();
-            const QLine lower = pupil.stroke(3 * step - 1)->twipsLine();
-            QCOMPARE(upper.dx(), 360);
-            QCOMPARE(upper.y1(), 960);
-            QCOMPARE(lower.y1(), 1200);
-            QCOMPARE(lower.x1(), upper.x1());
-            QVERIFY(upper.x1() > pupil.stroke(3 * step - 3)->twipsLine().x2());
-            QVERIFY(upper.x2() < bar.x1());
-        }
-        QCOMPARE(pupil.stroke(0)->twipsLine(), QLine(120, 1080, 1080, 1080));
-        for (LineShape* stroke : pupil.p.form->Line7)
-            QCOMPARE(stroke->borderWidth(), 3);
-    }
 
     void newExercisesThroughTheMenu()
     {

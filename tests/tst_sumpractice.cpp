@@ -37,8 +37,6 @@ private Q_SLOTS:
     void stepButtonsOnEmptyNumerator();
     void steppingClearsOnlyThatMark();
     void navigationClearsTheMistake();
-    void controlsAsDesigned_data();
-    void controlsAsDesigned();
 };
 
 void SumPractice::initTestCase()
@@ -288,44 +286,6 @@ void SumPractice::navigationClearsTheMistake()
     answerSum(p, rightSumAnswer(p));
     p.click("Command17");
     QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
-}
-
-void SumPractice::controlsAsDesigned_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("bold");
-    QTest::addRow("Frame7") << "Frame7" << QRect(0, 0, 9015, 5775) << 8.25 << false;
-    QTest::addRow("Label12(2)") << "Label12(2)" << QRect(2640, 960, 615, 375) << 18.0 << true;
-    QTest::addRow("Label13(1)") << "Label13(1)" << QRect(1440, 1680, 615, 375) << 18.0 << true;
-    QTest::addRow("Label13(6)") << "Label13(6)" << QRect(7800, 1680, 735, 375) << 18.0 << true;
-    QTest::addRow("Command14(2)") << "Command14(2)" << QRect(6480, 960, 735, 495) << 14.25 << true;
-    QTest::addRow("Command15(3)") << "Command15(3)" << QRect(7800, 480, 375, 375) << 8.25 << false;
-    QTest::addRow("Command16(0)") << "Command16(0)" << QRect(4320, 480, 375, 375) << 8.25 << false;
-    QTest::addRow("List1(1)") << "List1(1)" << QRect(1440, 2280, 975, 2910) << 12.0 << true;
-    QTest::addRow("Label14(2)") << "Label14(2)" << QRect(2640, 5400, 1095, 255) << 8.25 << false;
-    QTest::addRow("Command17") << "Command17" << QRect(4080, 2400, 4335, 2415) << 26.25 << true;
-}
-
-void SumPractice::controlsAsDesigned()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QFETCH(double, points);
-    QFETCH(bool, bold);
-    Program p;
-    p.click("Command1(5)");
-    QWidget* control = p.find(name);
-    QVERIFY(control);
-    QRect actual = twipsGeometry(control);
-    if (name == QLatin1String("Frame7"))
-        actual.moveTopLeft(QPoint(0, 0)); // the layout centres the inner frame
-    QCOMPARE(actual, twips);
-    QCOMPARE(control->font().pointSizeF(), points);
-    QCOMPARE(control->font().bold(), bold);
-    if (auto* label = qobject_cast<Label*>(control))
-        QCOMPARE(label->foreColor(), DesignColor::SystemHighlightText);
 }
 
 QTEST_MAIN(SumPractice)
