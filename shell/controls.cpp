@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -24,6 +25,23 @@ namespace {
         palette.setColor(QPalette::Inactive, role, color);
         palette.setColor(QPalette::Disabled, role, color);
         return palette;
+    }
+
+    // Space, Enter and the keypad's Enter: the keys that press whatever has the focus.
+    bool isPressKey(const QKeyEvent* event)
+    {
+        if (event->isAutoRepeat() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    }
+
+    void drawFocusMark(QWidget* control, QPainter& painter, const QRect& rect, const QColor& background)
+    {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(control);
+        focus.rect = rect;
+        focus.backgroundColor = background;
+        control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, control);
     }
 }
 
@@ -81,6 +99,17 @@ void CommandButton::setBackColor(quint32 number)
 {
     m_backColor = number;
     update();
+    Q_EMIT colorChanged();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    // A plain QPushButton outside a dialog leaves Enter alone; here it presses the button as Space does.
+    if (isPressKey(event) && event->key() != Qt::Key_Space) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::paintEvent(QPaintEvent*)
@@ -98,13 +127,8 @@ void CommandButton::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        focus.backgroundColor = designColor(m_backColor);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus())
+        drawFocusMark(this, painter, rect().adjusted(4, 4, -4, -4), designColor(m_backColor));
 }
 
 Label::Label(QWidget* parent)
@@ -120,6 +144,7 @@ void Label::setForeColor(quint32 number)
 {
     m_foreColor = number;
     setPalette(withColor(palette(), QPalette::WindowText, number));
+    Q_EMIT colorChanged();
 }
 
 void Label::setBackColor(quint32 number)
@@ -141,6 +166,24 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         Q_EMIT clicked();
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if ((focusPolicy() & Qt::TabFocus) && isPressKey(event)) {
+        Q_EMIT clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        drawFocusMark(this, painter, rect().adjusted(1, 1, -1, -1), palette().color(QPalette::Window));
+    }
 }
 
 Frame::Frame(QWidget* parent)
@@ -172,6 +215,15 @@ void OptionButton::setBackColor(quint32 number)
 }
 
 void OptionButton::setForeColor(quint32 number) { setPalette(withColor(palette(), QPalette::WindowText, number)); }
+
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    if (isPressKey(event) && event->key() != Qt::Key_Space) {
+        click();
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
+}
 
 ListBox::ListBox(QWidget* parent)
     : QListWidget(parent)
@@ -261,6 +313,59 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_image);
+    if (hasFocus() && !m_spots.empty()) {
+        // A black ring with a white one inside shows on blue, white and grey alike.
+        const QPoint centre = contentsRect().topLeft() + m_spots[std::size_t(m_chosen)];
+        painter.setClipRect(contentsRect());
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawEllipse(centre, 6, 6);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawEllipse(centre, 4, 4);
+    }
+}
+
+void PictureBox::setKeyboardSpots(std::vector<QPoint> spots)
+{
+    m_spots = std::move(spots);
+    if (m_chosen >= int(m_spots.size()))
+        m_chosen = 0;
+    setFocusPolicy(m_spots.empty() ? Qt::NoFocus : Qt::TabFocus);
+    update();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    const int count = int(m_spots.size());
+    if (count == 0) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        m_chosen = (m_chosen + 1) % count;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        m_chosen = (m_chosen + count - 1) % count;
+        break;
+    case Qt::Key_Home:
+        m_chosen = 0;
+        break;
+    case Qt::Key_End:
+        m_chosen = count - 1;
+        break;
+    default:
+        if (!isPressKey(event)) {
+            QFrame::keyPressEvent(event);
+            return;
+        }
+        // The very press a click on the spot makes: whatever handles clicks reads the image there.
+        Q_EMIT mouseDown(Qt::LeftButton, m_spots[std::size_t(m_chosen)]);
+        break;
+    }
+    update();
 }
 
 QImage& PictureBox::image()
