@@ -34,15 +34,6 @@ namespace {
             return false;
         return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     }
-
-    void drawFocusMark(QWidget* control, QPainter& painter, const QRect& rect, const QColor& background)
-    {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(control);
-        focus.rect = rect;
-        focus.backgroundColor = background;
-        control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, control);
-    }
 }
 
 const Twips& screenTwips()
@@ -127,8 +118,12 @@ void CommandButton::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 
-    if (hasFocus())
-        drawFocusMark(this, painter, rect().adjusted(4, 4, -4, -4), designColor(m_backColor));
+    // Reached by the keyboard, the button shows a dashed frame in the colour of its caption, plain on any
+    // background colour; focus taken by a mouse press shows nothing, as before.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(painter.pen().color(), height() >= 30 ? 2 : 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
 }
 
 Label::Label(QWidget* parent)
@@ -181,8 +176,10 @@ void Label::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
     if (hasFocus()) {
+        // A dashed frame in the colour of the text: it shows on whatever background the label stands.
         QPainter painter(this);
-        drawFocusMark(this, painter, rect().adjusted(1, 1, -1, -1), palette().color(QPalette::Window));
+        painter.setPen(QPen(designColor(m_foreColor), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }
 
@@ -318,10 +315,10 @@ void PictureBox::paintEvent(QPaintEvent* event)
         const QPoint centre = contentsRect().topLeft() + m_spots[std::size_t(m_chosen)];
         painter.setClipRect(contentsRect());
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::black, 2));
+        painter.setPen(QPen(Qt::black, 3));
+        painter.drawEllipse(centre, 9, 9);
+        painter.setPen(QPen(Qt::white, 2));
         painter.drawEllipse(centre, 6, 6);
-        painter.setPen(QPen(Qt::white, 1));
-        painter.drawEllipse(centre, 4, 4);
     }
 }
 

@@ -103,6 +103,7 @@ private Q_SLOTS:
     void sectorPaintedByKeyboard_data();
     void sectorPaintedByKeyboard();
     void sectorKeyAsClick();
+    void focusMarkOnlyFromTheKeyboard();
     void everyControlIsNamed();
     void picturesAreDescribed();
 };
@@ -346,9 +347,27 @@ void KeyboardTest::sectorKeyAsClick()
     // The focus mark is painted over the picture, never into the image the clicks read.
     QCOMPARE(picture->image(), byMouse.form->Picture1->image());
     const QImage shown = picture->grab().toImage();
-    const QPoint onScreen = spot + picture->contentsRect().topLeft() + QPoint(6, 0);
+    const QPoint onScreen = spot + picture->contentsRect().topLeft() + QPoint(9, 0);
     QCOMPARE(shown.pixelColor(onScreen * shown.devicePixelRatio()), QColor(Qt::black));
-    QVERIFY(picture->image().pixelColor(spot + QPoint(6, 0)) != QColor(Qt::black));
+    QVERIFY(picture->image().pixelColor(spot + QPoint(9, 0)) != QColor(Qt::black));
+}
+
+void KeyboardTest::focusMarkOnlyFromTheKeyboard()
+{
+    // A pupil with the mouse sees the buttons as they always were; Tab shows where the focus is.
+    Program p;
+    activate(p);
+    CommandButton* button = p.form->Command1[8];
+    click(button);
+    QCOMPARE(focused(), static_cast<QWidget*>(button));
+    const QImage clicked = button->grab().toImage();
+    button->clearFocus();
+    const QImage plain = button->grab().toImage();
+    QCOMPARE(clicked, plain);
+    QVERIFY(tabTo(p.form->Command1[0]));
+    press(Qt::Key_Backtab);
+    QCOMPARE(focused(), static_cast<QWidget*>(button));
+    QVERIFY(button->grab().toImage() != plain);
 }
 
 void KeyboardTest::everyControlIsNamed()
