@@ -5,7 +5,9 @@
 #include "logic/captions.h"
 #include "logic/keypadkeys.h"
 #include "logic/languagefiles.h"
+#include "shell/accessibility.h"
 #include "shell/form1.h"
+#include "shell/keyboard.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,6 +90,7 @@ Form2::Form2(Form1* main)
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
 
     Form_Load();
+    nameControls(this);
 }
 
 void Form2::Form_Load()
@@ -168,6 +171,25 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool Form2::focusNextPrevChild(bool next) { return focusNextOnScreen(this, next); }
+
+void Form2::keyPressEvent(QKeyEvent* event)
+{
+    const int digit = typedDigit(event);
+    if (digit >= 0) {
+        Command1_Click(digit);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_main->raise();
+        m_main->activateWindow();
+        if (targetIsOpen())
+            m_main->Label17[KeypadTarget]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form2::paintEvent(QPaintEvent*)

@@ -34,6 +34,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab moves through the keys in the order they stand; digits typed press the digit keys, and Escape
+    // goes back to the answer field in the main window, the keypad staying where it is.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

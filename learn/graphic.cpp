@@ -2,6 +2,7 @@
 #include "learn/learncontrols.h"
 #include "logic/captions.h"
 #include "logic/fractiondrawing.h"
+#include "logic/picturewords.h"
 #include "shell/form1.h"
 
 #include <QGuiApplication>
@@ -92,18 +93,36 @@ void Form1::buildGraphicSection()
 void Form1::DrawFirstFraction()
 {
     Canvas canvas(Picture1->image());
-    const auto whole = drawFraction(canvas, captionValue(Label1[0]->text()), captionValue(Label1[1]->text()));
+    const double numerator = captionValue(Label1[0]->text());
+    const double denominator = captionValue(Label1[1]->text());
+    const auto whole = drawFraction(canvas, numerator, denominator);
     if (whole)
         FirstWholeCircles = double(*whole);
+    // The keyboard presses the sectors where this drawing put them, until the next drawing.
+    const double width = canvas.scaleWidth();
+    const double height = canvas.scaleHeight();
+    Picture1->setKeyboardSpots(sectorSpots(width, height, numerator, denominator));
+    FirstPictureCircles = fractionCircles(width, height, numerator, denominator);
+    describeFirstPicture();
     Picture1->refresh();
+}
+
+void Form1::describeFirstPicture()
+{
+    Picture1->setAccessibleDescription(
+        fractionPictureText(captionValue(Label1[0]->text()), captionValue(Label1[1]->text()), FirstPictureCircles));
 }
 
 void Form1::DrawSecondFraction()
 {
     Canvas canvas(Picture2->image());
-    const auto whole = drawFraction(canvas, captionValue(Label2[0]->text()), captionValue(Label2[1]->text()));
+    const double numerator = captionValue(Label2[0]->text());
+    const double denominator = captionValue(Label2[1]->text());
+    const auto whole = drawFraction(canvas, numerator, denominator);
     if (whole)
         SecondWholeCircles = qint16(std::min<qint64>(*whole, 32767));
+    Picture2->setAccessibleDescription(fractionPictureText(
+        numerator, denominator, fractionCircles(canvas.scaleWidth(), canvas.scaleHeight(), numerator, denominator)));
     Picture2->refresh();
 }
 
@@ -163,6 +182,7 @@ void Form1::Picture1_Mousedown(int Button, int Shift, double X, double Y)
     if (change == 0)
         return;
     addToCaption(Label1[0], change);
+    describeFirstPicture();
     Picture1->refresh();
 }
 

@@ -5,6 +5,7 @@
 
 #include "logic/captions.h"
 #include "logic/guidedsum.h"
+#include "logic/picturewords.h"
 #include "shell/messagebox.h"
 
 namespace maroleta {
@@ -194,6 +195,8 @@ void Form1::DrawSumPictures()
     const SumCircle a { value(Label8[2]), value(Command12[0]), sumCircleColorA(EqualDenominators) };
     const SumCircle b { value(Label8[3]), value(Command12[1]), sumCircleColorB(EqualDenominators) };
     drawSumCircles(Picture2->image(), a, b);
+    Picture2->setAccessibleDescription(
+        sumPictureText(a.numerator, a.denominator, b.numerator, b.denominator, EqualDenominators));
     Picture2->refresh();
 }
 

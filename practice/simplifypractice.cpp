@@ -35,6 +35,8 @@ void Form1::buildSimplifyPracticeSection()
         Label17[i]->setWordWrap(false);
         Label17[i]->setForeColor(DesignColor::White);
         Label17[i]->setText(QStringLiteral("?"));
+        // Tab reaches a field that is open for typing; Space or Enter opens the keypad as a click does.
+        Label17[i]->setFocusPolicy(Qt::TabFocus);
         connect(Label17[i], &Label::clicked, this, [this, i] { Label17_Click(i); });
     }
     for (int i = 0; i < 5; ++i) {

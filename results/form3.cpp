@@ -3,6 +3,7 @@
 
 #include "logic/languagefiles.h"
 #include "logic/resultswindow.h"
+#include "shell/accessibility.h"
 #include "shell/form1.h"
 
 #include <QCloseEvent>
@@ -26,6 +27,7 @@ Form3::Form3(Form1* main)
     List1->setFont(designFont(QStringLiteral("MS Sans Serif"), 13.5, false));
     List1->setColors(DesignColor::DarkCyan, DesignColor::SystemWindow);
     Form_Load();
+    nameControls(this);
 }
 
 void Form3::Form_Load()

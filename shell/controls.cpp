@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -24,6 +25,14 @@ namespace {
         palette.setColor(QPalette::Inactive, role, color);
         palette.setColor(QPalette::Disabled, role, color);
         return palette;
+    }
+
+    // Space, Enter and the keypad's Enter: the keys that press whatever has the focus.
+    bool isPressKey(const QKeyEvent* event)
+    {
+        if (event->isAutoRepeat() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     }
 }
 
@@ -81,6 +90,17 @@ void CommandButton::setBackColor(quint32 number)
 {
     m_backColor = number;
     update();
+    Q_EMIT colorChanged();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    // A plain QPushButton outside a dialog leaves Enter alone; here it presses the button as Space does.
+    if (isPressKey(event) && event->key() != Qt::Key_Space) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::paintEvent(QPaintEvent*)
@@ -98,12 +118,11 @@ void CommandButton::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        focus.backgroundColor = designColor(m_backColor);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    // Reached by the keyboard, the button shows a dashed frame in the colour of its caption, plain on any
+    // background colour; focus taken by a mouse press shows nothing, as before.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(painter.pen().color(), height() >= 30 ? 2 : 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
     }
 }
 
@@ -120,6 +139,7 @@ void Label::setForeColor(quint32 number)
 {
     m_foreColor = number;
     setPalette(withColor(palette(), QPalette::WindowText, number));
+    Q_EMIT colorChanged();
 }
 
 void Label::setBackColor(quint32 number)
@@ -141,6 +161,26 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         Q_EMIT clicked();
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if ((focusPolicy() & Qt::TabFocus) && isPressKey(event)) {
+        Q_EMIT clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        // A dashed frame in the colour of the text: it shows on whatever background the label stands.
+        QPainter painter(this);
+        painter.setPen(QPen(designColor(m_foreColor), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 Frame::Frame(QWidget* parent)
@@ -172,6 +212,15 @@ void OptionButton::setBackColor(quint32 number)
 }
 
 void OptionButton::setForeColor(quint32 number) { setPalette(withColor(palette(), QPalette::WindowText, number)); }
+
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    if (isPressKey(event) && event->key() != Qt::Key_Space) {
+        click();
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
+}
 
 ListBox::ListBox(QWidget* parent)
     : QListWidget(parent)
@@ -261,6 +310,59 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_image);
+    if (hasFocus() && !m_spots.empty()) {
+        // A black ring with a white one inside shows on blue, white and grey alike.
+        const QPoint centre = contentsRect().topLeft() + m_spots[std::size_t(m_chosen)];
+        painter.setClipRect(contentsRect());
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 3));
+        painter.drawEllipse(centre, 9, 9);
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawEllipse(centre, 6, 6);
+    }
+}
+
+void PictureBox::setKeyboardSpots(std::vector<QPoint> spots)
+{
+    m_spots = std::move(spots);
+    if (m_chosen >= int(m_spots.size()))
+        m_chosen = 0;
+    setFocusPolicy(m_spots.empty() ? Qt::NoFocus : Qt::TabFocus);
+    update();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    const int count = int(m_spots.size());
+    if (count == 0) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        m_chosen = (m_chosen + 1) % count;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        m_chosen = (m_chosen + count - 1) % count;
+        break;
+    case Qt::Key_Home:
+        m_chosen = 0;
+        break;
+    case Qt::Key_End:
+        m_chosen = count - 1;
+        break;
+    default:
+        if (!isPressKey(event)) {
+            QFrame::keyPressEvent(event);
+            return;
+        }
+        // The very press a click on the spot makes: whatever handles clicks reads the image there.
+        Q_EMIT mouseDown(Qt::LeftButton, m_spots[std::size_t(m_chosen)]);
+        break;
+    }
+    update();
 }
 
 QImage& PictureBox::image()

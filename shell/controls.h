@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <vector>
+
 namespace maroleta {
 
 // Twips of the screen the program runs on (the primary screen's logical DPI).
@@ -43,6 +45,7 @@ template <typename Control> Control* makeControl(QWidget* parent, const QString&
 }
 
 // A button that shows its background colour and wraps its caption over several lines when it must.
+// Space and Enter press it as a click does.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
@@ -50,14 +53,19 @@ public:
     void setBackColor(quint32 designColor);
     quint32 backColor() const { return m_backColor; }
 
+Q_SIGNALS:
+    void colorChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     quint32 m_backColor = DesignColor::SystemButtonFace;
 };
 
 // A label: text over its container's background unless it has a colour of its own; it can be clicked.
+// A label that takes Tab focus is clicked with Space or Enter too, and shows a focus mark while focused.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -68,10 +76,13 @@ public:
 
 Q_SIGNALS:
     void clicked();
+    void colorChanged();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     quint32 m_foreColor = DesignColor::SystemWindowText;
@@ -90,7 +101,7 @@ private:
     quint32 m_backColor = DesignColor::SystemButtonFace;
 };
 
-// An option button with a background colour.
+// An option button with a background colour; Enter chooses it as Space and a click do.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -98,6 +109,9 @@ public:
     void setBackColor(quint32 designColor);
     quint32 backColor() const { return m_backColor; }
     void setForeColor(quint32 designColor);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     quint32 m_backColor = DesignColor::SystemButtonFace;
@@ -150,6 +164,8 @@ private:
 
 // A drawing area with a persistent image: what is drawn into image() stays until it is drawn over,
 // whether the area is covered, hidden or shown again. Coordinates are pixels of the image.
+// Given keyboard spots, it takes Tab focus: the arrow keys choose a spot, shown by a focus mark painted over
+// the image (never into it), and Space or Enter presses the left button there, as a click on it does.
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
@@ -159,6 +175,11 @@ public:
     const QImage& image() const { return m_image; }
     // Call after drawing into image().
     void refresh() { update(); }
+    // The points of the image the keyboard can press, in the order the arrow keys step through them.
+    // The chosen spot stays where it is when it still exists.
+    void setKeyboardSpots(std::vector<QPoint> spots);
+    const std::vector<QPoint>& keyboardSpots() const { return m_spots; }
+    int chosenSpot() const { return m_chosen; }
 
 Q_SIGNALS:
     void mouseDown(Qt::MouseButton button, QPoint position);
@@ -166,9 +187,12 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QImage m_image;
+    std::vector<QPoint> m_spots;
+    int m_chosen = 0;
 };
 
 } // namespace maroleta

@@ -4,6 +4,7 @@
 #include "keypad/form2.h"
 #include "logic/layout.h"
 #include "results/form3.h"
+#include "shell/accessibility.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -63,6 +64,8 @@ Form1::Form1(Random* random, QWidget* parent)
     buildStartSection();
 
     Form_Load();
+    nameControls(this);
+    describeColours(*this);
 }
 
 Form1::~Form1() = default;

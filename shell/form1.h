@@ -74,6 +74,10 @@ public:
     // Full circles of the last drawing with numerator > denominator; they limit the editing buttons.
     double FirstWholeCircles = 0;
     qint16 SecondWholeCircles = 0;
+    // Circles on the first picture since it was last drawn: clicks on sectors change its numerator alone.
+    qint64 FirstPictureCircles = 1;
+    // What the first picture shows now, for screen readers.
+    void describeFirstPicture();
 
     // ---- Section 1, amplifying (learn/amplify.cpp) ----
     void ShowAmplification();
@@ -217,6 +221,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Tab moves through the controls in the order they stand on the screen (shell/keyboard.cpp).
+    bool focusNextPrevChild(bool next) override;
+    // Digits typed while the keypad is shown go to the keypad's digit keys (shell/keyboard.cpp).
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The window as designed, before start-up: every control with its design place, size, font and caption.

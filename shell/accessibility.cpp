@@ -1,0 +1,400 @@
+// Accessible names and colour meanings, for screen readers. The names come from the design names, in one
+// table per window, so a control built anywhere is named here.
+#include "shell/accessibility.h"
+
+#include "logic/colors.h"
+#include "logic/keypadkeys.h"
+#include "shell/controls.h"
+#include "shell/form1.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QRegularExpression>
+
+#include <functional>
+#include <map>
+
+namespace maroleta {
+
+namespace {
+    using Namer = std::function<QString(int)>;
+    using NameTable = std::map<QString, Namer>;
+
+    QString u(const char* text) { return QString::fromUtf8(text); }
+
+    // "Command21(2)" is element 2 of the array "Command21"; "Label21" stands alone (index -1).
+    std::pair<QString, int> splitName(const QString& name)
+    {
+        static const QRegularExpression element(QStringLiteral("^(\\w+)\\((\\d+)\\)$"));
+        const QRegularExpressionMatch match = element.match(name);
+        if (match.hasMatch())
+            return { match.captured(1), match.captured(2).toInt() };
+        return { name, -1 };
+    }
+
+    QString fraction(int i)
+    {
+        static const char* const ordinals[] = { "primera", "segunda", "tercera" };
+        return u("la %1 fracción").arg(QString::fromLatin1(ordinals[std::clamp(i, 0, 2)]));
+    }
+    QString term(int i) { return i % 2 == 0 ? u("Numerador") : u("Denominador"); }
+    QString step(int i) { return i % 2 == 0 ? u("Sumar 1 al") : u("Restar 1 al"); }
+    Namer fixed(const char* text)
+    {
+        return [name = u(text)](int) { return name; };
+    }
+    // Numerator (array of numerators) or denominator of the fraction of each index, as `parts` name them.
+    Namer termsOf(bool numerator, std::vector<QString> parts)
+    {
+        return [numerator, parts](int i) {
+            return (numerator ? u("Numerador ") : u("Denominador "))
+                + parts[std::size_t(std::clamp(i, 0, int(parts.size()) - 1))];
+        };
+    }
+    Namer stepsOf(const char* what)
+    {
+        return [what = u(what)](int i) { return step(i) + u(" ") + what; };
+    }
+
+    const NameTable& mainWindowNames()
+    {
+        static const NameTable names {
+            { u("Command1"),
+                [](int i) {
+                    static const char* const sections[] = { "Representación gráfica", "Amplificar", "Simplificar",
+                        "Suma y resta, aprende", "Simplifica, practica", "Suma y resta, practica",
+                        "Multiplicación y división, practica", "Presentación", "Inicio" };
+                    return u("Menú: ") + u(sections[std::clamp(i, 0, 8)]);
+                } },
+            { u("Command20"), fixed("Historial de resultados") },
+            { u("Label20"),
+                [](int i) {
+                    static const char* const headings[] = { "Aprende", "Practica", "Resultados" };
+                    return u("Apartado ") + u(headings[std::clamp(i, 0, 2)]);
+                } },
+            { u("Label21"), fixed("Explicación de la sección") },
+            { u("Picture1"), fixed("Dibujo de la primera fracción") },
+            { u("Picture2"), fixed("Dibujo de la segunda fracción") },
+            { u("Frame2"), fixed("Primera fracción") },
+            { u("Frame3"), fixed("Segunda fracción") },
+            // Section 0: the two fractions and their editing buttons.
+            { u("Label1"), [](int i) { return term(i) + u(" de la primera fracción"); } },
+            { u("Label2"), [](int i) { return term(i) + u(" de la segunda fracción"); } },
+            { u("Command2"), stepsOf("numerador de la primera fracción") },
+            { u("Command3"), stepsOf("denominador de la primera fracción") },
+            { u("Command4"), stepsOf("numerador de la segunda fracción") },
+            { u("Command5"), stepsOf("denominador de la segunda fracción") },
+            // Section 1: amplifying.
+            { u("Label4"),
+                termsOf(true,
+                    { u("de la fracción que se amplifica"), u("del factor"), u("de la multiplicación"),
+                        u("de la fracción amplificada") }) },
+            { u("Label5"),
+                termsOf(false,
+                    { u("de la fracción que se amplifica"), u("del factor"), u("de la multiplicación"),
+                        u("de la fracción amplificada") }) },
+            { u("Command6"), [](int i) { return u("Multiplicar numerador y denominador por %1").arg(i + 1); } },
+            { u("Command7"), stepsOf("numerador de la fracción que se amplifica") },
+            { u("Command8"), stepsOf("denominador de la fracción que se amplifica") },
+            // Section 2: simplifying.
+            { u("Label6"),
+                termsOf(true,
+                    { u("de la fracción que se simplifica"), u("de la división"), u("de la fracción simplificada") }) },
+            { u("Label7"),
+                termsOf(false,
+                    { u("de la fracción que se simplifica"), u("de la división"), u("de la fracción simplificada") }) },
+            { u("Command9"),
+                [](int i) {
+                    static const int primes[] = { 2, 3, 5, 7, 11, 13, 17 };
+                    return u("Dividir numerador y denominador entre %1").arg(primes[std::clamp(i, 0, 6)]);
+                } },
+            { u("Command10"), stepsOf("numerador de la fracción que se simplifica") },
+            { u("Command11"), stepsOf("denominador de la fracción que se simplifica") },
+            { u("Label3"), fixed("Aviso") },
+            // Section 3: the guided sum; A' and B' are the two fractions turned to other denominators.
+            { u("Label8"),
+                [](int i) {
+                    return u("Numerador de ") + fraction(i % 2) + (i >= 2 ? u(" transformada") : QString());
+                } },
+            { u("Label9"), [](int i) { return u("Denominador de ") + fraction(i); } },
+            { u("Label10"), fixed("Factor de la primera fracción") },
+            { u("Label11"), fixed("Factor de la segunda fracción") },
+            { u("Command12"),
+                [](int i) {
+                    switch (i) {
+                    case 0:
+                    case 1:
+                        return u("Denominador de ") + fraction(i) + u(" transformada: siguiente múltiplo");
+                    case 2:
+                        return u("Numerador del resultado: sumar 1");
+                    case 3:
+                        return u("Denominador del resultado: sumar 1");
+                    default:
+                        return (i % 2 == 0 ? u("Sumar 5 al ") : u("Restar 1 al "))
+                            + (i <= 5 ? u("numerador del resultado") : u("denominador del resultado"));
+                    }
+                } },
+            { u("Command13"),
+                [](int i) { return u("Denominador de ") + fraction(i) + u(" transformada: múltiplo anterior"); } },
+            // Section 4: the chain of simplifying steps.
+            { u("Label17"),
+                [](int i) {
+                    if (i < 2)
+                        return term(i) + u(" de la fracción que se simplifica");
+                    return term(i) + u(" del paso %1").arg(i / 2);
+                } },
+            { u("Command21"), [](int i) { return u("Comprobar el paso %1").arg(i + 1); } },
+            // Section 5: the sum practice.
+            { u("Label12"), [](int i) { return u("Numerador de ") + fraction(i); } },
+            { u("Label13"),
+                [](int i) {
+                    if (i < 3)
+                        return u("Denominador de ") + fraction(i);
+                    if (i < 6)
+                        return u("Denominador común de ") + fraction(i - 3);
+                    return u("Denominador del resultado");
+                } },
+            { u("Command14"),
+                [](int i) {
+                    return (i < 3 ? u("Numerador de ") + fraction(i) + u(" con el denominador común")
+                                  : u("Numerador del resultado"))
+                        + u(": sumar 1");
+                } },
+            { u("Command15"),
+                [](int i) {
+                    return u("Sumar 5 al numerador ")
+                        + (i < 3 ? u("de ") + fraction(i) + u(" con el denominador común") : u("del resultado"));
+                } },
+            { u("Command16"),
+                [](int i) {
+                    return u("Restar 1 al numerador ")
+                        + (i < 3 ? u("de ") + fraction(i) + u(" con el denominador común") : u("del resultado"));
+                } },
+            { u("List1"), [](int i) { return u("Múltiplos del denominador de ") + fraction(i); } },
+            { u("Label14"), [](int i) { return u("Múltiplo elegido para ") + fraction(i); } },
+            { u("Command17"), fixed("Comprobar la suma") },
+            // Section 6: multiplying and dividing.
+            { u("Option1"),
+                [](int i) { return i == 0 ? u("Multiplicación de fracciones") : u("División de fracciones"); } },
+            { u("Label15"), [](int i) { return u("Numerador de ") + fraction(i); } },
+            { u("Label16"), [](int i) { return u("Denominador de ") + fraction(i); } },
+            { u("Command18"),
+                [](int i) {
+                    const QString what = i < 3 ? u("numerador del resultado") : u("denominador del resultado");
+                    static const char* const steps[] = { "", "Sumar 5 al ", "Restar 1 al " };
+                    if (i % 3 == 0)
+                        return what.left(1).toUpper() + what.mid(1) + u(": sumar 1");
+                    return u(steps[i % 3]) + what;
+                } },
+            { u("Command19"), fixed("Comprobar la operación") },
+            // Sections 7 and 8: the presentation and start screens.
+            { u("Label18"), [](int i) { return u("Presentación, línea %1").arg(i + 1); } },
+            { u("Label19"), [](int i) { return u("Inicio, línea %1").arg(i + 1); } },
+        };
+        return names;
+    }
+
+    const NameTable& keypadNames()
+    {
+        static const NameTable names {
+            { u("Label1"), fixed("Número del teclado numérico") },
+            { u("Command1"), [](int i) { return u("Cifra %1").arg(i); } },
+            { u("Command2"),
+                [](int i) {
+                    const int amount = keypadStep(i);
+                    return (amount > 0 ? u("Sumar %1") : u("Restar %1")).arg(std::abs(amount));
+                } },
+            { u("Command3"), fixed("Borrar el número") },
+        };
+        return names;
+    }
+
+    const NameTable& resultsNames()
+    {
+        static const NameTable names { { u("List1"), fixed("Ejercicios terminados") } };
+        return names;
+    }
+
+    const NameTable* namesOf(const QWidget* window)
+    {
+        if (window->objectName() == QLatin1String("Form1"))
+            return &mainWindowNames();
+        if (window->objectName() == QLatin1String("Form2"))
+            return &keypadNames();
+        if (window->objectName() == QLatin1String("Form3"))
+            return &resultsNames();
+        return nullptr;
+    }
+
+    // Labels and buttons: the name says what the control is, the value what its caption holds now.
+    class CaptionAccessible : public QAccessibleWidget {
+    public:
+        CaptionAccessible(QWidget* widget, QAccessible::Role role)
+            : QAccessibleWidget(widget, role)
+        {
+        }
+
+        QString text(QAccessible::Text t) const override
+        {
+            const QString caption = captionOf(widget());
+            if (t == QAccessible::Value || (t == QAccessible::Name && widget()->accessibleName().isEmpty()))
+                return caption;
+            return QAccessibleWidget::text(t);
+        }
+
+        QStringList actionNames() const override
+        {
+            QStringList names = QAccessibleWidget::actionNames();
+            if (role() == QAccessible::Button)
+                names.prepend(pressAction());
+            return names;
+        }
+
+        void doAction(const QString& action) override
+        {
+            if (action != pressAction() || role() != QAccessible::Button || !widget()->isEnabled()) {
+                QAccessibleWidget::doAction(action);
+                return;
+            }
+            if (auto* button = qobject_cast<QAbstractButton*>(widget()))
+                button->click();
+            else if (auto* label = qobject_cast<Label*>(widget()))
+                Q_EMIT label->clicked();
+        }
+
+    private:
+        static QString captionOf(const QWidget* widget)
+        {
+            if (const auto* label = qobject_cast<const QLabel*>(widget))
+                return label->text();
+            if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+                return button->text();
+            return {};
+        }
+    };
+
+    QAccessibleInterface* captionAccessible(const QString& className, QObject* object)
+    {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (!widget)
+            return nullptr;
+        if (className == QLatin1String("maroleta::CommandButton"))
+            return new CaptionAccessible(widget, QAccessible::Button);
+        if (className == QLatin1String("maroleta::Label"))
+            return new CaptionAccessible(
+                widget, widget->focusPolicy() & Qt::TabFocus ? QAccessible::Button : QAccessible::StaticText);
+        return nullptr;
+    }
+
+    enum class Marks { CurrentSection, BlueRight, GreenRight, TypedField };
+
+    // The controls whose colour judges something, and what their colours mean.
+    const std::map<QString, Marks>& markedControls()
+    {
+        static const std::map<QString, Marks> marked {
+            { u("Command1"), Marks::CurrentSection }, // the menu: green for the section shown
+            { u("Command12"), Marks::BlueRight }, // section 3: the result, blue right, red wrong
+            { u("Label17"), Marks::TypedField }, // section 4: blue right (or being typed), red wrong
+            { u("Command21"), Marks::BlueRight },
+            { u("Command14"), Marks::GreenRight }, // section 5: green right, red wrong
+            { u("Command17"), Marks::GreenRight },
+            { u("Command18"), Marks::GreenRight }, // section 6: green right, red wrong
+            { u("Command19"), Marks::GreenRight },
+        };
+        return marked;
+    }
+
+    quint32 colourOf(const QWidget* control)
+    {
+        if (const auto* button = qobject_cast<const CommandButton*>(control))
+            return button->backColor();
+        if (const auto* label = qobject_cast<const Label*>(control))
+            return label->foreColor();
+        return DesignColor::SystemButtonFace;
+    }
+
+    void describeColour(QWidget* control)
+    {
+        const QString meaning = colourMeaning(control->objectName(), colourOf(control), control->isEnabled());
+        if (control->accessibleDescription() != meaning)
+            control->setAccessibleDescription(meaning);
+    }
+
+    // An answer field of section 4 is accepted by turning it blue and then disabling it: the change of
+    // state alone changes what its blue means.
+    class EnabledWatcher : public QObject {
+    public:
+        using QObject::QObject;
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::EnabledChange)
+                describeColour(static_cast<QWidget*>(watched));
+            return QObject::eventFilter(watched, event);
+        }
+    };
+}
+
+void nameControls(QWidget* window)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(captionAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled)
+
+    const NameTable* names = namesOf(window);
+    if (!names)
+        return;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const auto [array, index] = splitName(control->objectName());
+        const auto found = names->find(array);
+        if (found != names->end())
+            control->setAccessibleName(found->second(index));
+    }
+}
+
+QString colourMeaning(const QString& name, quint32 color, bool enabled)
+{
+    const auto found = markedControls().find(splitName(name).first);
+    if (found == markedControls().end())
+        return {};
+    switch (found->second) {
+    case Marks::CurrentSection:
+        return color == DesignColor::Green ? u("Sección actual") : QString();
+    case Marks::BlueRight:
+    case Marks::GreenRight: {
+        const quint32 right = found->second == Marks::BlueRight ? DesignColor::Blue : DesignColor::Green;
+        if (color == right)
+            return u("Correcto");
+        return color == DesignColor::Red ? u("Incorrecto") : QString();
+    }
+    case Marks::TypedField:
+        if (color == DesignColor::Red)
+            return u("Incorrecto");
+        if (color == DesignColor::Blue)
+            return enabled ? u("Escribiendo con el teclado numérico") : u("Correcto");
+        return {};
+    }
+    return {};
+}
+
+void describeColours(Form1& form)
+{
+    auto* watcher = new EnabledWatcher(&form);
+    for (QWidget* control : form.findChildren<QWidget*>()) {
+        if (!markedControls().contains(splitName(control->objectName()).first))
+            continue;
+        if (auto* button = qobject_cast<CommandButton*>(control))
+            QObject::connect(button, &CommandButton::colorChanged, &form, [button] { describeColour(button); });
+        else if (auto* label = qobject_cast<Label*>(control)) {
+            QObject::connect(label, &Label::colorChanged, &form, [label] { describeColour(label); });
+            label->installEventFilter(watcher);
+        }
+        describeColour(control);
+    }
+}
+
+} // namespace maroleta
