@@ -260,23 +260,41 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    // The image carries its pixel ratio, so it covers the drawable area one screen pixel per image pixel.
     painter.drawImage(contentsRect().topLeft(), m_image);
 }
 
 QImage& PictureBox::image()
 {
     // The geometry is known as soon as the layout sets it, shown or not, so a hidden picture can be drawn.
-    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
-    if (size != m_image.size()) {
-        m_image = QImage(size, QImage::Format_RGB32);
+    // The ratio is the one of the screen the window is on; an image of the right layout size made on
+    // another screen keeps its pixels (and its drawing) rather than starting white.
+    const QSize layoutSize = contentsRect().size().expandedTo(QSize(1, 1));
+    const double ratio = devicePixelRatioF() > 0 ? devicePixelRatioF() : 1.0;
+    const QSize pixels = (QSizeF(layoutSize) * ratio).toSize().expandedTo(QSize(1, 1));
+    const QSize current = (QSizeF(m_image.size()) / m_image.devicePixelRatio()).toSize();
+    if (pixels != m_image.size() && current != layoutSize) {
+        m_image = QImage(pixels, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
         m_image.fill(Qt::white);
     }
     return m_image;
 }
 
+QPoint PictureBox::imagePixelAt(QPointF widgetPoint) const
+{
+    const QPointF inImage = (widgetPoint - QPointF(contentsRect().topLeft())) * m_image.devicePixelRatio();
+    return QPoint(int(std::floor(inImage.x())), int(std::floor(inImage.y())));
+}
+
+QPointF PictureBox::widgetPointOf(QPoint imagePixel) const
+{
+    return QPointF(contentsRect().topLeft()) + (QPointF(imagePixel) + QPointF(0.5, 0.5)) / m_image.devicePixelRatio();
+}
+
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
-    Q_EMIT mouseDown(event->button(), event->position().toPoint() - contentsRect().topLeft());
+    Q_EMIT mouseDown(event->button(), imagePixelAt(event->position()));
 }
 
 } // namespace maroleta

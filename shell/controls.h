@@ -149,18 +149,27 @@ private:
 };
 
 // A drawing area with a persistent image: what is drawn into image() stays until it is drawn over,
-// whether the area is covered, hidden or shown again. Coordinates are pixels of the image.
+// whether the area is covered, hidden or shown again. Coordinates are pixels of the image, which are the
+// screen's own pixels: under display scaling (150 %) the image has 1.5 pixels for each pixel of the
+// layout, so the circles are drawn sharp, not enlarged, and every click still lands on the pixel under
+// the pointer. At 100 % an image pixel is a layout pixel.
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
-    // The image, sized to the drawable area (a new size starts a new, white image).
+    // The image, sized to the drawable area in screen pixels (a new size starts a new, white image).
     QImage& image();
     const QImage& image() const { return m_image; }
     // Call after drawing into image().
     void refresh() { update(); }
 
+    // The image pixel under a point of the widget (layout pixels, fractions allowed), and back: the
+    // widget point at the middle of an image pixel.
+    QPoint imagePixelAt(QPointF widgetPoint) const;
+    QPointF widgetPointOf(QPoint imagePixel) const;
+
 Q_SIGNALS:
+    // A mouse press; `position` is the image pixel under the pointer.
     void mouseDown(Qt::MouseButton button, QPoint position);
 
 protected:
