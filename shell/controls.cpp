@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <qdrawutil.h>
 
@@ -70,6 +72,31 @@ QFont designFont(const QString& family, double points, bool bold)
 
 QFont defaultDesignFont() { return designFont(QStringLiteral("MS Sans Serif"), 8.25, false); }
 
+namespace {
+    bool captionFits(const QFont& font, const QRect& box, int flags, const QString& text)
+    {
+        const QFontMetrics metrics(font);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20), Qt::AlignLeft | flags, text);
+        // One line is measured by its ink: its advance counts the space after the last character too.
+        const int width
+            = needed.height() <= metrics.height() ? metrics.tightBoundingRect(text).width() : needed.width();
+        return width <= box.width() && needed.height() - metrics.descent() <= box.height();
+    }
+}
+
+QFont fittingFont(const QFont& font, const QRect& box, int flags, const QString& text)
+{
+    if (text.isEmpty() || captionFits(font, box, flags, text))
+        return font;
+    QFont smaller = font;
+    for (double points = font.pointSizeF() - 0.5; points >= 6; points -= 0.5) {
+        smaller.setPointSizeF(points);
+        if (captionFits(smaller, box, flags, text))
+            return smaller;
+    }
+    return smaller;
+}
+
 QString arrayName(const QString& array, int index) { return QStringLiteral("%1(%2)").arg(array).arg(index); }
 
 CommandButton::CommandButton(QWidget* parent)
@@ -91,10 +118,10 @@ void CommandButton::paintEvent(QPaintEvent*)
     const QRect inner = rect().adjusted(2, 2, -2, -2);
     painter.fillRect(inner, designColor(m_backColor));
 
-    QRect textRect = rect().adjusted(3, 2, -3, -2);
+    QRect textRect = captionRect();
     if (sunken)
         textRect.translate(1, 1);
-    painter.setFont(font());
+    painter.setFont(captionFont());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 
@@ -105,6 +132,11 @@ void CommandButton::paintEvent(QPaintEvent*)
         focus.backgroundColor = designColor(m_backColor);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+QFont CommandButton::captionFont() const
+{
+    return fittingFont(font(), captionRect(), Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 }
 
 Label::Label(QWidget* parent)
@@ -126,6 +158,24 @@ void Label::setBackColor(quint32 number)
 {
     setPalette(withColor(palette(), QPalette::Window, number));
     setAutoFillBackground(true);
+}
+
+QFont Label::captionFont() const
+{
+    return fittingFont(font(), contentsRect(), wordWrap() ? Qt::TextWordWrap : 0, text());
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    const QFont shown = captionFont();
+    if (shown == font()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setFont(shown);
+    style()->drawItemText(&painter, contentsRect(), int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), palette(),
+        isEnabled(), text(), foregroundRole());
 }
 
 void Label::mousePressEvent(QMouseEvent* event)

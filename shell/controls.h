@@ -29,6 +29,11 @@ QFont designFont(const QString& family, double points, bool bold);
 // The system font of buttons and labels that the design leaves at their default.
 QFont defaultDesignFont();
 
+// The font a caption is drawn in: `font` itself when the caption fits `box`, else the largest smaller
+// size that fits (down to 6 points), so that a long word of another language is not cut at the edge.
+// A caption fits when its lines fit across and, down, all but the descent of its last line fits.
+QFont fittingFont(const QFont& font, const QRect& box, int flags, const QString& text);
+
 // The design name of element `index` of the control array `array`: "Command1(7)".
 QString arrayName(const QString& array, int index);
 
@@ -49,11 +54,14 @@ public:
     explicit CommandButton(QWidget* parent = nullptr);
     void setBackColor(quint32 designColor);
     quint32 backColor() const { return m_backColor; }
+    // The font the caption is drawn in (smaller than font() only when the caption would not fit).
+    QFont captionFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRect captionRect() const { return rect().adjusted(3, 2, -3, -2); }
     quint32 m_backColor = DesignColor::SystemButtonFace;
 };
 
@@ -65,11 +73,14 @@ public:
     void setForeColor(quint32 designColor);
     quint32 foreColor() const { return m_foreColor; }
     void setBackColor(quint32 designColor);
+    // The font the caption is drawn in (smaller than font() only when the caption would not fit).
+    QFont captionFont() const;
 
 Q_SIGNALS:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
