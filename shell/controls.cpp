@@ -3,10 +3,12 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <qdrawutil.h>
 
@@ -79,6 +81,31 @@ QFont designFont(const QString& family, double points, bool bold)
 
 QFont defaultDesignFont() { return designFont(QStringLiteral("MS Sans Serif"), 8.25, false); }
 
+namespace {
+    bool captionFits(const QFont& font, const QRect& box, int flags, const QString& text)
+    {
+        const QFontMetrics metrics(font);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20), Qt::AlignLeft | flags, text);
+        // One line is measured by its ink: its advance counts the space after the last character too.
+        const int width
+            = needed.height() <= metrics.height() ? metrics.tightBoundingRect(text).width() : needed.width();
+        return width <= box.width() && needed.height() - metrics.descent() <= box.height();
+    }
+}
+
+QFont fittingFont(const QFont& font, const QRect& box, int flags, const QString& text)
+{
+    if (text.isEmpty() || captionFits(font, box, flags, text))
+        return font;
+    QFont smaller = font;
+    for (double points = font.pointSizeF() - 0.5; points >= 6; points -= 0.5) {
+        smaller.setPointSizeF(points);
+        if (captionFits(smaller, box, flags, text))
+            return smaller;
+    }
+    return smaller;
+}
+
 QString arrayName(const QString& array, int index) { return QStringLiteral("%1(%2)").arg(array).arg(index); }
 
 CommandButton::CommandButton(QWidget* parent)
@@ -111,10 +138,10 @@ void CommandButton::paintEvent(QPaintEvent*)
     const QRect inner = rect().adjusted(2, 2, -2, -2);
     painter.fillRect(inner, designColor(m_backColor));
 
-    QRect textRect = rect().adjusted(3, 2, -3, -2);
+    QRect textRect = captionRect();
     if (sunken)
         textRect.translate(1, 1);
-    painter.setFont(font());
+    painter.setFont(captionFont());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 
@@ -124,6 +151,11 @@ void CommandButton::paintEvent(QPaintEvent*)
         painter.setPen(QPen(painter.pen().color(), height() >= 30 ? 2 : 1, Qt::DashLine));
         painter.drawRect(rect().adjusted(4, 4, -5, -5));
     }
+}
+
+QFont CommandButton::captionFont() const
+{
+    return fittingFont(font(), captionRect(), Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 }
 
 Label::Label(QWidget* parent)
@@ -148,6 +180,30 @@ void Label::setBackColor(quint32 number)
     setAutoFillBackground(true);
 }
 
+QFont Label::captionFont() const
+{
+    return fittingFont(font(), contentsRect(), wordWrap() ? Qt::TextWordWrap : 0, text());
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    const QFont shown = captionFont();
+    if (shown == font()) {
+        QLabel::paintEvent(event);
+    } else {
+        QPainter painter(this);
+        painter.setFont(shown);
+        style()->drawItemText(&painter, contentsRect(), int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0),
+            palette(), isEnabled(), text(), foregroundRole());
+    }
+    if (hasFocus()) {
+        // A dashed frame in the colour of the text: it shows on whatever background the label stands.
+        QPainter painter(this);
+        painter.setPen(QPen(designColor(m_foreColor), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
 void Label::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -170,17 +226,6 @@ void Label::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLabel::keyPressEvent(event);
-}
-
-void Label::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (hasFocus()) {
-        // A dashed frame in the colour of the text: it shows on whatever background the label stands.
-        QPainter painter(this);
-        painter.setPen(QPen(designColor(m_foreColor), 2, Qt::DashLine));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
-    }
 }
 
 Frame::Frame(QWidget* parent)
@@ -309,16 +354,17 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    // The image carries its pixel ratio, so it covers the drawable area one screen pixel per image pixel.
     painter.drawImage(contentsRect().topLeft(), m_image);
     if (hasFocus() && !m_spots.empty()) {
         // A black ring with a white one inside shows on blue, white and grey alike.
-        const QPoint centre = contentsRect().topLeft() + m_spots[std::size_t(m_chosen)];
+        const QPointF centre = widgetPointOf(m_spots[std::size_t(m_chosen)]);
         painter.setClipRect(contentsRect());
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(Qt::black, 3));
-        painter.drawEllipse(centre, 9, 9);
+        painter.drawEllipse(centre, 9.0, 9.0);
         painter.setPen(QPen(Qt::white, 2));
-        painter.drawEllipse(centre, 6, 6);
+        painter.drawEllipse(centre, 6.0, 6.0);
     }
 }
 
@@ -368,17 +414,34 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
 QImage& PictureBox::image()
 {
     // The geometry is known as soon as the layout sets it, shown or not, so a hidden picture can be drawn.
-    const QSize size = contentsRect().size().expandedTo(QSize(1, 1));
-    if (size != m_image.size()) {
-        m_image = QImage(size, QImage::Format_RGB32);
+    // The ratio is the one of the screen the window is on; an image of the right layout size made on
+    // another screen keeps its pixels (and its drawing) rather than starting white.
+    const QSize layoutSize = contentsRect().size().expandedTo(QSize(1, 1));
+    const double ratio = devicePixelRatioF() > 0 ? devicePixelRatioF() : 1.0;
+    const QSize pixels = (QSizeF(layoutSize) * ratio).toSize().expandedTo(QSize(1, 1));
+    const QSize current = (QSizeF(m_image.size()) / m_image.devicePixelRatio()).toSize();
+    if (pixels != m_image.size() && current != layoutSize) {
+        m_image = QImage(pixels, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
         m_image.fill(Qt::white);
     }
     return m_image;
 }
 
+QPoint PictureBox::imagePixelAt(QPointF widgetPoint) const
+{
+    const QPointF inImage = (widgetPoint - QPointF(contentsRect().topLeft())) * m_image.devicePixelRatio();
+    return QPoint(int(std::floor(inImage.x())), int(std::floor(inImage.y())));
+}
+
+QPointF PictureBox::widgetPointOf(QPoint imagePixel) const
+{
+    return QPointF(contentsRect().topLeft()) + (QPointF(imagePixel) + QPointF(0.5, 0.5)) / m_image.devicePixelRatio();
+}
+
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
-    Q_EMIT mouseDown(event->button(), event->position().toPoint() - contentsRect().topLeft());
+    Q_EMIT mouseDown(event->button(), imagePixelAt(event->position()));
 }
 
 } // namespace maroleta

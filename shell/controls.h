@@ -31,6 +31,11 @@ QFont designFont(const QString& family, double points, bool bold);
 // The system font of buttons and labels that the design leaves at their default.
 QFont defaultDesignFont();
 
+// The font a caption is drawn in: `font` itself when the caption fits `box`, else the largest smaller
+// size that fits (down to 6 points), so that a long word of another language is not cut at the edge.
+// A caption fits when its lines fit across and, down, all but the descent of its last line fits.
+QFont fittingFont(const QFont& font, const QRect& box, int flags, const QString& text);
+
 // The design name of element `index` of the control array `array`: "Command1(7)".
 QString arrayName(const QString& array, int index);
 
@@ -52,6 +57,8 @@ public:
     explicit CommandButton(QWidget* parent = nullptr);
     void setBackColor(quint32 designColor);
     quint32 backColor() const { return m_backColor; }
+    // The font the caption is drawn in (smaller than font() only when the caption would not fit).
+    QFont captionFont() const;
 
 Q_SIGNALS:
     void colorChanged();
@@ -61,6 +68,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QRect captionRect() const { return rect().adjusted(3, 2, -3, -2); }
     quint32 m_backColor = DesignColor::SystemButtonFace;
 };
 
@@ -73,16 +81,18 @@ public:
     void setForeColor(quint32 designColor);
     quint32 foreColor() const { return m_foreColor; }
     void setBackColor(quint32 designColor);
+    // The font the caption is drawn in (smaller than font() only when the caption would not fit).
+    QFont captionFont() const;
 
 Q_SIGNALS:
     void clicked();
     void colorChanged();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     quint32 m_foreColor = DesignColor::SystemWindowText;
@@ -163,14 +173,18 @@ private:
 };
 
 // A drawing area with a persistent image: what is drawn into image() stays until it is drawn over,
-// whether the area is covered, hidden or shown again. Coordinates are pixels of the image.
-// Given keyboard spots, it takes Tab focus: the arrow keys choose a spot, shown by a focus mark painted over
-// the image (never into it), and Space or Enter presses the left button there, as a click on it does.
+// whether the area is covered, hidden or shown again. Coordinates are pixels of the image, which are the
+// screen's own pixels: under display scaling (150 %) the image has 1.5 pixels for each pixel of the
+// layout, so the circles are drawn sharp, not enlarged, and every click still lands on the pixel under
+// the pointer. At 100 % an image pixel is a layout pixel.
+// Given keyboard spots (image pixels), it takes Tab focus: the arrow keys choose a spot, shown by a focus
+// mark painted over the image (never into it), and Space or Enter presses the left button there, as a
+// click on it does.
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
-    // The image, sized to the drawable area (a new size starts a new, white image).
+    // The image, sized to the drawable area in screen pixels (a new size starts a new, white image).
     QImage& image();
     const QImage& image() const { return m_image; }
     // Call after drawing into image().
@@ -181,7 +195,13 @@ public:
     const std::vector<QPoint>& keyboardSpots() const { return m_spots; }
     int chosenSpot() const { return m_chosen; }
 
+    // The image pixel under a point of the widget (layout pixels, fractions allowed), and back: the
+    // widget point at the middle of an image pixel.
+    QPoint imagePixelAt(QPointF widgetPoint) const;
+    QPointF widgetPointOf(QPoint imagePixel) const;
+
 Q_SIGNALS:
+    // A mouse press; `position` is the image pixel under the pointer.
     void mouseDown(Qt::MouseButton button, QPoint position);
 
 protected:
