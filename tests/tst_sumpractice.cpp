@@ -24,7 +24,6 @@ bool isAddition(const SumExercise& e) { return e.addThird; }
 class SumPractice : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void exerciseOnEntry();
     void rightAnswerLogsOneLine_data();
     void rightAnswerLogsOneLine();
@@ -35,17 +34,7 @@ private Q_SLOTS:
     void workingLinesAndNewExercise();
     void stepButtonsOnEmptyNumerator_data();
     void stepButtonsOnEmptyNumerator();
-    void steppingClearsOnlyThatMark();
-    void navigationClearsTheMistake();
 };
-
-void SumPractice::initTestCase()
-{
-    Program p;
-    // The two closing words must differ, or the lines could not tell a mistake apart.
-    QVERIFY(!p.form->CheckTexts[0].isEmpty());
-    QVERIFY(p.form->CheckTexts[0] != p.form->CheckTexts[1]);
-}
 
 void SumPractice::exerciseOnEntry()
 {
@@ -54,21 +43,19 @@ void SumPractice::exerciseOnEntry()
     const SumExercise expected = drawSumExercise(probe);
     p.click("Command1(5)");
     const Form1& f = *p.form;
-    QVERIFY(f.Frame1[5]->isVisible());
+    const auto& d = expected.denominators;
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(f.Label12[i]->text(), QString::number(expected.numerators[i]));
-        QCOMPARE(f.Label13[i]->text(), QString::number(expected.denominators[i]));
-        const int product = expected.denominators[0] * expected.denominators[1] * expected.denominators[2];
-        QCOMPARE(f.List1[i]->count(), (product + 30 + expected.denominators[i] - 1) / expected.denominators[i] - 1);
+        QCOMPARE(f.Label13[i]->text(), QString::number(d[i]));
+        QCOMPARE(f.List1[i]->count(), multiplesList(d[i], d[0] * d[1] * d[2]).size());
         QVERIFY(f.List1[i]->selectedItems().isEmpty());
     }
-    for (int j = 0; j < 4; ++j) {
-        QCOMPARE(f.Command14[j]->text(), QString());
-        QCOMPARE(f.Label13[3 + j]->text(), QString());
-    }
+    for (int j = 0; j < 4; ++j)
+        QCOMPARE(f.Command14[j]->text() + f.Label13[3 + j]->text(), QString());
+    // The sign: the vertical strokes of a plus shown only for a sum.
     QCOMPARE(f.Line5[9]->isVisible(), expected.addThird);
     QCOMPARE(f.Line5[15]->isVisible(), expected.addThird);
-    QVERIFY(f.Line5[10]->isVisible() && f.Line5[16]->isVisible() && f.Line5[8]->isVisible());
+    QVERIFY(f.Line5[10]->isVisible() && f.Line5[16]->isVisible());
     QVERIFY(!f.Command17->isVisible());
 }
 
@@ -76,10 +63,8 @@ void SumPractice::rightAnswerLogsOneLine_data()
 {
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<bool>("addition");
-    QTest::addRow("sum, seed 1") << 1u << true;
-    QTest::addRow("sum, seed 2") << 2u << true;
-    QTest::addRow("subtraction, seed 3") << 3u << false;
-    QTest::addRow("subtraction, seed 4") << 4u << false;
+    QTest::addRow("sum") << 1u << true;
+    QTest::addRow("subtraction") << 3u << false;
 }
 
 void SumPractice::rightAnswerLogsOneLine()
@@ -121,19 +106,13 @@ void SumPractice::subtractionEndingAtZero()
     });
     p.click("Command1(5)");
     const Form1& f = *p.form;
-    QVERIFY(f.Line5[9]->isHidden());
-    QVERIFY(f.Line5[15]->isHidden());
     const std::array<int, 4> answer = rightSumAnswer(p);
     QCOMPARE(answer[3], 0);
     answerSum(p, answer);
-    QCOMPARE(f.Command14[3]->text(), QStringLiteral("0"));
     p.click("Command17");
     QCOMPARE(f.Command17->backColor(), DesignColor::Green);
-    const QStringList lines = p.resultLines();
-    QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines[0].contains(QStringLiteral(" - ")), qPrintable(lines[0]));
-    QVERIFY2(lines[0].contains(QStringLiteral(" = 0/")), qPrintable(lines[0]));
-    QCOMPARE(lines[0], expectedLine(p, f.CheckTexts[0]));
+    QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
+    QVERIFY2(p.resultLines()[0].contains(QStringLiteral(" = 0/")), qPrintable(p.resultLines()[0]));
 }
 
 void SumPractice::wrongResultThenCorrected()
@@ -150,16 +129,21 @@ void SumPractice::wrongResultThenCorrected()
     QCOMPARE(f.Command14[3]->backColor(), DesignColor::Red);
     QCOMPARE(f.Command17->backColor(), DesignColor::Red);
     QVERIFY(f.MistakeMade);
-    QCOMPARE(f.ResultCount, 0);
     QVERIFY(p.resultLines().isEmpty());
-
+    // Stepping a number clears its own mark only.
     p.click("Command16(3)");
     QCOMPARE(f.Command14[3]->backColor(), DesignColor::SystemButtonFace);
     QCOMPARE(f.Command14[0]->backColor(), DesignColor::Green);
     QCOMPARE(f.Command17->backColor(), DesignColor::Red); // only a new exercise resets the check's colour
     p.click("Command17");
     QCOMPARE(f.Command17->backColor(), DesignColor::Green);
+    QVERIFY(f.CheckTexts[0] != f.CheckTexts[1]);
     QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[1]) });
+    // A new exercise forgets the mistake and the colours.
+    p.click("Command1(5)");
+    QVERIFY(!f.MistakeMade);
+    QCOMPARE(f.Command17->backColor(), DesignColor::SystemButtonFace);
+    QCOMPARE(f.Command14[3]->backColor(), DesignColor::SystemButtonFace);
 }
 
 void SumPractice::twoRightChecksLogTwoLines()
@@ -169,9 +153,8 @@ void SumPractice::twoRightChecksLogTwoLines()
     answerSum(p, rightSumAnswer(p));
     p.click("Command17");
     p.click("Command17");
-    const QStringList lines = p.resultLines();
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0], lines[1]);
+    const QString line = expectedLine(p, p.form->CheckTexts[0]);
+    QCOMPARE(p.resultLines(), (QStringList { line, line }));
     QCOMPARE(p.form->ResultCount, 2);
 }
 
@@ -183,7 +166,6 @@ void SumPractice::mismatchedListsHideTheCheck()
     const std::array<int, 4> answer = rightSumAnswer(p);
     answerSum(p, answer);
     QVERIFY(f.Command17->isVisible());
-    QVERIFY(f.DenominatorsMatched);
 
     // Another value in one list: no common denominator, and no check over lists that disagree.
     const int row = f.List1[2]->selectedItems().isEmpty() ? -1 : f.List1[2]->row(f.List1[2]->selectedItems().first());
@@ -195,17 +177,13 @@ void SumPractice::mismatchedListsHideTheCheck()
     p.click("Command14(0)");
     p.click("Command16(0)");
     QVERIFY2(!f.Command17->isVisible(), "a step brought the check back over mismatched lists");
-    QCOMPARE(f.ResultCount, 0);
 
     // Agreeing again offers the check again, and the answer is still right.
     pickRow(f.List1[2], row);
     QVERIFY(f.DenominatorsMatched);
     QVERIFY(f.Command17->isVisible());
     p.click("Command17");
-    QCOMPARE(f.Command17->backColor(), DesignColor::Green);
-    const QStringList lines = p.resultLines();
-    QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines[0].contains(QStringLiteral("/%1 *** ").arg(shownSum(p).common)), qPrintable(lines[0]));
+    QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
 }
 
 void SumPractice::workingLinesAndNewExercise()
@@ -230,62 +208,23 @@ void SumPractice::workingLinesAndNewExercise()
 void SumPractice::stepButtonsOnEmptyNumerator_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("caption");
-    QTest::addRow("numerator itself") << "Command14(1)"
-                                      << "1";
-    QTest::addRow("+5") << "Command15(1)"
-                        << "5";
-    QTest::addRow("-1") << "Command16(1)"
-                        << "-1";
+    QTest::addColumn<int>("caption");
+    QTest::addRow("numerator itself") << "Command14(1)" << 1;
+    QTest::addRow("+5") << "Command15(1)" << 5;
+    QTest::addRow("-1") << "Command16(1)" << -1;
 }
 
 void SumPractice::stepButtonsOnEmptyNumerator()
 {
     QFETCH(QString, button);
-    QFETCH(QString, caption);
+    QFETCH(int, caption);
     Program p(12);
     p.click("Command1(5)");
     p.click(button);
-    QCOMPARE(p.form->Command14[1]->text(), caption);
+    QCOMPARE(p.form->Command14[1]->text(), QString::number(caption));
     p.click("Command16(1)");
     p.click("Command16(1)");
-    QCOMPARE(p.form->Command14[1]->text(), QString::number(caption.toInt() - 2));
-}
-
-void SumPractice::steppingClearsOnlyThatMark()
-{
-    Program p(13);
-    p.click("Command1(5)");
-    Form1& f = *p.form;
-    std::array<int, 4> answer = rightSumAnswer(p);
-    answer[0] += 1;
-    answerSum(p, answer);
-    p.click("Command17");
-    QCOMPARE(f.Command14[0]->backColor(), DesignColor::Red);
-    QCOMPARE(f.Command14[1]->backColor(), DesignColor::Green);
-    p.click("Command15(1)");
-    QCOMPARE(f.Command14[1]->backColor(), DesignColor::SystemButtonFace);
-    QCOMPARE(f.Command14[0]->backColor(), DesignColor::Red);
-}
-
-void SumPractice::navigationClearsTheMistake()
-{
-    Program p(14);
-    p.click("Command1(5)");
-    Form1& f = *p.form;
-    std::array<int, 4> answer = rightSumAnswer(p);
-    answer[1] -= 1;
-    answerSum(p, answer);
-    p.click("Command17");
-    QVERIFY(f.MistakeMade);
-
-    p.click("Command1(5)"); // a new exercise, and the mistake is forgotten
-    QVERIFY(!f.MistakeMade);
-    QCOMPARE(f.Command17->backColor(), DesignColor::SystemButtonFace);
-    QCOMPARE(f.Command14[1]->backColor(), DesignColor::SystemButtonFace);
-    answerSum(p, rightSumAnswer(p));
-    p.click("Command17");
-    QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
+    QCOMPARE(p.form->Command14[1]->text(), QString::number(caption - 2));
 }
 
 QTEST_MAIN(SumPractice)
