@@ -50,233 +50,223 @@ QSet<quint32> coloursOf(const Canvas& canvas)
 class TestCanvas : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void pie_data();
-    void pie();
-    void outlinesCloseEverySector_data();
-    void outlinesCloseEverySector();
-    void disc();
-    void floodFill();
-    void floodFillIgnoresSeedsItCannotUse();
-    void clearAndReading();
-    void widerPenDrawsWiderRadii();
-    void shapesOffThePictureAreSafe();
-};
-
-void TestCanvas::pie_data()
-{
-    QTest::addColumn<double>("start");
-    QTest::addColumn<double>("end");
-    QTest::addRow("both negative") << -0.5 << -1.5;
-    QTest::addRow("start negative only") << -0.5 << 1.5;
-    QTest::addRow("end negative only") << 0.5 << -1.5;
-    QTest::addRow("both positive") << 0.5 << 1.5;
-    QTest::addRow("start zero cannot be negative") << 0.0 << -1.5;
-    QTest::addRow("3 to 12 o'clock: the upper right quarter") << -0.1 << -(kPi / 2 - 0.1);
-    const double theta = 6.28318 / 6;
-    QTest::addRow("2θ round past 3 o'clock to θ") << -2 * theta << -theta;
-}
-
-void TestCanvas::pie()
-{
-    QFETCH(double, start);
-    QFETCH(double, end);
-    QImage image(101, 101, QImage::Format_RGB32);
-    Canvas canvas(image);
-    canvas.clear();
-    canvas.setFillColor(DesignColor::Blue);
-    canvas.pie(50, 50, 40, start, end);
-    // Filled only when both ends are negative, counterclockwise from the start angle to the end angle.
-    const bool filled = start < 0 && end < 0;
-    const double from = std::abs(start);
-    const double span = std::fmod(std::abs(end) - from + 4 * kPi, 2 * kPi);
-    int blue = 0;
-    int white = 0;
-    for (int y = 0; y < 101; ++y) {
-        for (int x = 0; x < 101; ++x) {
-            const double distance = std::hypot(x - 50, y - 50);
-            const double a = std::fmod(angleOf(50, 50, x, y) - from + 4 * kPi, 2 * kPi);
-            if (distance > 38 || distance < 3 || canvas.pixel(x, y) == DesignColor::Black || a < 0.05
-                || a > 2 * kPi - 0.05 || std::abs(a - span) < 0.05)
-                continue;
-            const bool inside = filled && a < span;
-            QCOMPARE(canvas.pixel(x, y), inside ? DesignColor::Blue : DesignColor::White);
-            (inside ? blue : white) += 1;
-        }
+    void pie_data()
+    {
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("end");
+        QTest::addRow("both negative") << -0.5 << -1.5;
+        QTest::addRow("start negative only") << -0.5 << 1.5;
+        QTest::addRow("end negative only") << 0.5 << -1.5;
+        QTest::addRow("both positive") << 0.5 << 1.5;
+        QTest::addRow("start zero cannot be negative") << 0.0 << -1.5;
+        QTest::addRow("3 to 12 o'clock: the upper right quarter") << -0.1 << -(kPi / 2 - 0.1);
+        const double theta = 6.28318 / 6;
+        QTest::addRow("2θ round past 3 o'clock to θ") << -2 * theta << -theta;
     }
-    QVERIFY(white > 100 && (blue > 100 || !filled));
-    // A radius is drawn to each negative end only; the arc between the two angles always.
-    QCOMPARE(blackNear(canvas, along(50, 50, from, 20)), start < 0);
-    QCOMPARE(blackNear(canvas, along(50, 50, std::abs(end), 20)), end < 0);
-    QVERIFY(blackNear(canvas, along(50, 50, from + span / 2, 39.5)));
-    QVERIFY(!blackNear(canvas, along(50, 50, std::abs(end) + (2 * kPi - span) / 2, 39.5)));
-}
 
-void TestCanvas::outlinesCloseEverySector_data()
-{
-    QTest::addColumn<int>("sectors");
-    QTest::addColumn<double>("cx");
-    QTest::addColumn<double>("cy");
-    QTest::addColumn<double>("radius");
-    QTest::addRow("2 sectors, radius 44") << 2 << 150.0 << 50.0 << 44.0;
-    QTest::addRow("12 sectors, small") << 12 << 30.3 << 30.7 << 17.0;
-    QTest::addRow("150 sectors") << 150 << 250.0 << 250.0 << 244.0;
-}
-
-void TestCanvas::outlinesCloseEverySector()
-{
-    QFETCH(int, sectors);
-    QFETCH(double, cx);
-    QFETCH(double, cy);
-    QFETCH(double, radius);
-    const int side = int(2 * std::max(cx, cy)) + 2;
-    QImage image(side, side, QImage::Format_RGB32);
-    Canvas canvas(image);
-    canvas.clear();
-    const double theta = 6.28318 / sectors;
-    canvas.setFillColor(DesignColor::White);
-    for (int i = 0; i < sectors; ++i)
-        canvas.pie(cx, cy, radius, -i * theta, -(i + 1) * theta);
-    // Fill each sector that has room inside from its middle: the paint must stay between its radii.
-    int filledSectors = 0;
-    for (int i = 0; i < sectors; ++i) {
-        const QPoint seed = along(cx, cy, (i + 0.5) * theta, radius * 0.85);
-        if (canvas.pixel(seed.x(), seed.y()) != DesignColor::White)
-            continue;
-        const quint32 mark = 0x010000u * quint32(1 + i % 200); // a colour of its own per sector
-        canvas.setFillColor(mark);
-        canvas.floodFill(seed.x(), seed.y(), DesignColor::White);
-        ++filledSectors;
-        for (int y = 0; y < side; ++y) {
-            for (int x = 0; x < side; ++x) {
-                if (canvas.pixel(x, y) != mark)
+    void pie()
+    {
+        QFETCH(double, start);
+        QFETCH(double, end);
+        QImage image(101, 101, QImage::Format_RGB32);
+        Canvas canvas(image);
+        canvas.clear();
+        canvas.setFillColor(DesignColor::Blue);
+        canvas.pie(50, 50, 40, start, end);
+        // Filled only when both ends are negative, counterclockwise from the start angle to the end angle.
+        const bool filled = start < 0 && end < 0;
+        const double from = std::abs(start);
+        const double span = std::fmod(std::abs(end) - from + 4 * kPi, 2 * kPi);
+        int blue = 0;
+        int white = 0;
+        for (int y = 0; y < 101; ++y) {
+            for (int x = 0; x < 101; ++x) {
+                const double distance = std::hypot(x - 50, y - 50);
+                const double a = std::fmod(angleOf(50, 50, x, y) - from + 4 * kPi, 2 * kPi);
+                if (distance > 38 || distance < 3 || canvas.pixel(x, y) == DesignColor::Black || a < 0.05
+                    || a > 2 * kPi - 0.05 || std::abs(a - span) < 0.05)
                     continue;
-                QVERIFY2(
-                    std::hypot(x - cx, y - cy) <= radius, qPrintable(QStringLiteral("leak at %1,%2").arg(x).arg(y)));
-                const double angle = angleOf(cx, cy, x, y);
-                const bool within = angle >= i * theta - 1e-9 && angle <= (i + 1) * theta + 1e-9;
-                QVERIFY2(within || (i == 0 && angle >= 6.28318), qPrintable(QStringLiteral("sector %1 leaks").arg(i)));
+                const bool inside = filled && a < span;
+                QCOMPARE(canvas.pixel(x, y), inside ? DesignColor::Blue : DesignColor::White);
+                (inside ? blue : white) += 1;
             }
         }
+        QVERIFY(white > 100 && (blue > 100 || !filled));
+        // A radius is drawn to each negative end only; the arc between the two angles always.
+        QCOMPARE(blackNear(canvas, along(50, 50, from, 20)), start < 0);
+        QCOMPARE(blackNear(canvas, along(50, 50, std::abs(end), 20)), end < 0);
+        QVERIFY(blackNear(canvas, along(50, 50, from + span / 2, 39.5)));
+        QVERIFY(!blackNear(canvas, along(50, 50, std::abs(end) + (2 * kPi - span) / 2, 39.5)));
     }
-    QVERIFY(filledSectors >= (sectors < 100 ? sectors : sectors / 2));
-}
 
-void TestCanvas::disc()
-{
-    QImage image(50, 50, QImage::Format_RGB32);
-    Canvas canvas(image);
-    canvas.clear();
-    canvas.setFillColor(DesignColor::Blue);
-    canvas.disc(25, 25, 10);
-    // Filled up to its rim with no radius drawn, outlined, white beyond.
-    for (const QPoint inside : { QPoint(25, 25), QPoint(33, 25), QPoint(30, 30), QPoint(20, 20) })
-        QCOMPARE(canvas.pixel(inside.x(), inside.y()), DesignColor::Blue);
-    QCOMPARE(canvas.pixel(35, 25), DesignColor::Black);
-    QCOMPARE(canvas.pixel(25, 15), DesignColor::Black);
-    QCOMPARE(canvas.pixel(36, 25), DesignColor::White);
-    // Without its outline the disc is its fill alone.
-    canvas.clear();
-    canvas.disc(25, 25, 10, false);
-    QCOMPARE(canvas.pixel(35, 25), DesignColor::Blue);
-    QCOMPARE(canvas.pixel(36, 25), DesignColor::White);
-}
+    void outlinesCloseEverySector_data()
+    {
+        QTest::addColumn<int>("sectors");
+        QTest::addColumn<double>("cx");
+        QTest::addColumn<double>("cy");
+        QTest::addColumn<double>("radius");
+        QTest::addRow("2 sectors, radius 44") << 2 << 150.0 << 50.0 << 44.0;
+        QTest::addRow("12 sectors, small") << 12 << 30.3 << 30.7 << 17.0;
+        QTest::addRow("150 sectors") << 150 << 250.0 << 250.0 << 244.0;
+    }
 
-void TestCanvas::floodFill()
-{
-    // A full-screen fill runs from a work list, not recursion.
-    QImage large(1900, 1000, QImage::Format_RGB32);
-    Canvas full(large);
-    full.clear();
-    full.setFillColor(DesignColor::NearWhite);
-    full.floodFill(950, 500, DesignColor::White);
-    QCOMPARE(coloursOf(full), QSet<quint32> { DesignColor::NearWhite });
-    // A checkerboard of single pixels: a 4-connected fill paints one pixel only.
-    QImage image(20, 20, QImage::Format_RGB32);
-    Canvas canvas(image);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x)
-            image.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-    canvas.setFillColor(DesignColor::Blue);
-    canvas.floodFill(4, 4, DesignColor::White);
-    QCOMPARE(canvas.pixel(4, 4), DesignColor::Blue);
-    QCOMPARE(canvas.pixel(6, 6), DesignColor::White);
-    // A U-shaped area is filled round its bend.
-    canvas.clear();
-    for (int y = 2; y < 18; ++y)
-        image.setPixel(10, y, qRgb(0, 0, 0));
-    canvas.floodFill(5, 5, DesignColor::White);
-    QCOMPARE(canvas.pixel(15, 5), DesignColor::Blue);
-    QCOMPARE(canvas.pixel(10, 5), DesignColor::Black);
-}
+    void outlinesCloseEverySector()
+    {
+        QFETCH(int, sectors);
+        QFETCH(double, cx);
+        QFETCH(double, cy);
+        QFETCH(double, radius);
+        const int side = int(2 * std::max(cx, cy)) + 2;
+        QImage image(side, side, QImage::Format_RGB32);
+        Canvas canvas(image);
+        canvas.clear();
+        const double theta = 6.28318 / sectors;
+        canvas.setFillColor(DesignColor::White);
+        for (int i = 0; i < sectors; ++i)
+            canvas.pie(cx, cy, radius, -i * theta, -(i + 1) * theta);
+        // Fill each sector that has room inside from its middle: the paint must stay between its radii.
+        int filledSectors = 0;
+        for (int i = 0; i < sectors; ++i) {
+            const QPoint seed = along(cx, cy, (i + 0.5) * theta, radius * 0.85);
+            if (canvas.pixel(seed.x(), seed.y()) != DesignColor::White)
+                continue;
+            const quint32 mark = 0x010000u * quint32(1 + i % 200); // a colour of its own per sector
+            canvas.setFillColor(mark);
+            canvas.floodFill(seed.x(), seed.y(), DesignColor::White);
+            ++filledSectors;
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x) {
+                    if (canvas.pixel(x, y) != mark)
+                        continue;
+                    QVERIFY2(std::hypot(x - cx, y - cy) <= radius,
+                        qPrintable(QStringLiteral("leak at %1,%2").arg(x).arg(y)));
+                    const double angle = angleOf(cx, cy, x, y);
+                    const bool within = angle >= i * theta - 1e-9 && angle <= (i + 1) * theta + 1e-9;
+                    QVERIFY2(
+                        within || (i == 0 && angle >= 6.28318), qPrintable(QStringLiteral("sector %1 leaks").arg(i)));
+                }
+            }
+        }
+        QVERIFY(filledSectors >= (sectors < 100 ? sectors : sectors / 2));
+    }
 
-void TestCanvas::floodFillIgnoresSeedsItCannotUse()
-{
-    QImage image(20, 20, QImage::Format_RGB32);
-    Canvas canvas(image);
-    canvas.clear();
-    canvas.setFillColor(DesignColor::Blue);
-    canvas.floodFill(-1, 5, DesignColor::White);
-    canvas.floodFill(5, 20, DesignColor::White);
-    canvas.floodFill(5, 5, DesignColor::Black); // the seed is not of that colour
-    // Filling with the colour being replaced changes nothing and ends.
-    canvas.setFillColor(DesignColor::White);
-    canvas.floodFill(5, 5, DesignColor::White);
-    QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
-}
+    void disc()
+    {
+        QImage image(50, 50, QImage::Format_RGB32);
+        Canvas canvas(image);
+        canvas.clear();
+        canvas.setFillColor(DesignColor::Blue);
+        canvas.disc(25, 25, 10);
+        // Filled up to its rim with no radius drawn, outlined, white beyond.
+        for (const QPoint inside : { QPoint(25, 25), QPoint(33, 25), QPoint(30, 30), QPoint(20, 20) })
+            QCOMPARE(canvas.pixel(inside.x(), inside.y()), DesignColor::Blue);
+        QCOMPARE(canvas.pixel(35, 25), DesignColor::Black);
+        QCOMPARE(canvas.pixel(25, 15), DesignColor::Black);
+        QCOMPARE(canvas.pixel(36, 25), DesignColor::White);
+        // Without its outline the disc is its fill alone.
+        canvas.clear();
+        canvas.disc(25, 25, 10, false);
+        QCOMPARE(canvas.pixel(35, 25), DesignColor::Blue);
+        QCOMPARE(canvas.pixel(36, 25), DesignColor::White);
+    }
 
-void TestCanvas::clearAndReading()
-{
-    QImage image(10, 8, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    Canvas canvas(image);
-    canvas.clear();
-    QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
-    for (const QPoint off : { QPoint(10, 0), QPoint(0, 8), QPoint(-1, 0) })
-        QCOMPARE(canvas.pixel(off.x(), off.y()), Canvas::kOutside);
-    QCOMPARE(canvas.point(-0.6, 0), Canvas::kOutside);
-    QCOMPARE(canvas.point(9.4, 7.4), DesignColor::White);
-    QCOMPARE(canvas.point(9.6, 0), Canvas::kOutside);
-    QCOMPARE(canvas.point(std::nan(""), 0), Canvas::kOutside);
-    QCOMPARE(canvas.point(1e300, 0), Canvas::kOutside);
-    // Halves round to even: 1.5 and 2.5 read pixel 2, 3.5 reads pixel 4.
-    image.setPixel(2, 1, qRgb(0, 0, 255));
-    QCOMPARE(canvas.point(2.5, 1), DesignColor::Blue);
-    QCOMPARE(canvas.point(1.5, 1), DesignColor::Blue);
-    QCOMPARE(canvas.point(3.5, 1), DesignColor::White);
-}
+    void floodFill()
+    {
+        // A full-screen fill runs from a work list, not recursion.
+        QImage large(1900, 1000, QImage::Format_RGB32);
+        Canvas full(large);
+        full.clear();
+        full.setFillColor(DesignColor::NearWhite);
+        full.floodFill(950, 500, DesignColor::White);
+        QCOMPARE(coloursOf(full), QSet<quint32> { DesignColor::NearWhite });
+        // A checkerboard of single pixels: a 4-connected fill paints one pixel only.
+        QImage image(20, 20, QImage::Format_RGB32);
+        Canvas canvas(image);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                image.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        canvas.setFillColor(DesignColor::Blue);
+        canvas.floodFill(4, 4, DesignColor::White);
+        QCOMPARE(canvas.pixel(4, 4), DesignColor::Blue);
+        QCOMPARE(canvas.pixel(6, 6), DesignColor::White);
+        // A U-shaped area is filled round its bend.
+        canvas.clear();
+        for (int y = 2; y < 18; ++y)
+            image.setPixel(10, y, qRgb(0, 0, 0));
+        canvas.floodFill(5, 5, DesignColor::White);
+        QCOMPARE(canvas.pixel(15, 5), DesignColor::Blue);
+        QCOMPARE(canvas.pixel(10, 5), DesignColor::Black);
+    }
 
-void TestCanvas::widerPenDrawsWiderRadii()
-{
-    QImage image(101, 101, QImage::Format_RGB32);
-    Canvas canvas(image);
-    canvas.clear();
-    canvas.setLineWidth(3);
-    canvas.pie(50, 50, 40, 1.0, -(kPi / 2));
-    QCOMPARE(canvas.pixel(49, 30), DesignColor::Black);
-    QCOMPARE(canvas.pixel(51, 30), DesignColor::Black);
-    QCOMPARE(canvas.pixel(53, 30), DesignColor::White);
-}
+    void floodFillIgnoresSeedsItCannotUse()
+    {
+        QImage image(20, 20, QImage::Format_RGB32);
+        Canvas canvas(image);
+        canvas.clear();
+        canvas.setFillColor(DesignColor::Blue);
+        canvas.floodFill(-1, 5, DesignColor::White);
+        canvas.floodFill(5, 20, DesignColor::White);
+        canvas.floodFill(5, 5, DesignColor::Black); // the seed is not of that colour
+        // Filling with the colour being replaced changes nothing and ends.
+        canvas.setFillColor(DesignColor::White);
+        canvas.floodFill(5, 5, DesignColor::White);
+        QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
+    }
 
-void TestCanvas::shapesOffThePictureAreSafe()
-{
-    // Partly or wholly off the image, absurdly large or not a number: drawn in part or not at all.
-    QImage image(60, 40, QImage::Format_RGB32);
-    Canvas canvas(image);
-    canvas.clear();
-    canvas.setFillColor(DesignColor::Blue);
-    canvas.pie(-5, 20, 30, -5.5, -0.5);
-    QCOMPARE(canvas.pixel(10, 20), DesignColor::Blue);
-    canvas.clear();
-    canvas.pie(1e12, 20, 10, -1, -2);
-    canvas.pie(30, 20, 1e12, -1, -2);
-    canvas.pie(30, 20, std::nan(""), -1, -2);
-    canvas.pie(30, 20, -4, -1, -2);
-    canvas.pie(30, 20, 10, std::nan(""), -2);
-    canvas.disc(std::numeric_limits<double>::infinity(), 20, 10);
-    QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
-    canvas.disc(30, 20, 500); // covers the whole image
-    QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::Blue });
-}
+    void clearAndReading()
+    {
+        QImage image(10, 8, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        Canvas canvas(image);
+        canvas.clear();
+        QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
+        for (const QPoint off : { QPoint(10, 0), QPoint(0, 8), QPoint(-1, 0) })
+            QCOMPARE(canvas.pixel(off.x(), off.y()), Canvas::kOutside);
+        QCOMPARE(canvas.point(-0.6, 0), Canvas::kOutside);
+        QCOMPARE(canvas.point(9.4, 7.4), DesignColor::White);
+        QCOMPARE(canvas.point(9.6, 0), Canvas::kOutside);
+        QCOMPARE(canvas.point(std::nan(""), 0), Canvas::kOutside);
+        QCOMPARE(canvas.point(1e300, 0), Canvas::kOutside);
+        // Halves round to even: 1.5 and 2.5 read pixel 2, 3.5 reads pixel 4.
+        image.setPixel(2, 1, qRgb(0, 0, 255));
+        QCOMPARE(canvas.point(2.5, 1), DesignColor::Blue);
+        QCOMPARE(canvas.point(1.5, 1), DesignColor::Blue);
+        QCOMPARE(canvas.point(3.5, 1), DesignColor::White);
+    }
+
+    void widerPenDrawsWiderRadii()
+    {
+        QImage image(101, 101, QImage::Format_RGB32);
+        Canvas canvas(image);
+        canvas.clear();
+        canvas.setLineWidth(3);
+        canvas.pie(50, 50, 40, 1.0, -(kPi / 2));
+        QCOMPARE(canvas.pixel(49, 30), DesignColor::Black);
+        QCOMPARE(canvas.pixel(51, 30), DesignColor::Black);
+        QCOMPARE(canvas.pixel(53, 30), DesignColor::White);
+    }
+
+    void shapesOffThePictureAreSafe()
+    {
+        // Partly or wholly off the image, absurdly large or not a number: drawn in part or not at all.
+        QImage image(60, 40, QImage::Format_RGB32);
+        Canvas canvas(image);
+        canvas.clear();
+        canvas.setFillColor(DesignColor::Blue);
+        canvas.pie(-5, 20, 30, -5.5, -0.5);
+        QCOMPARE(canvas.pixel(10, 20), DesignColor::Blue);
+        canvas.clear();
+        canvas.pie(1e12, 20, 10, -1, -2);
+        canvas.pie(30, 20, 1e12, -1, -2);
+        canvas.pie(30, 20, std::nan(""), -1, -2);
+        canvas.pie(30, 20, -4, -1, -2);
+        canvas.pie(30, 20, 10, std::nan(""), -2);
+        canvas.disc(std::numeric_limits<double>::infinity(), 20, 10);
+        QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
+        canvas.disc(30, 20, 500); // covers the whole image
+        QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::Blue });
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCanvas)
 #include "tst_canvas.moc"

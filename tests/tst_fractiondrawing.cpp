@@ -52,189 +52,179 @@ QString circleColours(const Picture& p, double numerator, double denominator)
 class TestFractionDrawing : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void sectorColours_data();
-    void sectorColours();
-    void geometryOfASmallPicture_data();
-    void geometryOfASmallPicture();
-    void twoThousandSectors();
-    void hundredWholeCircles_data();
-    void hundredWholeCircles();
-    void backgroundIsGreyAfterEveryDrawing_data();
-    void backgroundIsGreyAfterEveryDrawing();
-};
-
-void TestFractionDrawing::sectorColours_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<double>("numerator");
-    QTest::addColumn<double>("denominator");
-    QTest::addColumn<QString>("colours");
-    QTest::addColumn<qint64>("wholeCircles"); // -1: one circle, no count
-    const QSize small(300, 100);
-    QTest::addRow("1/2") << small << 1.0 << 2.0 << "bw" << qint64(-1);
-    QTest::addRow("0/5") << small << 0.0 << 5.0 << "wwwww" << qint64(-1);
-    QTest::addRow("7/7") << small << 7.0 << 7.0 << "bbbbbbb" << qint64(-1);
-    QTest::addRow("5/2") << small << 5.0 << 2.0 << "bb bb bw" << qint64(2);
-    QTest::addRow("4/2: exactly two circles") << small << 4.0 << 2.0 << "bb bb" << qint64(2);
-    QTest::addRow("0/1: one white circle") << QSize(600, 100) << 0.0 << 1.0 << "w" << qint64(-1);
-    QTest::addRow("1/1") << QSize(600, 100) << 1.0 << 1.0 << "b" << qint64(-1);
-    QTest::addRow("3/1: three blue circles") << QSize(600, 100) << 3.0 << 1.0 << "b b b" << qint64(3);
-    QTest::addRow("53/150, counted counterclockwise")
-        << QSize(1000, 1000) << 53.0 << 150.0 << QString(53, u'b') + QString(97, u'w') << qint64(-1);
-}
-
-void TestFractionDrawing::sectorColours()
-{
-    QFETCH(QSize, size);
-    QFETCH(double, numerator);
-    QFETCH(double, denominator);
-    QFETCH(QString, colours);
-    QFETCH(qint64, wholeCircles);
-    Picture p(size.width(), size.height());
-    const std::optional<qint64> counted = drawFraction(p.canvas, numerator, denominator);
-    QCOMPARE(counted.value_or(-1), wholeCircles);
-    QCOMPARE(circleColours(p, numerator, denominator), colours);
-    // No partly painted circle is left white where it should be blue, or the other way round.
-    QCOMPARE(p.count(DesignColor::White) > 0, colours.contains(u'w'));
-    QCOMPARE(p.count(DesignColor::Blue) > 0, colours.contains(u'b'));
-}
-
-void TestFractionDrawing::geometryOfASmallPicture_data()
-{
-    QTest::addColumn<double>("numerator");
-    QTest::addColumn<double>("denominator");
-    QTest::addColumn<qint64>("cellWidth");
-    QTest::addColumn<double>("radius");
-    QTest::addColumn<std::vector<double>>("centres");
-    QTest::addRow("1/2: one circle") << 1.0 << 2.0 << qint64(0) << 44.0 << std::vector<double> { 150 };
-    // Cells of 100 give r = 50, capped to 44 because 48 > 44: circles of radius 42.
-    QTest::addRow("5/2: three cells") << 5.0 << 2.0 << qint64(100) << 42.0 << std::vector<double> { 50, 150, 250 };
-    QTest::addRow("7/2: four cells of 75")
-        << 7.0 << 2.0 << qint64(75) << 35.0 << std::vector<double> { 37, 112, 187, 262 };
-}
-
-void TestFractionDrawing::geometryOfASmallPicture()
-{
-    QFETCH(double, numerator);
-    QFETCH(double, denominator);
-    QFETCH(qint64, cellWidth);
-    QFETCH(double, radius);
-    QFETCH(std::vector<double>, centres);
-    const FractionLayout layout = layoutFraction(300, 100, numerator, denominator);
-    QCOMPARE(layout.centreY, 50.0);
-    QCOMPARE(layout.cellWidth, cellWidth);
-    QCOMPARE(layout.radius, radius);
-    QCOMPARE(layout.centresX, centres);
-    QVERIFY(!layout.plainDiscs);
-    // The drawn rims sit where the layout puts them, with the grey background just outside.
-    Picture p(300, 100);
-    drawFraction(p.canvas, numerator, denominator);
-    for (const double cx : centres) {
-        QCOMPARE(p.at(int(cx), int(50 - radius)), DesignColor::Black);
-        QCOMPARE(p.at(int(cx), int(50 - radius) - 1), DesignColor::NearWhite);
-        QCOMPARE(p.at(int(cx), int(50 + radius)), DesignColor::Black);
-        QCOMPARE(p.at(int(cx), int(50 + radius) + 1), DesignColor::NearWhite);
+    void sectorColours_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("numerator");
+        QTest::addColumn<double>("denominator");
+        QTest::addColumn<QString>("colours");
+        QTest::addColumn<qint64>("wholeCircles"); // -1: one circle, no count
+        const QSize small(300, 100);
+        QTest::addRow("1/2") << small << 1.0 << 2.0 << "bw" << qint64(-1);
+        QTest::addRow("0/5") << small << 0.0 << 5.0 << "wwwww" << qint64(-1);
+        QTest::addRow("7/7") << small << 7.0 << 7.0 << "bbbbbbb" << qint64(-1);
+        QTest::addRow("5/2") << small << 5.0 << 2.0 << "bb bb bw" << qint64(2);
+        QTest::addRow("4/2: exactly two circles") << small << 4.0 << 2.0 << "bb bb" << qint64(2);
+        QTest::addRow("0/1: one white circle") << QSize(600, 100) << 0.0 << 1.0 << "w" << qint64(-1);
+        QTest::addRow("1/1") << QSize(600, 100) << 1.0 << 1.0 << "b" << qint64(-1);
+        QTest::addRow("3/1: three blue circles") << QSize(600, 100) << 3.0 << 1.0 << "b b b" << qint64(3);
+        QTest::addRow("53/150, counted counterclockwise")
+            << QSize(1000, 1000) << 53.0 << 150.0 << QString(53, u'b') + QString(97, u'w') << qint64(-1);
     }
-}
 
-void TestFractionDrawing::twoThousandSectors()
-{
-    // So many radii leave few pixels inside the sectors, but those few keep their colours.
-    Picture p(1900, 500);
-    QVERIFY(!drawFraction(p.canvas, 2000, 2000).has_value());
-    QCOMPARE(p.count(DesignColor::White), 0);
-    QVERIFY(p.count(DesignColor::Blue) > 0);
-    drawFraction(p.canvas, 1000, 2000);
-    int blue = 0;
-    int white = 0;
-    for (int y = 0; y < 500; ++y) {
-        for (int x = 0; x < 1900; ++x) {
-            const quint32 colour = p.at(x, y);
-            if (colour == DesignColor::Blue) {
-                QVERIFY(y < 250);
-                ++blue;
-            } else if (colour == DesignColor::White) {
-                QVERIFY(y > 250);
-                ++white;
-            }
-        }
-    }
-    QVERIFY(blue > 0 && white > 0);
-}
-
-void TestFractionDrawing::hundredWholeCircles_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<double>("numerator");
-    QTest::addColumn<double>("denominator");
-    QTest::addRow("2000/20 wide") << 1900 << 500 << 2000.0 << 20.0;
-    QTest::addRow("2000/20 on a small screen") << 765 << 307 << 2000.0 << 20.0;
-    QTest::addRow("199/2 in 300 pixels") << 300 << 100 << 199.0 << 2.0;
-}
-
-void TestFractionDrawing::hundredWholeCircles()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(double, numerator);
-    QFETCH(double, denominator);
-    const FractionLayout layout = layoutFraction(width, height, numerator, denominator);
-    QCOMPARE(layout.cells, 100);
-    QVERIFY(layout.radius > 0);
-    Picture p(width, height);
-    QCOMPARE(drawFraction(p.canvas, numerator, denominator), std::optional<qint64>(layout.wholeCircles));
-    // Every full circle shows some blue inside its cell.
-    for (qint64 i = 0; i < layout.wholeCircles; ++i) {
-        const int cx = int(layout.centresX[std::size_t(i)]);
-        bool blue = false;
-        for (int dy = -int(layout.radius); dy <= int(layout.radius) && !blue; ++dy)
-            for (int dx = -int(layout.radius); dx <= int(layout.radius) && !blue; ++dx)
-                blue = p.at(cx + dx, int(layout.centreY) + dy) == DesignColor::Blue;
-        QVERIFY2(blue, qPrintable(QStringLiteral("circle %1 shows no blue").arg(i)));
-    }
-}
-
-void TestFractionDrawing::backgroundIsGreyAfterEveryDrawing_data()
-{
-    QTest::addColumn<double>("numerator");
-    QTest::addColumn<double>("denominator");
-    QTest::addRow("1/2") << 1.0 << 2.0;
-    QTest::addRow("0/9") << 0.0 << 9.0;
-    QTest::addRow("9/9") << 9.0 << 9.0;
-    QTest::addRow("5/2, partly painted circle") << 5.0 << 2.0;
-    QTest::addRow("4/2, whole circles") << 4.0 << 2.0;
-    QTest::addRow("47/2, partly painted last") << 47.0 << 2.0;
-    QTest::addRow("0/1") << 0.0 << 1.0;
-    QTest::addRow("7/1") << 7.0 << 1.0;
-    QTest::addRow("200/2, plain discs") << 200.0 << 2.0;
-    QTest::addRow("2000/2000") << 2000.0 << 2000.0;
-}
-
-void TestFractionDrawing::backgroundIsGreyAfterEveryDrawing()
-{
-    QFETCH(double, numerator);
-    QFETCH(double, denominator);
-    const QSet<quint32> circleColours { DesignColor::Black, DesignColor::White, DesignColor::Blue };
-    for (const QSize size : { QSize(300, 100), QSize(765, 307) }) {
+    void sectorColours()
+    {
+        QFETCH(QSize, size);
+        QFETCH(double, numerator);
+        QFETCH(double, denominator);
+        QFETCH(QString, colours);
+        QFETCH(qint64, wholeCircles);
         Picture p(size.width(), size.height());
+        const std::optional<qint64> counted = drawFraction(p.canvas, numerator, denominator);
+        QCOMPARE(counted.value_or(-1), wholeCircles);
+        QCOMPARE(circleColours(p, numerator, denominator), colours);
+        // No partly painted circle is left white where it should be blue, or the other way round.
+        QCOMPARE(p.count(DesignColor::White) > 0, colours.contains(u'w'));
+        QCOMPARE(p.count(DesignColor::Blue) > 0, colours.contains(u'b'));
+    }
+
+    void geometryOfASmallPicture_data()
+    {
+        QTest::addColumn<double>("numerator");
+        QTest::addColumn<double>("denominator");
+        QTest::addColumn<qint64>("cellWidth");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<std::vector<double>>("centres");
+        QTest::addRow("1/2: one circle") << 1.0 << 2.0 << qint64(0) << 44.0 << std::vector<double> { 150 };
+        // Cells of 100 give r = 50, capped to 44 because 48 > 44: circles of radius 42.
+        QTest::addRow("5/2: three cells") << 5.0 << 2.0 << qint64(100) << 42.0 << std::vector<double> { 50, 150, 250 };
+        QTest::addRow("7/2: four cells of 75")
+            << 7.0 << 2.0 << qint64(75) << 35.0 << std::vector<double> { 37, 112, 187, 262 };
+    }
+
+    void geometryOfASmallPicture()
+    {
+        QFETCH(double, numerator);
+        QFETCH(double, denominator);
+        QFETCH(qint64, cellWidth);
+        QFETCH(double, radius);
+        QFETCH(std::vector<double>, centres);
+        const FractionLayout layout = layoutFraction(300, 100, numerator, denominator);
+        QCOMPARE(layout.centreY, 50.0);
+        QCOMPARE(layout.cellWidth, cellWidth);
+        QCOMPARE(layout.radius, radius);
+        QCOMPARE(layout.centresX, centres);
+        QVERIFY(!layout.plainDiscs);
+        // The drawn rims sit where the layout puts them, with the grey background just outside.
+        Picture p(300, 100);
         drawFraction(p.canvas, numerator, denominator);
-        const FractionLayout layout = layoutFraction(size.width(), size.height(), numerator, denominator);
-        // Every pixel clear of all circles is near-white grey; every circle pixel is black, white or blue,
-        // never an antialiased shade.
-        for (int y = 0; y < size.height(); ++y) {
-            for (int x = 0; x < size.width(); ++x) {
-                double nearest = 1e9;
-                for (const double cx : layout.centresX)
-                    nearest = std::min(nearest, std::hypot(x - cx, y - layout.centreY));
-                if (nearest > layout.radius + 1.5)
-                    QCOMPARE(p.at(x, y), DesignColor::NearWhite);
-                else if (nearest <= layout.radius)
-                    QVERIFY(circleColours.contains(p.at(x, y)));
+        for (const double cx : centres) {
+            QCOMPARE(p.at(int(cx), int(50 - radius)), DesignColor::Black);
+            QCOMPARE(p.at(int(cx), int(50 - radius) - 1), DesignColor::NearWhite);
+            QCOMPARE(p.at(int(cx), int(50 + radius)), DesignColor::Black);
+            QCOMPARE(p.at(int(cx), int(50 + radius) + 1), DesignColor::NearWhite);
+        }
+    }
+
+    void twoThousandSectors()
+    {
+        // So many radii leave few pixels inside the sectors, but those few keep their colours.
+        Picture p(1900, 500);
+        QVERIFY(!drawFraction(p.canvas, 2000, 2000).has_value());
+        QCOMPARE(p.count(DesignColor::White), 0);
+        QVERIFY(p.count(DesignColor::Blue) > 0);
+        drawFraction(p.canvas, 1000, 2000);
+        int blue = 0;
+        int white = 0;
+        for (int y = 0; y < 500; ++y) {
+            for (int x = 0; x < 1900; ++x) {
+                const quint32 colour = p.at(x, y);
+                if (colour == DesignColor::Blue) {
+                    QVERIFY(y < 250);
+                    ++blue;
+                } else if (colour == DesignColor::White) {
+                    QVERIFY(y > 250);
+                    ++white;
+                }
+            }
+        }
+        QVERIFY(blue > 0 && white > 0);
+    }
+
+    void hundredWholeCircles_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<double>("numerator");
+        QTest::addColumn<double>("denominator");
+        QTest::addRow("2000/20 wide") << 1900 << 500 << 2000.0 << 20.0;
+        QTest::addRow("2000/20 on a small screen") << 765 << 307 << 2000.0 << 20.0;
+        QTest::addRow("199/2 in 300 pixels") << 300 << 100 << 199.0 << 2.0;
+    }
+
+    void hundredWholeCircles()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(double, numerator);
+        QFETCH(double, denominator);
+        const FractionLayout layout = layoutFraction(width, height, numerator, denominator);
+        QCOMPARE(layout.cells, 100);
+        QVERIFY(layout.radius > 0);
+        Picture p(width, height);
+        QCOMPARE(drawFraction(p.canvas, numerator, denominator), std::optional<qint64>(layout.wholeCircles));
+        // Every full circle shows some blue inside its cell.
+        for (qint64 i = 0; i < layout.wholeCircles; ++i) {
+            const int cx = int(layout.centresX[std::size_t(i)]);
+            bool blue = false;
+            for (int dy = -int(layout.radius); dy <= int(layout.radius) && !blue; ++dy)
+                for (int dx = -int(layout.radius); dx <= int(layout.radius) && !blue; ++dx)
+                    blue = p.at(cx + dx, int(layout.centreY) + dy) == DesignColor::Blue;
+            QVERIFY2(blue, qPrintable(QStringLiteral("circle %1 shows no blue").arg(i)));
+        }
+    }
+
+    void backgroundIsGreyAfterEveryDrawing_data()
+    {
+        QTest::addColumn<double>("numerator");
+        QTest::addColumn<double>("denominator");
+        QTest::addRow("1/2") << 1.0 << 2.0;
+        QTest::addRow("0/9") << 0.0 << 9.0;
+        QTest::addRow("9/9") << 9.0 << 9.0;
+        QTest::addRow("5/2, partly painted circle") << 5.0 << 2.0;
+        QTest::addRow("4/2, whole circles") << 4.0 << 2.0;
+        QTest::addRow("47/2, partly painted last") << 47.0 << 2.0;
+        QTest::addRow("0/1") << 0.0 << 1.0;
+        QTest::addRow("7/1") << 7.0 << 1.0;
+        QTest::addRow("200/2, plain discs") << 200.0 << 2.0;
+        QTest::addRow("2000/2000") << 2000.0 << 2000.0;
+    }
+
+    void backgroundIsGreyAfterEveryDrawing()
+    {
+        QFETCH(double, numerator);
+        QFETCH(double, denominator);
+        const QSet<quint32> circleColours { DesignColor::Black, DesignColor::White, DesignColor::Blue };
+        for (const QSize size : { QSize(300, 100), QSize(765, 307) }) {
+            Picture p(size.width(), size.height());
+            drawFraction(p.canvas, numerator, denominator);
+            const FractionLayout layout = layoutFraction(size.width(), size.height(), numerator, denominator);
+            // Every pixel clear of all circles is near-white grey; every circle pixel is black, white or blue,
+            // never an antialiased shade.
+            for (int y = 0; y < size.height(); ++y) {
+                for (int x = 0; x < size.width(); ++x) {
+                    double nearest = 1e9;
+                    for (const double cx : layout.centresX)
+                        nearest = std::min(nearest, std::hypot(x - cx, y - layout.centreY));
+                    if (nearest > layout.radius + 1.5)
+                        QCOMPARE(p.at(x, y), DesignColor::NearWhite);
+                    else if (nearest <= layout.radius)
+                        QVERIFY(circleColours.contains(p.at(x, y)));
+                }
             }
         }
     }
-}
+};
 
 QTEST_GUILESS_MAIN(TestFractionDrawing)
 #include "tst_fractiondrawing.moc"

@@ -20,212 +20,200 @@ void setFraction(Program& p, bool first, int numerator, int denominator)
 
 class TestGraphic : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void startsWithTwoHalves();
-    void clickingSectors();
-    void otherPressesChangeNothing_data();
-    void otherPressesChangeNothing();
-    void editingButtons_data();
-    void editingButtons();
-    void sixteenCirclesStopTheNumerator();
-    void staleCounterOfTheSecondFraction();
-    void secondDenominatorIsCopiedToTheAmplifyingBase();
-    void sectionChangeResetsTheSecondFraction();
-
 private:
     std::unique_ptr<Program> p;
-};
 
-void TestGraphic::init()
-{
-    p = std::make_unique<Program>();
-    p->click(QStringLiteral("Command1(0)"));
-}
-
-void TestGraphic::startsWithTwoHalves()
-{
-    QCOMPARE(fraction(p->form->Label1), QStringLiteral("1/2"));
-    QCOMPARE(fraction(p->form->Label2), QStringLiteral("1/2"));
-    for (PictureBox* picture : { p->form->Picture1, p->form->Picture2 }) {
-        QCOMPARE(testing::sectorColours(picture, 1, 2), QStringLiteral("bw"));
-        QCOMPARE(Canvas(picture->image()).pixel(1, 1), DesignColor::NearWhite);
+private Q_SLOTS:
+    void init()
+    {
+        p = std::make_unique<Program>();
+        p->click(QStringLiteral("Command1(0)"));
     }
-}
 
-void TestGraphic::clickingSectors()
-{
-    // 3/8: white turns blue and back, a blue sector turns white; the numerator counts the blue sectors.
-    setFraction(*p, true, 3, 8);
-    PictureBox* picture = p->form->Picture1;
-    testing::pressPicture(picture, testing::sectorPoint(picture, 8, 5));
-    QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("4"));
-    testing::pressPicture(picture, testing::sectorPoint(picture, 8, 5));
-    QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("3"));
-    for (int sector : { 5, 6, 0 })
-        testing::pressPicture(picture, testing::sectorPoint(picture, 8, sector));
-    QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("4"));
-    QCOMPARE(testing::sectorColours(picture, 3, 8), QStringLiteral("wbbwwbbw"));
-    QCOMPARE(p->form->FirstWholeCircles, 0.0); // not touched by clicks
-    // A button redraws the fraction from its captions, clearing what the clicks painted.
-    p->click(QStringLiteral("Command3(0)")); // 4/9
-    QCOMPARE(testing::sectorColours(picture, 4, 9), QStringLiteral("bbbbwwwww"));
-    // The second picture takes no presses.
-    const QImage second = p->form->Picture2->image().copy();
-    testing::pressPicture(p->form->Picture2, testing::sectorPoint(p->form->Picture2, 2, 1));
-    QCOMPARE(p->form->Picture2->image(), second);
-    QCOMPARE(p->form->Label2[0]->text(), QStringLiteral("1"));
-}
+    void startsWithTwoHalves()
+    {
+        QCOMPARE(fraction(p->form->Label1), QStringLiteral("1/2"));
+        QCOMPARE(fraction(p->form->Label2), QStringLiteral("1/2"));
+        for (PictureBox* picture : { p->form->Picture1, p->form->Picture2 }) {
+            QCOMPARE(testing::sectorColours(picture, 1, 2), QStringLiteral("bw"));
+            QCOMPARE(Canvas(picture->image()).pixel(1, 1), DesignColor::NearWhite);
+        }
+    }
 
-void TestGraphic::otherPressesChangeNothing_data()
-{
-    QTest::addColumn<QString>("where");
-    QTest::addColumn<int>("button");
-    QTest::addRow("background corner") << "corner" << int(Qt::LeftButton);
-    QTest::addRow("outline at the centre") << "centre" << int(Qt::LeftButton);
-    QTest::addRow("rim") << "rim" << int(Qt::LeftButton);
-    QTest::addRow("right button on a white sector") << "white" << int(Qt::RightButton);
-    QTest::addRow("middle button on a blue sector") << "blue" << int(Qt::MiddleButton);
-}
+    void clickingSectors()
+    {
+        // 3/8: white turns blue and back, a blue sector turns white; the numerator counts the blue sectors.
+        setFraction(*p, true, 3, 8);
+        PictureBox* picture = p->form->Picture1;
+        testing::pressPicture(picture, testing::sectorPoint(picture, 8, 5));
+        QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("4"));
+        testing::pressPicture(picture, testing::sectorPoint(picture, 8, 5));
+        QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("3"));
+        for (int sector : { 5, 6, 0 })
+            testing::pressPicture(picture, testing::sectorPoint(picture, 8, sector));
+        QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("4"));
+        QCOMPARE(testing::sectorColours(picture, 3, 8), QStringLiteral("wbbwwbbw"));
+        QCOMPARE(p->form->FirstWholeCircles, 0.0); // not touched by clicks
+        // A button redraws the fraction from its captions, clearing what the clicks painted.
+        p->click(QStringLiteral("Command3(0)")); // 4/9
+        QCOMPARE(testing::sectorColours(picture, 4, 9), QStringLiteral("bbbbwwwww"));
+        // The second picture takes no presses.
+        const QImage second = p->form->Picture2->image().copy();
+        testing::pressPicture(p->form->Picture2, testing::sectorPoint(p->form->Picture2, 2, 1));
+        QCOMPARE(p->form->Picture2->image(), second);
+        QCOMPARE(p->form->Label2[0]->text(), QStringLiteral("1"));
+    }
 
-void TestGraphic::otherPressesChangeNothing()
-{
-    QFETCH(QString, where);
-    QFETCH(int, button);
-    PictureBox* picture = p->form->Picture1;
-    const QImage before = picture->image().copy();
-    const FractionLayout layout = layoutFraction(before.width(), before.height(), 1, 2);
-    const int cx = int(layout.centresX.front());
-    const int cy = int(layout.centreY);
-    const QPoint point = where == "corner" ? QPoint(1, 1)
-        : where == "centre"                ? QPoint(cx, cy)
-        : where == "rim"                   ? QPoint(cx, cy - int(layout.radius))
-                                           : testing::sectorPoint(picture, 2, where == "white" ? 1 : 0);
-    testing::pressPicture(picture, point, Qt::MouseButton(button));
-    QCOMPARE(picture->image(), before);
-    QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("1"));
-}
+    void otherPressesChangeNothing_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<int>("button");
+        QTest::addRow("background corner") << "corner" << int(Qt::LeftButton);
+        QTest::addRow("outline at the centre") << "centre" << int(Qt::LeftButton);
+        QTest::addRow("rim") << "rim" << int(Qt::LeftButton);
+        QTest::addRow("right button on a white sector") << "white" << int(Qt::RightButton);
+        QTest::addRow("middle button on a blue sector") << "blue" << int(Qt::MiddleButton);
+    }
 
-void TestGraphic::editingButtons_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("numerator");
-    QTest::addColumn<int>("denominator");
-    QTest::addColumn<QString>("after");
-    QTest::addRow("first numerator +") << "Command2(0)" << 3 << 4 << "4/4";
-    QTest::addRow("first numerator -- at 1") << "Command2(1)" << 1 << 4 << "0/4";
-    QTest::addRow("first numerator -- at 0") << "Command2(1)" << 0 << 4 << "0/4";
-    QTest::addRow("first denominator + below 150") << "Command3(0)" << 1 << 149 << "1/150";
-    QTest::addRow("first denominator + at 150") << "Command3(0)" << 1 << 150 << "1/150";
-    QTest::addRow("first denominator - at 3") << "Command3(1)" << 1 << 3 << "1/2";
-    QTest::addRow("first denominator - at 2") << "Command3(1)" << 1 << 2 << "1/2";
-    QTest::addRow("second numerator -- at 0") << "Command4(1)" << 0 << 9 << "0/9";
-    QTest::addRow("second denominator + at 150") << "Command5(0)" << 7 << 150 << "7/150";
-    QTest::addRow("second denominator -- at 2") << "Command5(1)" << 1 << 2 << "1/2";
-    QTest::addRow("second denominator -- at 3") << "Command5(1)" << 1 << 3 << "1/2";
-    // Only the current count of circles is compared: 47/3 (fifteen) becomes 47/2 with twenty-three.
-    QTest::addRow("first denominator - past sixteen circles") << "Command3(1)" << 47 << 3 << "47/2";
-}
+    void otherPressesChangeNothing()
+    {
+        QFETCH(QString, where);
+        QFETCH(int, button);
+        PictureBox* picture = p->form->Picture1;
+        const QImage before = picture->image().copy();
+        const FractionLayout layout = layoutFraction(before.width(), before.height(), 1, 2);
+        const int cx = int(layout.centresX.front());
+        const int cy = int(layout.centreY);
+        const QPoint point = where == "corner" ? QPoint(1, 1)
+            : where == "centre"                ? QPoint(cx, cy)
+            : where == "rim"                   ? QPoint(cx, cy - int(layout.radius))
+                                               : testing::sectorPoint(picture, 2, where == "white" ? 1 : 0);
+        testing::pressPicture(picture, point, Qt::MouseButton(button));
+        QCOMPARE(picture->image(), before);
+        QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("1"));
+    }
 
-void TestGraphic::editingButtons()
-{
-    QFETCH(QString, button);
-    QFETCH(int, numerator);
-    QFETCH(int, denominator);
-    QFETCH(QString, after);
-    const bool first = button.startsWith("Command2") || button.startsWith("Command3");
-    setFraction(*p, first, numerator, denominator);
-    p->click(button);
-    QCOMPARE(fraction(first ? p->form->Label1 : p->form->Label2), after);
-}
+    void editingButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("numerator");
+        QTest::addColumn<int>("denominator");
+        QTest::addColumn<QString>("after");
+        QTest::addRow("first numerator +") << "Command2(0)" << 3 << 4 << "4/4";
+        QTest::addRow("first numerator -- at 1") << "Command2(1)" << 1 << 4 << "0/4";
+        QTest::addRow("first numerator -- at 0") << "Command2(1)" << 0 << 4 << "0/4";
+        QTest::addRow("first denominator + below 150") << "Command3(0)" << 1 << 149 << "1/150";
+        QTest::addRow("first denominator + at 150") << "Command3(0)" << 1 << 150 << "1/150";
+        QTest::addRow("first denominator - at 3") << "Command3(1)" << 1 << 3 << "1/2";
+        QTest::addRow("first denominator - at 2") << "Command3(1)" << 1 << 2 << "1/2";
+        QTest::addRow("second numerator -- at 0") << "Command4(1)" << 0 << 9 << "0/9";
+        QTest::addRow("second denominator + at 150") << "Command5(0)" << 7 << 150 << "7/150";
+        QTest::addRow("second denominator -- at 2") << "Command5(1)" << 1 << 2 << "1/2";
+        QTest::addRow("second denominator -- at 3") << "Command5(1)" << 1 << 3 << "1/2";
+        // Only the current count of circles is compared: 47/3 (fifteen) becomes 47/2 with twenty-three.
+        QTest::addRow("first denominator - past sixteen circles") << "Command3(1)" << 47 << 3 << "47/2";
+    }
 
-void TestGraphic::sixteenCirclesStopTheNumerator()
-{
-    setFraction(*p, true, 30, 2);
-    p->click(QStringLiteral("Command2(0)")); // 31/2: fifteen full circles
-    QCOMPARE(p->form->FirstWholeCircles, 15.0);
-    p->click(QStringLiteral("Command2(0)")); // 32/2: sixteen
-    QCOMPARE(p->form->FirstWholeCircles, 16.0);
-    p->click(QStringLiteral("Command2(0)"));
-    p->click(QStringLiteral("Command3(1)")); // the denominator "-" is refused at sixteen circles too
-    QCOMPARE(fraction(p->form->Label1), QStringLiteral("32/2"));
-    p->click(QStringLiteral("Command2(1)"));
-    QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("31"));
-    // The same limit on the second fraction.
-    setFraction(*p, false, 47, 3);
-    p->click(QStringLiteral("Command4(0)")); // 48/3: sixteen
-    p->click(QStringLiteral("Command4(0)"));
-    QCOMPARE(fraction(p->form->Label2), QStringLiteral("48/3"));
-    QCOMPARE(p->form->SecondWholeCircles, qint16(16));
-    // Past sixteen by the denominator: twenty-four circles fit the picture, the last one half blue.
-    setFraction(*p, true, 47, 2);
-    p->click(QStringLiteral("Command2(0)"));
-    QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("47"));
-    QCOMPARE(testing::sectorColours(p->form->Picture1, 47, 2, 23), QStringLiteral("bw"));
-    QCOMPARE(testing::sectorColours(p->form->Picture1, 47, 2, 0), QStringLiteral("bb"));
-}
+    void editingButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, numerator);
+        QFETCH(int, denominator);
+        QFETCH(QString, after);
+        const bool first = button.startsWith("Command2") || button.startsWith("Command3");
+        setFraction(*p, first, numerator, denominator);
+        p->click(button);
+        QCOMPARE(fraction(first ? p->form->Label1 : p->form->Label2), after);
+    }
 
-void TestGraphic::staleCounterOfTheSecondFraction()
-{
-    // 200/2 from the amplifying screen: a hundred circles.
-    p->click(QStringLiteral("Command1(1)"));
-    p->form->Label4[0]->setText(QStringLiteral("200"));
-    p->click(QStringLiteral("Command6(0)"));
-    QCOMPARE(p->form->SecondWholeCircles, qint16(100));
-    // 8/16 from the simplifying screen leaves the counter at 100 ...
-    p->click(QStringLiteral("Command1(2)"));
-    p->click(QStringLiteral("Command9(0)"));
-    QCOMPARE(fraction(p->form->Label2), QStringLiteral("8/16"));
-    QCOMPARE(p->form->SecondWholeCircles, qint16(100));
-    // ... so the second numerator "+" and denominator "--" do nothing, while the other two work.
-    p->click(QStringLiteral("Command4(0)"));
-    p->click(QStringLiteral("Command5(1)"));
-    QCOMPARE(fraction(p->form->Label2), QStringLiteral("8/16"));
-    p->click(QStringLiteral("Command5(0)"));
-    p->click(QStringLiteral("Command4(1)"));
-    QCOMPARE(fraction(p->form->Label2), QStringLiteral("7/17"));
-    // A drawing with numerator > denominator refreshes it.
-    setFraction(*p, false, 3, 2);
-    QCOMPARE(p->form->SecondWholeCircles, qint16(1));
-    p->click(QStringLiteral("Command4(0)"));
-    QCOMPARE(p->form->Label2[0]->text(), QStringLiteral("4"));
-}
+    void sixteenCirclesStopTheNumerator()
+    {
+        setFraction(*p, true, 30, 2);
+        p->click(QStringLiteral("Command2(0)")); // 31/2: fifteen full circles
+        QCOMPARE(p->form->FirstWholeCircles, 15.0);
+        p->click(QStringLiteral("Command2(0)")); // 32/2: sixteen
+        QCOMPARE(p->form->FirstWholeCircles, 16.0);
+        p->click(QStringLiteral("Command2(0)"));
+        p->click(QStringLiteral("Command3(1)")); // the denominator "-" is refused at sixteen circles too
+        QCOMPARE(fraction(p->form->Label1), QStringLiteral("32/2"));
+        p->click(QStringLiteral("Command2(1)"));
+        QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("31"));
+        // The same limit on the second fraction.
+        setFraction(*p, false, 47, 3);
+        p->click(QStringLiteral("Command4(0)")); // 48/3: sixteen
+        p->click(QStringLiteral("Command4(0)"));
+        QCOMPARE(fraction(p->form->Label2), QStringLiteral("48/3"));
+        QCOMPARE(p->form->SecondWholeCircles, qint16(16));
+        // Past sixteen by the denominator: twenty-four circles fit the picture, the last one half blue.
+        setFraction(*p, true, 47, 2);
+        p->click(QStringLiteral("Command2(0)"));
+        QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("47"));
+        QCOMPARE(testing::sectorColours(p->form->Picture1, 47, 2, 23), QStringLiteral("bw"));
+        QCOMPARE(testing::sectorColours(p->form->Picture1, 47, 2, 0), QStringLiteral("bb"));
+    }
 
-void TestGraphic::secondDenominatorIsCopiedToTheAmplifyingBase()
-{
-    p->click(QStringLiteral("Command5(0)"));
-    QCOMPARE(p->form->Label5[0]->text(), QStringLiteral("3"));
-    // The working line is not recomputed: it keeps the old base until a section change.
-    QCOMPARE(p->form->Label5[2]->text(), QStringLiteral("2 X 1"));
-    p->click(QStringLiteral("Command5(1)"));
-    QCOMPARE(p->form->Label5[0]->text(), QStringLiteral("2"));
-    // A refused change copies nothing, nor do the numerator buttons.
-    p->form->Label5[0]->setText(QStringLiteral("7"));
-    p->click(QStringLiteral("Command5(1)"));
-    p->click(QStringLiteral("Command4(0)"));
-    QCOMPARE(p->form->Label5[0]->text(), QStringLiteral("7"));
-    QCOMPARE(p->form->Label4[0]->text(), QStringLiteral("1"));
-    // The next recompute uses the copied denominator.
-    p->click(QStringLiteral("Command5(0)")); // 2/3, and the base becomes 1/3
-    p->click(QStringLiteral("Command1(1)"));
-    QCOMPARE(fraction(p->form->Label2), QStringLiteral("1/3"));
-    QCOMPARE(p->form->Label5[2]->text(), QStringLiteral("3 X 1"));
-}
+    void staleCounterOfTheSecondFraction()
+    {
+        // 200/2 from the amplifying screen: a hundred circles.
+        p->click(QStringLiteral("Command1(1)"));
+        p->form->Label4[0]->setText(QStringLiteral("200"));
+        p->click(QStringLiteral("Command6(0)"));
+        QCOMPARE(p->form->SecondWholeCircles, qint16(100));
+        // 8/16 from the simplifying screen leaves the counter at 100 ...
+        p->click(QStringLiteral("Command1(2)"));
+        p->click(QStringLiteral("Command9(0)"));
+        QCOMPARE(fraction(p->form->Label2), QStringLiteral("8/16"));
+        QCOMPARE(p->form->SecondWholeCircles, qint16(100));
+        // ... so the second numerator "+" and denominator "--" do nothing, while the other two work.
+        p->click(QStringLiteral("Command4(0)"));
+        p->click(QStringLiteral("Command5(1)"));
+        QCOMPARE(fraction(p->form->Label2), QStringLiteral("8/16"));
+        p->click(QStringLiteral("Command5(0)"));
+        p->click(QStringLiteral("Command4(1)"));
+        QCOMPARE(fraction(p->form->Label2), QStringLiteral("7/17"));
+        // A drawing with numerator > denominator refreshes it.
+        setFraction(*p, false, 3, 2);
+        QCOMPARE(p->form->SecondWholeCircles, qint16(1));
+        p->click(QStringLiteral("Command4(0)"));
+        QCOMPARE(p->form->Label2[0]->text(), QStringLiteral("4"));
+    }
 
-void TestGraphic::sectionChangeResetsTheSecondFraction()
-{
-    p->click(QStringLiteral("Command4(0)"));
-    p->click(QStringLiteral("Command4(0)"));
-    QCOMPARE(fraction(p->form->Label2), QStringLiteral("3/2"));
-    p->click(QStringLiteral("Command2(0)"));
-    p->click(QStringLiteral("Command1(7)"));
-    p->click(QStringLiteral("Command1(0)"));
-    QCOMPARE(fraction(p->form->Label2), QStringLiteral("1/2"));
-    QCOMPARE(testing::sectorColours(p->form->Picture2, 1, 2), QStringLiteral("bw"));
-    // The first fraction keeps its value across section changes.
-    QCOMPARE(fraction(p->form->Label1), QStringLiteral("2/2"));
-    QCOMPARE(testing::sectorColours(p->form->Picture1, 2, 2), QStringLiteral("bb"));
-}
+    void secondDenominatorIsCopiedToTheAmplifyingBase()
+    {
+        p->click(QStringLiteral("Command5(0)"));
+        QCOMPARE(p->form->Label5[0]->text(), QStringLiteral("3"));
+        // The working line is not recomputed: it keeps the old base until a section change.
+        QCOMPARE(p->form->Label5[2]->text(), QStringLiteral("2 X 1"));
+        p->click(QStringLiteral("Command5(1)"));
+        QCOMPARE(p->form->Label5[0]->text(), QStringLiteral("2"));
+        // A refused change copies nothing, nor do the numerator buttons.
+        p->form->Label5[0]->setText(QStringLiteral("7"));
+        p->click(QStringLiteral("Command5(1)"));
+        p->click(QStringLiteral("Command4(0)"));
+        QCOMPARE(p->form->Label5[0]->text(), QStringLiteral("7"));
+        QCOMPARE(p->form->Label4[0]->text(), QStringLiteral("1"));
+        // The next recompute uses the copied denominator.
+        p->click(QStringLiteral("Command5(0)")); // 2/3, and the base becomes 1/3
+        p->click(QStringLiteral("Command1(1)"));
+        QCOMPARE(fraction(p->form->Label2), QStringLiteral("1/3"));
+        QCOMPARE(p->form->Label5[2]->text(), QStringLiteral("3 X 1"));
+    }
+
+    void sectionChangeResetsTheSecondFraction()
+    {
+        p->click(QStringLiteral("Command4(0)"));
+        p->click(QStringLiteral("Command4(0)"));
+        QCOMPARE(fraction(p->form->Label2), QStringLiteral("3/2"));
+        p->click(QStringLiteral("Command2(0)"));
+        p->click(QStringLiteral("Command1(7)"));
+        p->click(QStringLiteral("Command1(0)"));
+        QCOMPARE(fraction(p->form->Label2), QStringLiteral("1/2"));
+        QCOMPARE(testing::sectorColours(p->form->Picture2, 1, 2), QStringLiteral("bw"));
+        // The first fraction keeps its value across section changes.
+        QCOMPARE(fraction(p->form->Label1), QStringLiteral("2/2"));
+        QCOMPARE(testing::sectorColours(p->form->Picture1, 2, 2), QStringLiteral("bb"));
+    }
+};
 
 QTEST_MAIN(TestGraphic)
 #include "tst_graphic.moc"

@@ -109,194 +109,186 @@ QString sectors(int n, int d, char16_t c) { return QString(n, c) + QString(d - n
 class GuidedSum : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void everyEntryGivesAFreshTask();
-    void equalRandomDenominatorsShowTheResultAtOnce();
-    void subtraction();
-    void steppingBackAtTheTaskDenominatorChangesNothing();
-    void movingOnAfterARightResultClearsIt();
-    void quarterPlusTwoThirdsAtTwentyFour();
-    void arrowsFollowTheFractionChangedLast();
-};
+    void everyEntryGivesAFreshTask()
+    {
+        Section s([](const SumTask&) { return true; });
+        int sums = 0;
+        int equal = 0;
+        QSet<QString> tasks;
+        for (int entry = 0; entry < 60; ++entry) {
+            if (entry)
+                s.click("Command1(3)");
+            const int nA = s.text("Label8(0)").toInt();
+            const int dA = s.text("Label9(0)").toInt();
+            const int nB = s.text("Label8(1)").toInt();
+            const int dB = s.text("Label9(1)").toInt();
+            tasks.insert(s.fraction("Label8(0)", "Label9(0)") + u' ' + s.fraction("Label8(1)", "Label9(1)"));
+            // The working copy starts as the task.
+            QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), s.fraction("Label8(0)", "Label9(0)"));
+            QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), s.fraction("Label8(1)", "Label9(1)"));
+            // A plus while B is at least A, else a minus: the result is never negative.
+            const bool sum = nB * dA >= nA * dB;
+            QCOMPARE(s.shown("Line1(16)"), sum);
+            QCOMPARE(s.shown("Line1(23)"), sum);
+            QVERIFY(s.shown("Line1(15)") && s.shown("Line1(22)"));
+            QCOMPARE(s.arrow("Line3") + s.arrow("Line4"), 0);
+            QCOMPARE(s.text("Command12(2)") + s.text("Command12(3)"), QString());
+            QCOMPARE(s.back(2), DesignColor::Green);
+            // Equal denominators show the result at once and colour both circles blue.
+            QVERIFY(s.result(dA == dB));
+            QCOMPARE(s.circle(0, dA), sectors(nA, dA, dA == dB ? u'b' : u'c'));
+            QCOMPARE(s.circle(1, dB), sectors(nB, dB, dA == dB ? u'b' : u'm'));
+            sums += sum;
+            equal += dA == dB;
+        }
+        // Sixty entries under this seed meet sums, subtractions and equal denominators, in tasks of their own.
+        QVERIFY(sums > 0 && sums < 60 && equal > 0);
+        QVERIFY(tasks.size() > 30);
+        QVERIFY(s.messages.texts.isEmpty());
+    }
 
-void GuidedSum::everyEntryGivesAFreshTask()
-{
-    Section s([](const SumTask&) { return true; });
-    int sums = 0;
-    int equal = 0;
-    QSet<QString> tasks;
-    for (int entry = 0; entry < 60; ++entry) {
-        if (entry)
-            s.click("Command1(3)");
-        const int nA = s.text("Label8(0)").toInt();
-        const int dA = s.text("Label9(0)").toInt();
-        const int nB = s.text("Label8(1)").toInt();
-        const int dB = s.text("Label9(1)").toInt();
-        tasks.insert(s.fraction("Label8(0)", "Label9(0)") + u' ' + s.fraction("Label8(1)", "Label9(1)"));
-        // The working copy starts as the task.
-        QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), s.fraction("Label8(0)", "Label9(0)"));
-        QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), s.fraction("Label8(1)", "Label9(1)"));
-        // A plus while B is at least A, else a minus: the result is never negative.
-        const bool sum = nB * dA >= nA * dB;
-        QCOMPARE(s.shown("Line1(16)"), sum);
-        QCOMPARE(s.shown("Line1(23)"), sum);
-        QVERIFY(s.shown("Line1(15)") && s.shown("Line1(22)"));
+    void equalRandomDenominatorsShowTheResultAtOnce()
+    {
+        Section s([](const SumTask& t) {
+            return t.denominatorA == 7 && t.denominatorB == 7 && t.numeratorA == 4 && t.numeratorB == 2;
+        });
+        // 2/7 is smaller than 4/7: a subtraction, shown with the result at once and both circles blue.
+        QVERIFY(!s.shown("Line1(16)"));
+        QVERIFY(s.result(true));
+        QCOMPARE(s.circle(0, 7), QStringLiteral("bbbbwww"));
+        QCOMPARE(s.circle(1, 7), QStringLiteral("bbwwwww"));
+        // The result starts empty; "-1" takes it below zero, judged wrong.
+        s.click("Command12(5)");
+        QCOMPARE(s.text("Command12(2)"), QStringLiteral("-1"));
+        QCOMPARE(s.back(2), DesignColor::Red);
+        s.setResult(3, 7);
+        QCOMPARE(s.back(3), DesignColor::Blue);
+        QVERIFY(s.messages.texts.isEmpty());
+        s.setResult(2, 2);
+        QCOMPARE(s.back(2), DesignColor::Blue);
+        QCOMPARE(s.messages.texts, QStringList { s.p.form->CheckTexts[0] });
+        QVERIFY(!s.p.form->CheckTexts[0].isEmpty());
+    }
+
+    void subtraction()
+    {
+        Section s([](const SumTask& t) {
+            return t.numeratorA == 3 && t.denominatorA == 4 && t.numeratorB == 1 && t.denominatorB == 6;
+        });
+        QVERIFY(!s.shown("Line1(16)") && !s.shown("Line1(23)"));
+        s.click("Command12(0)", 2); // 9/12
+        s.click("Command12(1)"); // 2/12
+        QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), QStringLiteral("9/12"));
+        QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), QStringLiteral("2/12"));
+        QVERIFY(s.result(true));
+        // Added up, it is wrong; 9 - 2 over 12 is right.
+        s.setResult(2, 11);
+        QCOMPARE(s.back(2), DesignColor::Red);
+        s.setResult(3, 12);
+        s.setResult(2, 7);
+        QCOMPARE(s.back(2), DesignColor::Blue);
+        QCOMPARE(s.back(3), DesignColor::Blue);
+        QCOMPARE(s.messages.texts.size(), 1);
+        // A further step away makes the numerator wrong again, and no box comes; back to 7 it comes again.
+        s.click("Command12(5)");
+        QCOMPARE(s.back(2), DesignColor::Red);
+        QCOMPARE(s.messages.texts.size(), 1);
+        s.click("Command12(2)");
+        QCOMPARE(s.messages.texts.size(), 2);
+    }
+
+    void steppingBackAtTheTaskDenominatorChangesNothing()
+    {
+        Section s([](const SumTask& t) { return t.denominatorA == 5 && t.denominatorB == 3; });
+        const QString a = s.fraction("Label8(2)", "Command12(0)");
+        const QString b = s.fraction("Label8(3)", "Command12(1)");
+        const QString circles = s.circle(0, 5) + s.circle(1, 3);
+        // Spoil the picture: the step back must redraw it although it changes nothing.
+        s.p.form->Picture2->image().fill(Qt::black);
+        s.click("Command13(0)");
+        QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), a);
+        QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), b);
         QCOMPARE(s.arrow("Line3") + s.arrow("Line4"), 0);
+        QVERIFY(s.result(false));
+        QCOMPARE(s.circle(0, 5) + s.circle(1, 3), circles);
+        QCOMPARE(colorNumber(s.p.form->Picture2->image().pixelColor(0, 0)), DesignColor::White);
+        // One step on and one back: B' returns to the task, with its arrows and the factor 1; no further.
+        s.click("Command12(1)");
+        QCOMPARE(s.text("Command12(1)"), QStringLiteral("6"));
+        s.click("Command13(1)");
+        QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), b);
+        QCOMPARE(s.arrow("Line4"), 10);
+        QCOMPARE(s.text("Label11(0)"), QStringLiteral(" X 1"));
+        s.click("Command13(1)");
+        QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), b);
+    }
+
+    void movingOnAfterARightResultClearsIt()
+    {
+        Section s([](const SumTask& t) {
+            return t.numeratorA == 1 && t.denominatorA == 2 && t.numeratorB == 3 && t.denominatorB == 4;
+        });
+        s.click("Command12(0)"); // 2/4 + 3/4
+        QVERIFY(s.result(true));
+        QCOMPARE(s.circle(0, 4) + s.circle(1, 4), QStringLiteral("bbwwbbbw"));
+        s.setResult(2, 5);
+        s.setResult(3, 4);
+        QCOMPARE(s.back(2), DesignColor::Blue);
+        QCOMPARE(s.back(3), DesignColor::Blue);
+        QCOMPARE(s.messages.texts.size(), 1);
+
+        s.click("Command12(0)"); // 3/6: the denominators part again
+        QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), QStringLiteral("3/6"));
         QCOMPARE(s.text("Command12(2)") + s.text("Command12(3)"), QString());
         QCOMPARE(s.back(2), DesignColor::Green);
-        // Equal denominators show the result at once and colour both circles blue.
-        QVERIFY(s.result(dA == dB));
-        QCOMPARE(s.circle(0, dA), sectors(nA, dA, dA == dB ? u'b' : u'c'));
-        QCOMPARE(s.circle(1, dB), sectors(nB, dB, dA == dB ? u'b' : u'm'));
-        sums += sum;
-        equal += dA == dB;
+        QCOMPARE(s.back(3), DesignColor::Green);
+        QVERIFY(s.result(false));
+        QVERIFY(!s.p.form->EqualDenominators);
+        QCOMPARE(s.circle(0, 6) + s.circle(1, 4), QStringLiteral("cccwwwmmmw"));
+        QCOMPARE(s.messages.texts.size(), 1);
     }
-    // Sixty entries under this seed meet sums, subtractions and equal denominators, in tasks of their own.
-    QVERIFY(sums > 0 && sums < 60 && equal > 0);
-    QVERIFY(tasks.size() > 30);
-    QVERIFY(s.messages.texts.isEmpty());
-}
 
-void GuidedSum::equalRandomDenominatorsShowTheResultAtOnce()
-{
-    Section s([](const SumTask& t) {
-        return t.denominatorA == 7 && t.denominatorB == 7 && t.numeratorA == 4 && t.numeratorB == 2;
-    });
-    // 2/7 is smaller than 4/7: a subtraction, shown with the result at once and both circles blue.
-    QVERIFY(!s.shown("Line1(16)"));
-    QVERIFY(s.result(true));
-    QCOMPARE(s.circle(0, 7), QStringLiteral("bbbbwww"));
-    QCOMPARE(s.circle(1, 7), QStringLiteral("bbwwwww"));
-    // The result starts empty; "-1" takes it below zero, judged wrong.
-    s.click("Command12(5)");
-    QCOMPARE(s.text("Command12(2)"), QStringLiteral("-1"));
-    QCOMPARE(s.back(2), DesignColor::Red);
-    s.setResult(3, 7);
-    QCOMPARE(s.back(3), DesignColor::Blue);
-    QVERIFY(s.messages.texts.isEmpty());
-    s.setResult(2, 2);
-    QCOMPARE(s.back(2), DesignColor::Blue);
-    QCOMPARE(s.messages.texts, QStringList { s.p.form->CheckTexts[0] });
-    QVERIFY(!s.p.form->CheckTexts[0].isEmpty());
-}
+    void quarterPlusTwoThirdsAtTwentyFour()
+    {
+        Section s([](const SumTask& t) {
+            return t.numeratorA == 1 && t.denominatorA == 4 && t.numeratorB == 2 && t.denominatorB == 3;
+        });
+        QVERIFY(s.shown("Line1(16)") && s.shown("Line1(23)"));
+        s.click("Command12(0)", 5);
+        QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), QStringLiteral("6/24"));
+        QCOMPARE(s.text("Label10(0)") + s.text("Label10(1)"), QStringLiteral(" X 6 X 6"));
+        QVERIFY(s.result(false));
+        QCOMPARE(s.circle(0, 24), sectors(6, 24, u'c'));
+        s.click("Command12(1)", 7);
+        QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), QStringLiteral("16/24"));
+        QCOMPARE(s.text("Label11(1)"), QStringLiteral(" X 8"));
+        QVERIFY(s.result(true));
+        QCOMPARE(s.circle(0, 24) + s.circle(1, 24), sectors(6, 24, u'b') + sectors(16, 24, u'b'));
+        s.setResult(2, 22);
+        s.setResult(3, 24);
+        QCOMPARE(s.back(2), DesignColor::Blue);
+        QCOMPARE(s.back(3), DesignColor::Blue);
+        QCOMPARE(s.messages.texts, QStringList { s.p.form->CheckTexts[0] });
+    }
 
-void GuidedSum::subtraction()
-{
-    Section s([](const SumTask& t) {
-        return t.numeratorA == 3 && t.denominatorA == 4 && t.numeratorB == 1 && t.denominatorB == 6;
-    });
-    QVERIFY(!s.shown("Line1(16)") && !s.shown("Line1(23)"));
-    s.click("Command12(0)", 2); // 9/12
-    s.click("Command12(1)"); // 2/12
-    QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), QStringLiteral("9/12"));
-    QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), QStringLiteral("2/12"));
-    QVERIFY(s.result(true));
-    // Added up, it is wrong; 9 - 2 over 12 is right.
-    s.setResult(2, 11);
-    QCOMPARE(s.back(2), DesignColor::Red);
-    s.setResult(3, 12);
-    s.setResult(2, 7);
-    QCOMPARE(s.back(2), DesignColor::Blue);
-    QCOMPARE(s.back(3), DesignColor::Blue);
-    QCOMPARE(s.messages.texts.size(), 1);
-    // A further step away makes the numerator wrong again, and no box comes; back to 7 it comes again.
-    s.click("Command12(5)");
-    QCOMPARE(s.back(2), DesignColor::Red);
-    QCOMPARE(s.messages.texts.size(), 1);
-    s.click("Command12(2)");
-    QCOMPARE(s.messages.texts.size(), 2);
-}
-
-void GuidedSum::steppingBackAtTheTaskDenominatorChangesNothing()
-{
-    Section s([](const SumTask& t) { return t.denominatorA == 5 && t.denominatorB == 3; });
-    const QString a = s.fraction("Label8(2)", "Command12(0)");
-    const QString b = s.fraction("Label8(3)", "Command12(1)");
-    const QString circles = s.circle(0, 5) + s.circle(1, 3);
-    // Spoil the picture: the step back must redraw it although it changes nothing.
-    s.p.form->Picture2->image().fill(Qt::black);
-    s.click("Command13(0)");
-    QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), a);
-    QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), b);
-    QCOMPARE(s.arrow("Line3") + s.arrow("Line4"), 0);
-    QVERIFY(s.result(false));
-    QCOMPARE(s.circle(0, 5) + s.circle(1, 3), circles);
-    QCOMPARE(colorNumber(s.p.form->Picture2->image().pixelColor(0, 0)), DesignColor::White);
-    // One step on and one back: B' returns to the task, with its arrows and the factor 1; no further.
-    s.click("Command12(1)");
-    QCOMPARE(s.text("Command12(1)"), QStringLiteral("6"));
-    s.click("Command13(1)");
-    QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), b);
-    QCOMPARE(s.arrow("Line4"), 10);
-    QCOMPARE(s.text("Label11(0)"), QStringLiteral(" X 1"));
-    s.click("Command13(1)");
-    QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), b);
-}
-
-void GuidedSum::movingOnAfterARightResultClearsIt()
-{
-    Section s([](const SumTask& t) {
-        return t.numeratorA == 1 && t.denominatorA == 2 && t.numeratorB == 3 && t.denominatorB == 4;
-    });
-    s.click("Command12(0)"); // 2/4 + 3/4
-    QVERIFY(s.result(true));
-    QCOMPARE(s.circle(0, 4) + s.circle(1, 4), QStringLiteral("bbwwbbbw"));
-    s.setResult(2, 5);
-    s.setResult(3, 4);
-    QCOMPARE(s.back(2), DesignColor::Blue);
-    QCOMPARE(s.back(3), DesignColor::Blue);
-    QCOMPARE(s.messages.texts.size(), 1);
-
-    s.click("Command12(0)"); // 3/6: the denominators part again
-    QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), QStringLiteral("3/6"));
-    QCOMPARE(s.text("Command12(2)") + s.text("Command12(3)"), QString());
-    QCOMPARE(s.back(2), DesignColor::Green);
-    QCOMPARE(s.back(3), DesignColor::Green);
-    QVERIFY(s.result(false));
-    QVERIFY(!s.p.form->EqualDenominators);
-    QCOMPARE(s.circle(0, 6) + s.circle(1, 4), QStringLiteral("cccwwwmmmw"));
-    QCOMPARE(s.messages.texts.size(), 1);
-}
-
-void GuidedSum::quarterPlusTwoThirdsAtTwentyFour()
-{
-    Section s([](const SumTask& t) {
-        return t.numeratorA == 1 && t.denominatorA == 4 && t.numeratorB == 2 && t.denominatorB == 3;
-    });
-    QVERIFY(s.shown("Line1(16)") && s.shown("Line1(23)"));
-    s.click("Command12(0)", 5);
-    QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), QStringLiteral("6/24"));
-    QCOMPARE(s.text("Label10(0)") + s.text("Label10(1)"), QStringLiteral(" X 6 X 6"));
-    QVERIFY(s.result(false));
-    QCOMPARE(s.circle(0, 24), sectors(6, 24, u'c'));
-    s.click("Command12(1)", 7);
-    QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), QStringLiteral("16/24"));
-    QCOMPARE(s.text("Label11(1)"), QStringLiteral(" X 8"));
-    QVERIFY(s.result(true));
-    QCOMPARE(s.circle(0, 24) + s.circle(1, 24), sectors(6, 24, u'b') + sectors(16, 24, u'b'));
-    s.setResult(2, 22);
-    s.setResult(3, 24);
-    QCOMPARE(s.back(2), DesignColor::Blue);
-    QCOMPARE(s.back(3), DesignColor::Blue);
-    QCOMPARE(s.messages.texts, QStringList { s.p.form->CheckTexts[0] });
-}
-
-void GuidedSum::arrowsFollowTheFractionChangedLast()
-{
-    Section s([](const SumTask& t) { return t.denominatorA == 3 && t.denominatorB == 5; });
-    s.click("Command12(0)", 2);
-    QCOMPARE(s.arrow("Line3"), 10);
-    QCOMPARE(s.arrow("Line4"), 0);
-    QVERIFY(s.shown("Label10(0)") && !s.shown("Label11(0)"));
-    QCOMPARE(s.text("Label10(0)"), QStringLiteral(" X 3"));
-    s.click("Command12(1)");
-    QCOMPARE(s.arrow("Line3"), 0);
-    QCOMPARE(s.arrow("Line4"), 10);
-    QVERIFY(!s.shown("Label10(0)") && s.shown("Label11(0)"));
-    QCOMPARE(s.text("Label11(1)"), QStringLiteral(" X 2"));
-    s.click("Command13(0)");
-    QCOMPARE(s.arrow("Line3"), 10);
-    QCOMPARE(s.text("Label10(1)"), QStringLiteral(" X 2"));
-}
+    void arrowsFollowTheFractionChangedLast()
+    {
+        Section s([](const SumTask& t) { return t.denominatorA == 3 && t.denominatorB == 5; });
+        s.click("Command12(0)", 2);
+        QCOMPARE(s.arrow("Line3"), 10);
+        QCOMPARE(s.arrow("Line4"), 0);
+        QVERIFY(s.shown("Label10(0)") && !s.shown("Label11(0)"));
+        QCOMPARE(s.text("Label10(0)"), QStringLiteral(" X 3"));
+        s.click("Command12(1)");
+        QCOMPARE(s.arrow("Line3"), 0);
+        QCOMPARE(s.arrow("Line4"), 10);
+        QVERIFY(!s.shown("Label10(0)") && s.shown("Label11(0)"));
+        QCOMPARE(s.text("Label11(1)"), QStringLiteral(" X 2"));
+        s.click("Command13(0)");
+        QCOMPARE(s.arrow("Line3"), 10);
+        QCOMPARE(s.text("Label10(1)"), QStringLiteral(" X 2"));
+    }
+};
 
 QTEST_MAIN(GuidedSum)
 #include "tst_guidedsum.moc"

@@ -78,129 +78,121 @@ QString asterisks(const QString& line)
 class ResultsLog : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void linesBeforeTheWindowWasEverShown();
-    void linesFromEveryPracticeSection();
-    void closingKeepsEveryLine();
-    void historialTwiceShowsOneWindow();
-    void titleFromTheLanguageFile_data();
-    void titleFromTheLanguageFile();
-    void placedOverTheSectionArea();
-    void countKeepsGoingPast16Bits();
+    void linesBeforeTheWindowWasEverShown()
+    {
+        Program p(31);
+        finishMulDiv(p);
+        finishSumAfterAMistake(p);
+        finishMulDiv(p);
+        QCOMPARE(p.form->ResultCount, 3);
+
+        Form3* window = p.form->results();
+        QVERIFY(!window->isVisible());
+        p.click("Command20");
+        QVERIFY(window->isVisible());
+        const QStringList lines = p.resultLines();
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(asterisks(lines[0]), QStringLiteral("**"));
+        QCOMPARE(asterisks(lines[1]), QStringLiteral("***"));
+        QCOMPARE(asterisks(lines[2]), QStringLiteral("**"));
+        QVERIFY(lines[0].endsWith(" ** " + p.form->CheckTexts[0] + " **"));
+        QVERIFY(lines[1].endsWith(" *** " + p.form->CheckTexts[1] + " ***"));
+        QVERIFY2(
+            lines[2].endsWith(" ** " + p.form->CheckTexts[0] + " **"), "the mistake of section 5 outlived its visit");
+    }
+
+    void linesFromEveryPracticeSection()
+    {
+        Program p(33);
+        MessageRecorder messages;
+        finishSimplification(p);
+        finishMulDiv(p);
+        finishSum(p);
+        QVERIFY(messages.texts.isEmpty());
+
+        p.click("Command20");
+        const QStringList lines = p.resultLines();
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("12/18 = 2/3 =  * ") + p.form->CheckTexts[0] + " *");
+        QCOMPARE(asterisks(lines[1]), QStringLiteral("**"));
+        QCOMPARE(asterisks(lines[2]), QStringLiteral("***"));
+        QCOMPARE(p.form->ResultCount, 3);
+    }
+
+    void closingKeepsEveryLine()
+    {
+        Program p(32);
+        finishMulDiv(p);
+        p.click("Command20");
+        Form3* window = p.form->results();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window->close());
+        QVERIFY(!window->isVisible());
+        QVERIFY(p.form->isVisible());
+
+        finishMulDiv(p); // written while the window is closed
+        QVERIFY(!window->isVisible());
+        p.click("Command20");
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->List1->count(), 2);
+        QCOMPARE(p.form->ResultCount, 2);
+        QCOMPARE(p.form->results(), window);
+    }
+
+    void historialTwiceShowsOneWindow()
+    {
+        Program p(33);
+        p.click("Command20");
+        Form3* window = p.form->results();
+        p.click("Command20");
+        QCOMPARE(p.form->results(), window);
+        QCOMPARE(resultsWindows(), 1);
+        finishMulDiv(p); // shown at once in the open window
+        QCOMPARE(window->List1->count(), 1);
+
+        window->showMinimized();
+        QVERIFY(window->isMinimized());
+        p.click("Command20");
+        QVERIFY(!window->isMinimized());
+        QCOMPARE(resultsWindows(), 1);
+    }
+
+    void titleFromTheLanguageFile_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("title");
+        QTest::addRow("the first of more lines") << QStringList { "RESULTATS", "extra" } << "RESULTATS";
+        QTest::addRow("empty file: built-in title") << QStringList {} << "TUS RESULTADOS";
+    }
+
+    void titleFromTheLanguageFile()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, title);
+        LanguageSet language;
+        language.write("tusresultados.txt", lines);
+        Program p;
+        QCOMPARE(p.form->results()->windowTitle(), title);
+    }
+
+    void placedOverTheSectionArea()
+    {
+        Program p;
+        Form3* window = p.form->results();
+        const QPoint place = resultsWindowPlace(twipsGeometry(p.form->Frame1[0]), QSize(9720, 5940));
+        QCOMPARE(window->pos(), QPoint(screenTwips().toPixels(place.x()), screenTwips().toPixels(place.y())));
+    }
+
+    void countKeepsGoingPast16Bits()
+    {
+        Program p;
+        for (int i = 0; i < 32770; ++i)
+            p.form->WriteResultLine(QStringLiteral("line %1").arg(i));
+        QCOMPARE(p.form->ResultCount, 32770);
+        QCOMPARE(p.form->results()->List1->count(), 32770);
+        QCOMPARE(p.form->results()->List1->item(32769)->text(), QStringLiteral("line 32769"));
+    }
 };
-
-void ResultsLog::linesBeforeTheWindowWasEverShown()
-{
-    Program p(31);
-    finishMulDiv(p);
-    finishSumAfterAMistake(p);
-    finishMulDiv(p);
-    QCOMPARE(p.form->ResultCount, 3);
-
-    Form3* window = p.form->results();
-    QVERIFY(!window->isVisible());
-    p.click("Command20");
-    QVERIFY(window->isVisible());
-    const QStringList lines = p.resultLines();
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(asterisks(lines[0]), QStringLiteral("**"));
-    QCOMPARE(asterisks(lines[1]), QStringLiteral("***"));
-    QCOMPARE(asterisks(lines[2]), QStringLiteral("**"));
-    QVERIFY(lines[0].endsWith(" ** " + p.form->CheckTexts[0] + " **"));
-    QVERIFY(lines[1].endsWith(" *** " + p.form->CheckTexts[1] + " ***"));
-    QVERIFY2(lines[2].endsWith(" ** " + p.form->CheckTexts[0] + " **"), "the mistake of section 5 outlived its visit");
-}
-
-void ResultsLog::linesFromEveryPracticeSection()
-{
-    Program p(33);
-    MessageRecorder messages;
-    finishSimplification(p);
-    finishMulDiv(p);
-    finishSum(p);
-    QVERIFY(messages.texts.isEmpty());
-
-    p.click("Command20");
-    const QStringList lines = p.resultLines();
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[0], QStringLiteral("12/18 = 2/3 =  * ") + p.form->CheckTexts[0] + " *");
-    QCOMPARE(asterisks(lines[1]), QStringLiteral("**"));
-    QCOMPARE(asterisks(lines[2]), QStringLiteral("***"));
-    QCOMPARE(p.form->ResultCount, 3);
-}
-
-void ResultsLog::closingKeepsEveryLine()
-{
-    Program p(32);
-    finishMulDiv(p);
-    p.click("Command20");
-    Form3* window = p.form->results();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QVERIFY(window->close());
-    QVERIFY(!window->isVisible());
-    QVERIFY(p.form->isVisible());
-
-    finishMulDiv(p); // written while the window is closed
-    QVERIFY(!window->isVisible());
-    p.click("Command20");
-    QVERIFY(window->isVisible());
-    QCOMPARE(window->List1->count(), 2);
-    QCOMPARE(p.form->ResultCount, 2);
-    QCOMPARE(p.form->results(), window);
-}
-
-void ResultsLog::historialTwiceShowsOneWindow()
-{
-    Program p(33);
-    p.click("Command20");
-    Form3* window = p.form->results();
-    p.click("Command20");
-    QCOMPARE(p.form->results(), window);
-    QCOMPARE(resultsWindows(), 1);
-    finishMulDiv(p); // shown at once in the open window
-    QCOMPARE(window->List1->count(), 1);
-
-    window->showMinimized();
-    QVERIFY(window->isMinimized());
-    p.click("Command20");
-    QVERIFY(!window->isMinimized());
-    QCOMPARE(resultsWindows(), 1);
-}
-
-void ResultsLog::titleFromTheLanguageFile_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("title");
-    QTest::addRow("the first of more lines") << QStringList { "RESULTATS", "extra" } << "RESULTATS";
-    QTest::addRow("empty file: built-in title") << QStringList {} << "TUS RESULTADOS";
-}
-
-void ResultsLog::titleFromTheLanguageFile()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(QString, title);
-    LanguageSet language;
-    language.write("tusresultados.txt", lines);
-    Program p;
-    QCOMPARE(p.form->results()->windowTitle(), title);
-}
-
-void ResultsLog::placedOverTheSectionArea()
-{
-    Program p;
-    Form3* window = p.form->results();
-    const QPoint place = resultsWindowPlace(twipsGeometry(p.form->Frame1[0]), QSize(9720, 5940));
-    QCOMPARE(window->pos(), QPoint(screenTwips().toPixels(place.x()), screenTwips().toPixels(place.y())));
-}
-
-void ResultsLog::countKeepsGoingPast16Bits()
-{
-    Program p;
-    for (int i = 0; i < 32770; ++i)
-        p.form->WriteResultLine(QStringLiteral("line %1").arg(i));
-    QCOMPARE(p.form->ResultCount, 32770);
-    QCOMPARE(p.form->results()->List1->count(), 32770);
-    QCOMPARE(p.form->results()->List1->item(32769)->text(), QStringLiteral("line 32769"));
-}
 
 QTEST_MAIN(ResultsLog)
 #include "tst_resultslog.moc"

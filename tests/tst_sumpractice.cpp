@@ -24,208 +24,198 @@ bool isAddition(const SumExercise& e) { return e.addThird; }
 class SumPractice : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void exerciseOnEntry();
-    void rightAnswerLogsOneLine_data();
-    void rightAnswerLogsOneLine();
-    void subtractionEndingAtZero();
-    void wrongResultThenCorrected();
-    void twoRightChecksLogTwoLines();
-    void mismatchedListsHideTheCheck();
-    void workingLinesAndNewExercise();
-    void stepButtonsOnEmptyNumerator_data();
-    void stepButtonsOnEmptyNumerator();
+    void exerciseOnEntry()
+    {
+        Program p(41);
+        Random probe = p.random;
+        const SumExercise expected = drawSumExercise(probe);
+        p.click("Command1(5)");
+        const Form1& f = *p.form;
+        const auto& d = expected.denominators;
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(f.Label12[i]->text(), QString::number(expected.numerators[i]));
+            QCOMPARE(f.Label13[i]->text(), QString::number(d[i]));
+            QCOMPARE(f.List1[i]->count(), multiplesList(d[i], d[0] * d[1] * d[2]).size());
+            QVERIFY(f.List1[i]->selectedItems().isEmpty());
+        }
+        for (int j = 0; j < 4; ++j)
+            QCOMPARE(f.Command14[j]->text() + f.Label13[3 + j]->text(), QString());
+        // The sign: the vertical strokes of a plus shown only for a sum.
+        QCOMPARE(f.Line5[9]->isVisible(), expected.addThird);
+        QCOMPARE(f.Line5[15]->isVisible(), expected.addThird);
+        QVERIFY(f.Line5[10]->isVisible() && f.Line5[16]->isVisible());
+        QVERIFY(!f.Command17->isVisible());
+    }
+
+    void rightAnswerLogsOneLine_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<bool>("addition");
+        QTest::addRow("sum") << 1u << true;
+        QTest::addRow("subtraction") << 3u << false;
+    }
+
+    void rightAnswerLogsOneLine()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(bool, addition);
+        Program p(seed);
+        steerToSum(p, addition ? isAddition : isSubtraction);
+        p.click("Command1(5)");
+        const Form1& f = *p.form;
+        QCOMPARE(f.AddThird, addition);
+
+        const std::array<int, 4> answer = rightSumAnswer(p);
+        pickCommonDenominator(p, shownSum(p).common);
+        for (int j = 3; j <= 6; ++j)
+            QCOMPARE(f.Label13[j]->text(), QString::number(shownSum(p).common));
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY2(!f.Command17->isVisible(), "the check shows before the answer is complete");
+            setSumNumerator(p, i, answer[i]);
+        }
+        QVERIFY(f.Command17->isVisible());
+
+        p.click("Command17");
+        for (int j = 0; j < 4; ++j)
+            QCOMPARE(f.Command14[j]->backColor(), DesignColor::Green);
+        QCOMPARE(f.Command17->backColor(), DesignColor::Green);
+        QCOMPARE(f.ResultCount, 1);
+        QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
+        QVERIFY(!p.form->results()->isVisible()); // written unseen
+    }
+
+    void subtractionEndingAtZero()
+    {
+        Program p(5);
+        steerToSum(p, [](const SumExercise& e) {
+            const auto& n = e.numerators;
+            const auto& d = e.denominators;
+            return !e.addThird && (n[0] * d[1] + n[1] * d[0]) * d[2] == n[2] * d[0] * d[1];
+        });
+        p.click("Command1(5)");
+        const Form1& f = *p.form;
+        const std::array<int, 4> answer = rightSumAnswer(p);
+        QCOMPARE(answer[3], 0);
+        answerSum(p, answer);
+        p.click("Command17");
+        QCOMPARE(f.Command17->backColor(), DesignColor::Green);
+        QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
+        QVERIFY2(p.resultLines()[0].contains(QStringLiteral(" = 0/")), qPrintable(p.resultLines()[0]));
+    }
+
+    void wrongResultThenCorrected()
+    {
+        Program p(6);
+        p.click("Command1(5)");
+        const Form1& f = *p.form;
+        std::array<int, 4> answer = rightSumAnswer(p);
+        answer[3] += 1;
+        answerSum(p, answer);
+        p.click("Command17");
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(f.Command14[i]->backColor(), DesignColor::Green);
+        QCOMPARE(f.Command14[3]->backColor(), DesignColor::Red);
+        QCOMPARE(f.Command17->backColor(), DesignColor::Red);
+        QVERIFY(f.MistakeMade);
+        QVERIFY(p.resultLines().isEmpty());
+        // Stepping a number clears its own mark only.
+        p.click("Command16(3)");
+        QCOMPARE(f.Command14[3]->backColor(), DesignColor::SystemButtonFace);
+        QCOMPARE(f.Command14[0]->backColor(), DesignColor::Green);
+        QCOMPARE(f.Command17->backColor(), DesignColor::Red); // only a new exercise resets the check's colour
+        p.click("Command17");
+        QCOMPARE(f.Command17->backColor(), DesignColor::Green);
+        QVERIFY(f.CheckTexts[0] != f.CheckTexts[1]);
+        QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[1]) });
+        // A new exercise forgets the mistake and the colours.
+        p.click("Command1(5)");
+        QVERIFY(!f.MistakeMade);
+        QCOMPARE(f.Command17->backColor(), DesignColor::SystemButtonFace);
+        QCOMPARE(f.Command14[3]->backColor(), DesignColor::SystemButtonFace);
+    }
+
+    void twoRightChecksLogTwoLines()
+    {
+        Program p(8);
+        p.click("Command1(5)");
+        answerSum(p, rightSumAnswer(p));
+        p.click("Command17");
+        p.click("Command17");
+        const QString line = expectedLine(p, p.form->CheckTexts[0]);
+        QCOMPARE(p.resultLines(), (QStringList { line, line }));
+        QCOMPARE(p.form->ResultCount, 2);
+    }
+
+    void mismatchedListsHideTheCheck()
+    {
+        Program p(9);
+        p.click("Command1(5)");
+        Form1& f = *p.form;
+        const std::array<int, 4> answer = rightSumAnswer(p);
+        answerSum(p, answer);
+        QVERIFY(f.Command17->isVisible());
+
+        // Another value in one list: no common denominator, and no check over lists that disagree.
+        const int row
+            = f.List1[2]->selectedItems().isEmpty() ? -1 : f.List1[2]->row(f.List1[2]->selectedItems().first());
+        pickRow(f.List1[2], row + 1);
+        for (int j = 3; j <= 6; ++j)
+            QCOMPARE(f.Label13[j]->text(), QString());
+        QVERIFY(!f.DenominatorsMatched);
+        QVERIFY(!f.Command17->isVisible());
+        p.click("Command14(0)");
+        p.click("Command16(0)");
+        QVERIFY2(!f.Command17->isVisible(), "a step brought the check back over mismatched lists");
+
+        // Agreeing again offers the check again, and the answer is still right.
+        pickRow(f.List1[2], row);
+        QVERIFY(f.DenominatorsMatched);
+        QVERIFY(f.Command17->isVisible());
+        p.click("Command17");
+        QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
+    }
+
+    void workingLinesAndNewExercise()
+    {
+        Program p(10);
+        p.click("Command1(5)");
+        Form1& f = *p.form;
+        for (int i = 0; i < 3; ++i) {
+            pickRow(f.List1[i], 2);
+            const int d = f.Label13[i]->text().toInt();
+            QCOMPARE(f.Label14[i]->text(), QStringLiteral("%1 X 3 = %2").arg(d).arg(3 * d));
+        }
+        const QStringList before { f.Label14[0]->text(), f.Label14[1]->text(), f.Label14[2]->text() };
+        p.click("Command1(5)");
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(f.Label14[i]->text(), before[i]); // the last exercise's working lines stay
+            QVERIFY(f.List1[i]->selectedItems().isEmpty());
+        }
+        QVERIFY(!f.DenominatorsMatched);
+    }
+
+    void stepButtonsOnEmptyNumerator_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("caption");
+        QTest::addRow("numerator itself") << "Command14(1)" << 1;
+        QTest::addRow("+5") << "Command15(1)" << 5;
+        QTest::addRow("-1") << "Command16(1)" << -1;
+    }
+
+    void stepButtonsOnEmptyNumerator()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, caption);
+        Program p(12);
+        p.click("Command1(5)");
+        p.click(button);
+        QCOMPARE(p.form->Command14[1]->text(), QString::number(caption));
+        p.click("Command16(1)");
+        p.click("Command16(1)");
+        QCOMPARE(p.form->Command14[1]->text(), QString::number(caption - 2));
+    }
 };
-
-void SumPractice::exerciseOnEntry()
-{
-    Program p(41);
-    Random probe = p.random;
-    const SumExercise expected = drawSumExercise(probe);
-    p.click("Command1(5)");
-    const Form1& f = *p.form;
-    const auto& d = expected.denominators;
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(f.Label12[i]->text(), QString::number(expected.numerators[i]));
-        QCOMPARE(f.Label13[i]->text(), QString::number(d[i]));
-        QCOMPARE(f.List1[i]->count(), multiplesList(d[i], d[0] * d[1] * d[2]).size());
-        QVERIFY(f.List1[i]->selectedItems().isEmpty());
-    }
-    for (int j = 0; j < 4; ++j)
-        QCOMPARE(f.Command14[j]->text() + f.Label13[3 + j]->text(), QString());
-    // The sign: the vertical strokes of a plus shown only for a sum.
-    QCOMPARE(f.Line5[9]->isVisible(), expected.addThird);
-    QCOMPARE(f.Line5[15]->isVisible(), expected.addThird);
-    QVERIFY(f.Line5[10]->isVisible() && f.Line5[16]->isVisible());
-    QVERIFY(!f.Command17->isVisible());
-}
-
-void SumPractice::rightAnswerLogsOneLine_data()
-{
-    QTest::addColumn<quint32>("seed");
-    QTest::addColumn<bool>("addition");
-    QTest::addRow("sum") << 1u << true;
-    QTest::addRow("subtraction") << 3u << false;
-}
-
-void SumPractice::rightAnswerLogsOneLine()
-{
-    QFETCH(quint32, seed);
-    QFETCH(bool, addition);
-    Program p(seed);
-    steerToSum(p, addition ? isAddition : isSubtraction);
-    p.click("Command1(5)");
-    const Form1& f = *p.form;
-    QCOMPARE(f.AddThird, addition);
-
-    const std::array<int, 4> answer = rightSumAnswer(p);
-    pickCommonDenominator(p, shownSum(p).common);
-    for (int j = 3; j <= 6; ++j)
-        QCOMPARE(f.Label13[j]->text(), QString::number(shownSum(p).common));
-    for (int i = 0; i < 4; ++i) {
-        QVERIFY2(!f.Command17->isVisible(), "the check shows before the answer is complete");
-        setSumNumerator(p, i, answer[i]);
-    }
-    QVERIFY(f.Command17->isVisible());
-
-    p.click("Command17");
-    for (int j = 0; j < 4; ++j)
-        QCOMPARE(f.Command14[j]->backColor(), DesignColor::Green);
-    QCOMPARE(f.Command17->backColor(), DesignColor::Green);
-    QCOMPARE(f.ResultCount, 1);
-    QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
-    QVERIFY(!p.form->results()->isVisible()); // written unseen
-}
-
-void SumPractice::subtractionEndingAtZero()
-{
-    Program p(5);
-    steerToSum(p, [](const SumExercise& e) {
-        const auto& n = e.numerators;
-        const auto& d = e.denominators;
-        return !e.addThird && (n[0] * d[1] + n[1] * d[0]) * d[2] == n[2] * d[0] * d[1];
-    });
-    p.click("Command1(5)");
-    const Form1& f = *p.form;
-    const std::array<int, 4> answer = rightSumAnswer(p);
-    QCOMPARE(answer[3], 0);
-    answerSum(p, answer);
-    p.click("Command17");
-    QCOMPARE(f.Command17->backColor(), DesignColor::Green);
-    QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
-    QVERIFY2(p.resultLines()[0].contains(QStringLiteral(" = 0/")), qPrintable(p.resultLines()[0]));
-}
-
-void SumPractice::wrongResultThenCorrected()
-{
-    Program p(6);
-    p.click("Command1(5)");
-    const Form1& f = *p.form;
-    std::array<int, 4> answer = rightSumAnswer(p);
-    answer[3] += 1;
-    answerSum(p, answer);
-    p.click("Command17");
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(f.Command14[i]->backColor(), DesignColor::Green);
-    QCOMPARE(f.Command14[3]->backColor(), DesignColor::Red);
-    QCOMPARE(f.Command17->backColor(), DesignColor::Red);
-    QVERIFY(f.MistakeMade);
-    QVERIFY(p.resultLines().isEmpty());
-    // Stepping a number clears its own mark only.
-    p.click("Command16(3)");
-    QCOMPARE(f.Command14[3]->backColor(), DesignColor::SystemButtonFace);
-    QCOMPARE(f.Command14[0]->backColor(), DesignColor::Green);
-    QCOMPARE(f.Command17->backColor(), DesignColor::Red); // only a new exercise resets the check's colour
-    p.click("Command17");
-    QCOMPARE(f.Command17->backColor(), DesignColor::Green);
-    QVERIFY(f.CheckTexts[0] != f.CheckTexts[1]);
-    QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[1]) });
-    // A new exercise forgets the mistake and the colours.
-    p.click("Command1(5)");
-    QVERIFY(!f.MistakeMade);
-    QCOMPARE(f.Command17->backColor(), DesignColor::SystemButtonFace);
-    QCOMPARE(f.Command14[3]->backColor(), DesignColor::SystemButtonFace);
-}
-
-void SumPractice::twoRightChecksLogTwoLines()
-{
-    Program p(8);
-    p.click("Command1(5)");
-    answerSum(p, rightSumAnswer(p));
-    p.click("Command17");
-    p.click("Command17");
-    const QString line = expectedLine(p, p.form->CheckTexts[0]);
-    QCOMPARE(p.resultLines(), (QStringList { line, line }));
-    QCOMPARE(p.form->ResultCount, 2);
-}
-
-void SumPractice::mismatchedListsHideTheCheck()
-{
-    Program p(9);
-    p.click("Command1(5)");
-    Form1& f = *p.form;
-    const std::array<int, 4> answer = rightSumAnswer(p);
-    answerSum(p, answer);
-    QVERIFY(f.Command17->isVisible());
-
-    // Another value in one list: no common denominator, and no check over lists that disagree.
-    const int row = f.List1[2]->selectedItems().isEmpty() ? -1 : f.List1[2]->row(f.List1[2]->selectedItems().first());
-    pickRow(f.List1[2], row + 1);
-    for (int j = 3; j <= 6; ++j)
-        QCOMPARE(f.Label13[j]->text(), QString());
-    QVERIFY(!f.DenominatorsMatched);
-    QVERIFY(!f.Command17->isVisible());
-    p.click("Command14(0)");
-    p.click("Command16(0)");
-    QVERIFY2(!f.Command17->isVisible(), "a step brought the check back over mismatched lists");
-
-    // Agreeing again offers the check again, and the answer is still right.
-    pickRow(f.List1[2], row);
-    QVERIFY(f.DenominatorsMatched);
-    QVERIFY(f.Command17->isVisible());
-    p.click("Command17");
-    QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
-}
-
-void SumPractice::workingLinesAndNewExercise()
-{
-    Program p(10);
-    p.click("Command1(5)");
-    Form1& f = *p.form;
-    for (int i = 0; i < 3; ++i) {
-        pickRow(f.List1[i], 2);
-        const int d = f.Label13[i]->text().toInt();
-        QCOMPARE(f.Label14[i]->text(), QStringLiteral("%1 X 3 = %2").arg(d).arg(3 * d));
-    }
-    const QStringList before { f.Label14[0]->text(), f.Label14[1]->text(), f.Label14[2]->text() };
-    p.click("Command1(5)");
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(f.Label14[i]->text(), before[i]); // the last exercise's working lines stay
-        QVERIFY(f.List1[i]->selectedItems().isEmpty());
-    }
-    QVERIFY(!f.DenominatorsMatched);
-}
-
-void SumPractice::stepButtonsOnEmptyNumerator_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("caption");
-    QTest::addRow("numerator itself") << "Command14(1)" << 1;
-    QTest::addRow("+5") << "Command15(1)" << 5;
-    QTest::addRow("-1") << "Command16(1)" << -1;
-}
-
-void SumPractice::stepButtonsOnEmptyNumerator()
-{
-    QFETCH(QString, button);
-    QFETCH(int, caption);
-    Program p(12);
-    p.click("Command1(5)");
-    p.click(button);
-    QCOMPARE(p.form->Command14[1]->text(), QString::number(caption));
-    p.click("Command16(1)");
-    p.click("Command16(1)");
-    QCOMPARE(p.form->Command14[1]->text(), QString::number(caption - 2));
-}
 
 QTEST_MAIN(SumPractice)
 #include "tst_sumpractice.moc"
