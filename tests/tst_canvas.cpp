@@ -150,26 +150,6 @@ private Q_SLOTS:
         QVERIFY(filledSectors >= (sectors < 100 ? sectors : sectors / 2));
     }
 
-    void disc()
-    {
-        QImage image(50, 50, QImage::Format_RGB32);
-        Canvas canvas(image);
-        canvas.clear();
-        canvas.setFillColor(DesignColor::Blue);
-        canvas.disc(25, 25, 10);
-        // Filled up to its rim with no radius drawn, outlined, white beyond.
-        for (const QPoint inside : { QPoint(25, 25), QPoint(33, 25), QPoint(30, 30), QPoint(20, 20) })
-            QCOMPARE(canvas.pixel(inside.x(), inside.y()), DesignColor::Blue);
-        QCOMPARE(canvas.pixel(35, 25), DesignColor::Black);
-        QCOMPARE(canvas.pixel(25, 15), DesignColor::Black);
-        QCOMPARE(canvas.pixel(36, 25), DesignColor::White);
-        // Without its outline the disc is its fill alone.
-        canvas.clear();
-        canvas.disc(25, 25, 10, false);
-        QCOMPARE(canvas.pixel(35, 25), DesignColor::Blue);
-        QCOMPARE(canvas.pixel(36, 25), DesignColor::White);
-    }
-
     void floodFill()
     {
         // A full-screen fill runs from a work list, not recursion.
@@ -196,18 +176,11 @@ private Q_SLOTS:
         canvas.floodFill(5, 5, DesignColor::White);
         QCOMPARE(canvas.pixel(15, 5), DesignColor::Blue);
         QCOMPARE(canvas.pixel(10, 5), DesignColor::Black);
-    }
-
-    void floodFillIgnoresSeedsItCannotUse()
-    {
-        QImage image(20, 20, QImage::Format_RGB32);
-        Canvas canvas(image);
+        // Seeds off the image or not of the colour replaced, and filling with that colour, change nothing.
         canvas.clear();
-        canvas.setFillColor(DesignColor::Blue);
         canvas.floodFill(-1, 5, DesignColor::White);
         canvas.floodFill(5, 20, DesignColor::White);
-        canvas.floodFill(5, 5, DesignColor::Black); // the seed is not of that colour
-        // Filling with the colour being replaced changes nothing and ends.
+        canvas.floodFill(5, 5, DesignColor::Black);
         canvas.setFillColor(DesignColor::White);
         canvas.floodFill(5, 5, DesignColor::White);
         QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
@@ -232,18 +205,6 @@ private Q_SLOTS:
         QCOMPARE(canvas.point(2.5, 1), DesignColor::Blue);
         QCOMPARE(canvas.point(1.5, 1), DesignColor::Blue);
         QCOMPARE(canvas.point(3.5, 1), DesignColor::White);
-    }
-
-    void widerPenDrawsWiderRadii()
-    {
-        QImage image(101, 101, QImage::Format_RGB32);
-        Canvas canvas(image);
-        canvas.clear();
-        canvas.setLineWidth(3);
-        canvas.pie(50, 50, 40, 1.0, -(kPi / 2));
-        QCOMPARE(canvas.pixel(49, 30), DesignColor::Black);
-        QCOMPARE(canvas.pixel(51, 30), DesignColor::Black);
-        QCOMPARE(canvas.pixel(53, 30), DesignColor::White);
     }
 
     void shapesOffThePictureAreSafe()

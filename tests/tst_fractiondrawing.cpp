@@ -115,15 +115,7 @@ private Q_SLOTS:
         QCOMPARE(layout.radius, radius);
         QCOMPARE(layout.centresX, centres);
         QVERIFY(!layout.plainDiscs);
-        // The drawn rims sit where the layout puts them, with the grey background just outside.
-        Picture p(300, 100);
-        drawFraction(p.canvas, numerator, denominator);
-        for (const double cx : centres) {
-            QCOMPARE(p.at(int(cx), int(50 - radius)), DesignColor::Black);
-            QCOMPARE(p.at(int(cx), int(50 - radius) - 1), DesignColor::NearWhite);
-            QCOMPARE(p.at(int(cx), int(50 + radius)), DesignColor::Black);
-            QCOMPARE(p.at(int(cx), int(50 + radius) + 1), DesignColor::NearWhite);
-        }
+        // The drawings keep to this layout: the background test below checks every pixel against it.
     }
 
     void twoThousandSectors()

@@ -30,16 +30,6 @@ private Q_SLOTS:
         p->click(QStringLiteral("Command1(0)"));
     }
 
-    void startsWithTwoHalves()
-    {
-        QCOMPARE(fraction(p->form->Label1), QStringLiteral("1/2"));
-        QCOMPARE(fraction(p->form->Label2), QStringLiteral("1/2"));
-        for (PictureBox* picture : { p->form->Picture1, p->form->Picture2 }) {
-            QCOMPARE(testing::sectorColours(picture, 1, 2), QStringLiteral("bw"));
-            QCOMPARE(Canvas(picture->image()).pixel(1, 1), DesignColor::NearWhite);
-        }
-    }
-
     void clickingSectors()
     {
         // 3/8: white turns blue and back, a blue sector turns white; the numerator counts the blue sectors.
@@ -64,33 +54,23 @@ private Q_SLOTS:
         QCOMPARE(p->form->Label2[0]->text(), QStringLiteral("1"));
     }
 
-    void otherPressesChangeNothing_data()
-    {
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<int>("button");
-        QTest::addRow("background corner") << "corner" << int(Qt::LeftButton);
-        QTest::addRow("outline at the centre") << "centre" << int(Qt::LeftButton);
-        QTest::addRow("rim") << "rim" << int(Qt::LeftButton);
-        QTest::addRow("right button on a white sector") << "white" << int(Qt::RightButton);
-        QTest::addRow("middle button on a blue sector") << "blue" << int(Qt::MiddleButton);
-    }
-
     void otherPressesChangeNothing()
     {
-        QFETCH(QString, where);
-        QFETCH(int, button);
+        // The background corner, the outline at the centre and the rim with the left button; a white sector
+        // with the right one and a blue sector with the middle one.
         PictureBox* picture = p->form->Picture1;
         const QImage before = picture->image().copy();
         const FractionLayout layout = layoutFraction(before.width(), before.height(), 1, 2);
-        const int cx = int(layout.centresX.front());
-        const int cy = int(layout.centreY);
-        const QPoint point = where == "corner" ? QPoint(1, 1)
-            : where == "centre"                ? QPoint(cx, cy)
-            : where == "rim"                   ? QPoint(cx, cy - int(layout.radius))
-                                               : testing::sectorPoint(picture, 2, where == "white" ? 1 : 0);
-        testing::pressPicture(picture, point, Qt::MouseButton(button));
-        QCOMPARE(picture->image(), before);
-        QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("1"));
+        const QPoint centre(int(layout.centresX.front()), int(layout.centreY));
+        const std::pair<QPoint, Qt::MouseButton> presses[] = { { QPoint(1, 1), Qt::LeftButton },
+            { centre, Qt::LeftButton }, { centre - QPoint(0, int(layout.radius)), Qt::LeftButton },
+            { testing::sectorPoint(picture, 2, 1), Qt::RightButton },
+            { testing::sectorPoint(picture, 2, 0), Qt::MiddleButton } };
+        for (const auto& [point, button] : presses) {
+            testing::pressPicture(picture, point, button);
+            QCOMPARE(picture->image(), before);
+            QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("1"));
+        }
     }
 
     void editingButtons_data()
