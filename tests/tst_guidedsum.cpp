@@ -112,37 +112,20 @@ private Q_SLOTS:
     void everyEntryGivesAFreshTask()
     {
         Section s([](const SumTask&) { return true; });
-        int sums = 0;
-        int equal = 0;
         QSet<QString> tasks;
         for (int entry = 0; entry < 60; ++entry) {
             if (entry)
                 s.click("Command1(3)");
-            const int nA = s.text("Label8(0)").toInt();
-            const int dA = s.text("Label9(0)").toInt();
-            const int nB = s.text("Label8(1)").toInt();
-            const int dB = s.text("Label9(1)").toInt();
             tasks.insert(s.fraction("Label8(0)", "Label9(0)") + u' ' + s.fraction("Label8(1)", "Label9(1)"));
             // The working copy starts as the task.
             QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), s.fraction("Label8(0)", "Label9(0)"));
             QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), s.fraction("Label8(1)", "Label9(1)"));
-            // A plus while B is at least A, else a minus: the result is never negative.
-            const bool sum = nB * dA >= nA * dB;
-            QCOMPARE(s.shown("Line1(16)"), sum);
-            QCOMPARE(s.shown("Line1(23)"), sum);
-            QVERIFY(s.shown("Line1(15)") && s.shown("Line1(22)"));
             QCOMPARE(s.arrow("Line3") + s.arrow("Line4"), 0);
             QCOMPARE(s.text("Command12(2)") + s.text("Command12(3)"), QString());
             QCOMPARE(s.back(2), DesignColor::Green);
-            // Equal denominators show the result at once and colour both circles blue.
-            QVERIFY(s.result(dA == dB));
-            QCOMPARE(s.circle(0, dA), sectors(nA, dA, dA == dB ? u'b' : u'c'));
-            QCOMPARE(s.circle(1, dB), sectors(nB, dB, dA == dB ? u'b' : u'm'));
-            sums += sum;
-            equal += dA == dB;
+            QVERIFY(s.result(s.text("Label9(0)") == s.text("Label9(1)")));
         }
-        // Sixty entries under this seed meet sums, subtractions and equal denominators, in tasks of their own.
-        QVERIFY(sums > 0 && sums < 60 && equal > 0);
+        // Each entry draws a task of its own; the tasks' signs and pictures are checked case by case below.
         QVERIFY(tasks.size() > 30);
         QVERIFY(s.messages.texts.isEmpty());
     }

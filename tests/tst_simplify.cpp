@@ -156,33 +156,6 @@ private Q_SLOTS:
         p->click(QStringLiteral("Command9(0)"));
         QVERIFY(p->form->Label3[2]->isHidden());
     }
-
-    void denominatorOneIsDrawn_data()
-    {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("circles");
-        QTest::addRow("4/2 : 2 = 2/1") << 4 << 2;
-        QTest::addRow("200/2 : 2 = 100/1") << 200 << 100;
-        QTest::addRow("0/2 : 2 = 0/1") << 0 << 0;
-    }
-
-    void denominatorOneIsDrawn()
-    {
-        QFETCH(int, a);
-        QFETCH(int, circles);
-        setBase(*p, a, 2);
-        p->click(QStringLiteral("Command9(0)"));
-        QCOMPARE(second(*p), QStringLiteral("%1/1").arg(circles));
-        QImage& image = p->form->Picture2->image();
-        const FractionLayout layout = layoutFraction(image.width(), image.height(), circles, 1);
-        const Canvas canvas(image);
-        QCOMPARE(int(layout.centresX.size()), std::max(circles, 1));
-        for (const double cx : layout.centresX) {
-            const quint32 expected = circles == 0 ? DesignColor::White : DesignColor::Blue;
-            QCOMPARE(canvas.pixel(int(cx), int(layout.centreY) - 1), expected);
-        }
-        QCOMPARE(canvas.pixel(1, 1), DesignColor::NearWhite);
-    }
 };
 
 QTEST_MAIN(TestSimplify)
