@@ -35,23 +35,6 @@ bool dotsShown(const Form1& f)
 class MulDivPractice : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void exerciseOnEntry()
-    {
-        Program p(21);
-        Random probe = p.random;
-        const MulDivExercise e = drawMulDivExercise(probe);
-        p.click("Command1(6)");
-        const Form1& f = *p.form;
-        QCOMPARE(
-            QStringList({ f.Label15[0]->text(), f.Label16[0]->text(), f.Label15[1]->text(), f.Label16[1]->text() }),
-            QStringList({ QString::number(e.a), QString::number(e.b), QString::number(e.c), QString::number(e.d) }));
-        QCOMPARE(f.Command18[0]->text() + f.Command18[3]->text(), QString());
-        QVERIFY(f.Option1[0]->isChecked());
-        QVERIFY(crossShown(f));
-        for (const CommandButton* b : { f.Command18[0], f.Command18[3], f.Command19 })
-            QCOMPARE(b->backColor(), DesignColor::SystemButtonFace);
-    }
-
     void workedExamples_data()
     {
         QTest::addColumn<bool>("divide");
