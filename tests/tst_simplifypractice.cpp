@@ -189,20 +189,6 @@ private Q_SLOTS:
         QCOMPARE(pupil.log(), QStringList { "12/4 = 3/1 = 3 = " + pupil.closing(false) });
     }
 
-    void typedZeroDenominatorIsNotJudged()
-    {
-        Pupil pupil;
-        pupil.start("12", "18");
-        pupil.typeFraction(1, "6", "0");
-        pupil.press(1);
-        QCOMPARE(pupil.check(1)->backColor(), DesignColor::White);
-        QVERIFY(pupil.check(1)->isEnabled());
-        QCOMPARE(pupil.field(2)->foreColor(), DesignColor::Blue); // as left by the keypad
-        QVERIFY(pupil.field(2)->isEnabled() && pupil.field(3)->isEnabled());
-        QVERIFY(!pupil.p.form->MistakeMade);
-        QVERIFY(pupil.log().isEmpty());
-    }
-
     void startingFractionThatCannotBeSimplified_data()
     {
         QTest::addColumn<QString>("answer");
