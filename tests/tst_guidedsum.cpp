@@ -1,5 +1,5 @@
 // Section 3 as the pupil uses it: the task and its working copy, the multiples, the result and the circles.
-#include "testsupport.h"
+#include "practicedriver.h"
 
 #include "logic/captions.h"
 #include "logic/colors.h"
@@ -53,15 +53,10 @@ struct Section {
     }
     quint32 back(int i) const { return p.form->Command12[i]->backColor(); }
     // Brings a result caption (Command12(2) or (3)) to `target` with its +1, +5 and -1 buttons.
-    void setResult(int which, double target) const
+    void setResult(int which, int target) const
     {
-        const QString field = arrayName(QStringLiteral("Command12"), which);
-        while (captionValue(text(field)) + 5 <= target)
-            click(arrayName(QStringLiteral("Command12"), which == 2 ? 4 : 6));
-        while (captionValue(text(field)) < target)
-            click(field);
-        while (captionValue(text(field)) > target)
-            click(arrayName(QStringLiteral("Command12"), which == 2 ? 5 : 7));
+        const auto& c = p.form->Command12;
+        testing::stepTo(c[which], c[which == 2 ? 4 : 6], c[which == 2 ? 5 : 7], target);
     }
     // Circle 0 (A') or 1 (B') of Picture2 as one letter per sector: 'c' cyan, 'm' magenta, 'b' blue, 'w' white.
     QString circle(int which, int sectors) const

@@ -3,8 +3,6 @@
 #include "learnsupport.h"
 #include "testsupport.h"
 
-#include "logic/languagefiles.h"
-
 using namespace maroleta;
 using testing::Program;
 
@@ -56,9 +54,6 @@ private Q_SLOTS:
         QCOMPARE(second(*p), QStringLiteral("1/2"));
         QCOMPARE(workingLine(*p), QString());
         QVERIFY(p->form->Label3[2]->isHidden());
-        // The message comes from the tenth line of the explanations file.
-        const QStringList lines = readLanguageLines(languageFile(QStringLiteral("explicacionmenu.txt")), 11);
-        QCOMPARE(p->form->Label3[2]->text(), lines.value(9, QStringLiteral("missing")));
     }
 
     void dividingByAPrime_data()
