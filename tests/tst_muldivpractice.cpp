@@ -143,17 +143,6 @@ private Q_SLOTS:
         QVERIFY(p.form->Option1[1]->isChecked());
         QVERIFY(dotsShown(*p.form));
     }
-
-    void choiceCaptionsFromTheLanguageFile()
-    {
-        LanguageSet language;
-        language.write("muldiv.txt", { "Multiplying fractions", "Dividing fractions" });
-        language.write("comprobar.txt", { "CHECK", "WELL DONE", "DONE, WITH A SLIP" });
-        Program p;
-        QCOMPARE(p.form->Option1[0]->text(), QStringLiteral("Multiplying fractions"));
-        QCOMPARE(p.form->Option1[1]->text(), QStringLiteral("Dividing fractions"));
-        QCOMPARE(p.form->Command19->text(), QStringLiteral("CHECK"));
-    }
 };
 
 QTEST_MAIN(MulDivPractice)

@@ -150,14 +150,6 @@ private Q_SLOTS:
         QCOMPARE(resultsWindows(), 1);
     }
 
-    void titleFromTheFirstLineOfItsLanguageFile()
-    {
-        LanguageSet language;
-        language.write("tusresultados.txt", { "RESULTATS", "extra" });
-        Program p;
-        QCOMPARE(p.form->results()->windowTitle(), QStringLiteral("RESULTATS"));
-    }
-
     void placedOverTheSectionArea()
     {
         Program p;

@@ -32,9 +32,9 @@ private Q_SLOTS:
         QVERIFY(f.Line5[9]->isVisible() && f.Line5[15]->isVisible() && f.Line5[10]->isVisible());
 
         const std::array<int, 4> answer = rightSumAnswer(p);
-        pickCommonDenominator(p, shownSum(p).common);
+        pickCommonDenominator(p, commonDenominator(p));
         for (int j = 3; j <= 6; ++j)
-            QCOMPARE(f.Label13[j]->text(), QString::number(shownSum(p).common));
+            QCOMPARE(f.Label13[j]->text(), QString::number(commonDenominator(p)));
         for (int i = 0; i < 4; ++i) {
             QVERIFY2(!f.Command17->isVisible(), "the check shows before the answer is complete");
             setSumNumerator(p, i, answer[i]);
