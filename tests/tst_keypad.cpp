@@ -78,14 +78,6 @@ private Q_SLOTS:
         QCOMPARE(keypadWindows(), 1);
     }
 
-    void eraseKeyCaptionFromItsLanguageFile()
-    {
-        testing::LanguageSet language;
-        language.write(QStringLiteral("borrar.txt"), { QStringLiteral("ESBORRA"), QStringLiteral("ignored") });
-        Keypad k;
-        QCOMPARE(k.pad->Command3->text(), QStringLiteral("ESBORRA"));
-    }
-
     void keySequences_data()
     {
         QTest::addColumn<QString>("keys"); // the keys pressed, then " = " and the number shown

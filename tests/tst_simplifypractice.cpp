@@ -94,16 +94,13 @@ private Q_SLOTS:
         QVERIFY(!pupil.p.form->MistakeMade);
         for (int i = 0; i < 12; ++i) {
             QCOMPARE(pupil.field(i)->foreColor(), DesignColor::White);
-            QVERIFY(pupil.field(i)->isEnabled());
-            QCOMPARE(pupil.shown(pupil.field(i)), i <= 3);
-            if (i >= 2)
-                QCOMPARE(pupil.field(i)->text(), QStringLiteral("?"));
+            QVERIFY(pupil.field(i)->isEnabled() && pupil.shown(pupil.field(i)) == (i <= 3));
+            QVERIFY(i < 2 || pupil.field(i)->text() == QStringLiteral("?"));
         }
         QCOMPARE(twipsGeometry(pupil.field(4)).top(), 480); // the lone number back in its row
-        for (int step = 1; step <= 5; ++step) {
-            QCOMPARE(pupil.shown(pupil.check(step)), step == 1);
-            QCOMPARE(pupil.check(step)->backColor(), DesignColor::White);
-        }
+        for (int step = 1; step <= 5; ++step)
+            QVERIFY(
+                pupil.shown(pupil.check(step)) == (step == 1) && pupil.check(step)->backColor() == DesignColor::White);
         for (int i = 0; i < 16; ++i)
             QCOMPARE(pupil.shown(pupil.stroke(i)), i <= 3);
     }
