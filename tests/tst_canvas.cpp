@@ -124,30 +124,15 @@ private Q_SLOTS:
         canvas.setFillColor(DesignColor::White);
         for (int i = 0; i < sectors; ++i)
             canvas.pie(cx, cy, radius, -i * theta, -(i + 1) * theta);
-        // Fill each sector that has room inside from its middle: the paint must stay between its radii.
-        int filledSectors = 0;
+        // Fill each sector from its middle with a colour of its own. A gap in an outline would let a fill
+        // run into a later sector, whose middle would then no longer be white, or out into the background.
         for (int i = 0; i < sectors; ++i) {
             const QPoint seed = along(cx, cy, (i + 0.5) * theta, radius * 0.85);
-            if (canvas.pixel(seed.x(), seed.y()) != DesignColor::White)
-                continue;
-            const quint32 mark = 0x010000u * quint32(1 + i % 200); // a colour of its own per sector
-            canvas.setFillColor(mark);
+            QVERIFY2(canvas.pixel(seed.x(), seed.y()) == DesignColor::White, qPrintable(QString::number(i)));
+            canvas.setFillColor(0x010000u * quint32(1 + i % 200));
             canvas.floodFill(seed.x(), seed.y(), DesignColor::White);
-            ++filledSectors;
-            for (int y = 0; y < side; ++y) {
-                for (int x = 0; x < side; ++x) {
-                    if (canvas.pixel(x, y) != mark)
-                        continue;
-                    QVERIFY2(std::hypot(x - cx, y - cy) <= radius,
-                        qPrintable(QStringLiteral("leak at %1,%2").arg(x).arg(y)));
-                    const double angle = angleOf(cx, cy, x, y);
-                    const bool within = angle >= i * theta - 1e-9 && angle <= (i + 1) * theta + 1e-9;
-                    QVERIFY2(
-                        within || (i == 0 && angle >= 6.28318), qPrintable(QStringLiteral("sector %1 leaks").arg(i)));
-                }
-            }
         }
-        QVERIFY(filledSectors >= (sectors < 100 ? sectors : sectors / 2));
+        QCOMPARE(canvas.pixel(0, 0), DesignColor::White);
     }
 
     void floodFill()
