@@ -75,61 +75,41 @@ private Q_SLOTS:
 
     void editingButtons_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("numerator");
-        QTest::addColumn<int>("denominator");
-        QTest::addColumn<QString>("after");
-        QTest::addRow("first numerator +") << "Command2(0)" << 3 << 4 << "4/4";
-        QTest::addRow("first numerator -- at 1") << "Command2(1)" << 1 << 4 << "0/4";
-        QTest::addRow("first numerator -- at 0") << "Command2(1)" << 0 << 4 << "0/4";
-        QTest::addRow("first denominator + below 150") << "Command3(0)" << 1 << 149 << "1/150";
-        QTest::addRow("first denominator + at 150") << "Command3(0)" << 1 << 150 << "1/150";
-        QTest::addRow("first denominator - at 3") << "Command3(1)" << 1 << 3 << "1/2";
-        QTest::addRow("first denominator - at 2") << "Command3(1)" << 1 << 2 << "1/2";
-        QTest::addRow("second numerator -- at 0") << "Command4(1)" << 0 << 9 << "0/9";
-        QTest::addRow("second denominator + at 150") << "Command5(0)" << 7 << 150 << "7/150";
-        QTest::addRow("second denominator -- at 2") << "Command5(1)" << 1 << 2 << "1/2";
-        QTest::addRow("second denominator -- at 3") << "Command5(1)" << 1 << 3 << "1/2";
-        // Only the current count of circles is compared: 47/3 (fifteen) becomes 47/2 with twenty-three.
-        QTest::addRow("first denominator - past sixteen circles") << "Command3(1)" << 47 << 3 << "47/2";
+        // The fraction before, the buttons clicked, " = " and the fraction after.
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<double>("wholeCircles"); // the counter of the fraction edited
+        QTest::addRow("first numerator +") << "3/4 Command2(0) = 4/4" << 0.0;
+        QTest::addRow("first numerator -- at 1") << "1/4 Command2(1) = 0/4" << 0.0;
+        QTest::addRow("first numerator -- at 0") << "0/4 Command2(1) = 0/4" << 0.0;
+        QTest::addRow("first denominator + below 150") << "1/149 Command3(0) = 1/150" << 0.0;
+        QTest::addRow("first denominator + at 150") << "1/150 Command3(0) = 1/150" << 0.0;
+        QTest::addRow("first denominator - at 3") << "1/3 Command3(1) = 1/2" << 0.0;
+        QTest::addRow("first denominator - at 2") << "1/2 Command3(1) = 1/2" << 0.0;
+        QTest::addRow("second numerator -- at 0") << "0/9 Command4(1) = 0/9" << 0.0;
+        QTest::addRow("second denominator + at 150") << "7/150 Command5(0) = 7/150" << 0.0;
+        QTest::addRow("second denominator -- at 2") << "1/2 Command5(1) = 1/2" << 0.0;
+        QTest::addRow("second denominator -- at 3") << "1/3 Command5(1) = 1/2" << 0.0;
+        // Sixteen whole circles stop the numerator "+" and the denominator "-".
+        QTest::addRow("first numerator + up to sixteen")
+            << "30/2 Command2(0) Command2(0) Command2(0) Command3(1) = 32/2" << 16.0;
+        QTest::addRow("first numerator - below sixteen") << "32/2 Command2(1) = 31/2" << 15.0;
+        QTest::addRow("second numerator + up to sixteen") << "47/3 Command4(0) Command4(0) = 48/3" << 16.0;
+        // Only the current count is compared: 47/3 (fifteen) becomes 47/2 with twenty-three, then no more.
+        QTest::addRow("first denominator - past sixteen") << "47/3 Command3(1) Command2(0) = 47/2" << 23.0;
     }
 
     void editingButtons()
     {
-        QFETCH(QString, button);
-        QFETCH(int, numerator);
-        QFETCH(int, denominator);
-        QFETCH(QString, after);
-        const bool first = button.startsWith("Command2") || button.startsWith("Command3");
-        setFraction(*p, first, numerator, denominator);
-        p->click(button);
-        QCOMPARE(fraction(first ? p->form->Label1 : p->form->Label2), after);
-    }
-
-    void sixteenCirclesStopTheNumerator()
-    {
-        setFraction(*p, true, 30, 2);
-        p->click(QStringLiteral("Command2(0)")); // 31/2: fifteen full circles
-        QCOMPARE(p->form->FirstWholeCircles, 15.0);
-        p->click(QStringLiteral("Command2(0)")); // 32/2: sixteen
-        QCOMPARE(p->form->FirstWholeCircles, 16.0);
-        p->click(QStringLiteral("Command2(0)"));
-        p->click(QStringLiteral("Command3(1)")); // the denominator "-" is refused at sixteen circles too
-        QCOMPARE(fraction(p->form->Label1), QStringLiteral("32/2"));
-        p->click(QStringLiteral("Command2(1)"));
-        QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("31"));
-        // The same limit on the second fraction.
-        setFraction(*p, false, 47, 3);
-        p->click(QStringLiteral("Command4(0)")); // 48/3: sixteen
-        p->click(QStringLiteral("Command4(0)"));
-        QCOMPARE(fraction(p->form->Label2), QStringLiteral("48/3"));
-        QCOMPARE(p->form->SecondWholeCircles, qint16(16));
-        // Past sixteen by the denominator: twenty-four circles fit the picture, the last one half blue.
-        setFraction(*p, true, 47, 2);
-        p->click(QStringLiteral("Command2(0)"));
-        QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("47"));
-        QCOMPARE(testing::sectorColours(p->form->Picture1, 47, 2, 23), QStringLiteral("bw"));
-        QCOMPARE(testing::sectorColours(p->form->Picture1, 47, 2, 0), QStringLiteral("bb"));
+        QFETCH(QString, clicks);
+        QFETCH(double, wholeCircles);
+        QStringList buttons = clicks.section(QStringLiteral(" = "), 0, 0).split(u' ');
+        const QString before = buttons.takeFirst();
+        const bool first = buttons[0].startsWith("Command2") || buttons[0].startsWith("Command3");
+        setFraction(*p, first, before.section(u'/', 0, 0).toInt(), before.section(u'/', 1, 1).toInt());
+        for (const QString& button : buttons)
+            p->click(button);
+        QCOMPARE(fraction(first ? p->form->Label1 : p->form->Label2), clicks.section(QStringLiteral(" = "), 1));
+        QCOMPARE(first ? p->form->FirstWholeCircles : double(p->form->SecondWholeCircles), wholeCircles);
     }
 
     void staleCounterOfTheSecondFraction()
