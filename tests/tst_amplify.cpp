@@ -70,37 +70,31 @@ private Q_SLOTS:
 
     void baseButtonLimits_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("b");
-        QTest::addColumn<QString>("base");
-        QTest::addRow("a + below 200") << "Command7(0)" << 199 << 5 << "200/5";
-        QTest::addRow("a -- at 1") << "Command7(1)" << 1 << 5 << "0/5";
-        QTest::addRow("a + at 200") << "Command7(0)" << 200 << 5 << "200/5";
-        QTest::addRow("a -- at 0") << "Command7(1)" << 0 << 5 << "0/5";
-        QTest::addRow("b + below 200") << "Command8(0)" << 1 << 199 << "1/200";
-        QTest::addRow("b + at 200") << "Command8(0)" << 1 << 200 << "1/200";
-        QTest::addRow("b -- at 3") << "Command8(1)" << 1 << 3 << "1/2";
-        QTest::addRow("b -- at 2") << "Command8(1)" << 1 << 2 << "1/2";
+        QTest::addColumn<QString>("click"); // the base before, the button, "=" and the base after
+        QTest::addRow("a + below 200") << "199/5 Command7(0) = 200/5";
+        QTest::addRow("a -- at 1") << "1/5 Command7(1) = 0/5";
+        QTest::addRow("a + at 200") << "200/5 Command7(0) = 200/5";
+        QTest::addRow("a -- at 0") << "0/5 Command7(1) = 0/5";
+        QTest::addRow("b + below 200") << "1/199 Command8(0) = 1/200";
+        QTest::addRow("b + at 200") << "1/200 Command8(0) = 1/200";
+        QTest::addRow("b -- at 3") << "1/3 Command8(1) = 1/2";
+        QTest::addRow("b -- at 2") << "1/2 Command8(1) = 1/2";
     }
 
     void baseButtonLimits()
     {
-        QFETCH(QString, button);
-        QFETCH(int, a);
-        QFETCH(int, b);
-        QFETCH(QString, base);
+        QFETCH(QString, click);
+        const QStringList parts = click.split(u' ');
         p->click(QStringLiteral("Command6(1)")); // X 2
-        setBase(*p, a, b);
+        setBase(*p, parts[0].section(u'/', 0, 0).toInt(), parts[0].section(u'/', 1, 1).toInt());
         const QString before = workingLine(*p);
         const QString secondBefore = second(*p);
-        p->click(button);
-        QCOMPARE(pair(*p, 0), base);
-        const bool changed = base != QStringLiteral("%1/%2").arg(a).arg(b);
-        if (changed) {
+        p->click(parts[1]);
+        QCOMPARE(pair(*p, 0), parts[3]);
+        if (parts[3] != parts[0]) {
             // A change recomputes the whole line and the second fraction.
-            const int na = base.section(QLatin1Char('/'), 0, 0).toInt();
-            const int nb = base.section(QLatin1Char('/'), 1, 1).toInt();
+            const int na = parts[3].section(u'/', 0, 0).toInt();
+            const int nb = parts[3].section(u'/', 1, 1).toInt();
             QCOMPARE(workingLine(*p),
                 QStringLiteral("%1/%2 × 2/2 = (%1 X 2)/(%2 X 2) = %3/%4").arg(na).arg(nb).arg(2 * na).arg(2 * nb));
             QCOMPARE(second(*p), QStringLiteral("%1/%2").arg(2 * na).arg(2 * nb));
