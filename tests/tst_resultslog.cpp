@@ -112,41 +112,30 @@ private Q_SLOTS:
         QCOMPARE(p.form->ResultCount, 3);
     }
 
-    void closingKeepsEveryLine()
+    void closingKeepsEveryLineAndHistorialShowsOneWindow()
     {
         Program p(32);
-        finishMulDiv(p);
         p.click("Command20");
         Form3* window = p.form->results();
+        p.click("Command20"); // a second press only brings it forward
+        QCOMPARE(p.form->results(), window);
+        QCOMPARE(resultsWindows(), 1);
+        finishMulDiv(p); // shown at once in the open window
+        QCOMPARE(window->List1->count(), 1);
+        window->showMinimized();
+        QVERIFY(window->isMinimized());
+        p.click("Command20");
+        QVERIFY(!window->isMinimized());
+
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY(window->close());
-        QVERIFY(!window->isVisible());
-        QVERIFY(p.form->isVisible());
-
+        QVERIFY(!window->isVisible() && p.form->isVisible());
         finishMulDiv(p); // written while the window is closed
         QVERIFY(!window->isVisible());
         p.click("Command20");
         QVERIFY(window->isVisible());
         QCOMPARE(window->List1->count(), 2);
         QCOMPARE(p.form->ResultCount, 2);
-        QCOMPARE(p.form->results(), window);
-    }
-
-    void historialTwiceShowsOneWindow()
-    {
-        Program p(33);
-        p.click("Command20");
-        Form3* window = p.form->results();
-        p.click("Command20");
-        QCOMPARE(p.form->results(), window);
-        QCOMPARE(resultsWindows(), 1);
-        finishMulDiv(p); // shown at once in the open window
-        QCOMPARE(window->List1->count(), 1);
-
-        window->showMinimized();
-        QVERIFY(window->isMinimized());
-        p.click("Command20");
-        QVERIFY(!window->isMinimized());
         QCOMPARE(resultsWindows(), 1);
     }
 
