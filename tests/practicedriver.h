@@ -57,21 +57,11 @@ inline void stepTo(QPushButton* field, QPushButton* plusFive, QPushButton* minus
     QCOMPARE(field->text(), QString::number(value));
 }
 
-// The values of the sum exercise on screen.
-struct ShownSum {
-    std::array<int, 3> n {};
-    std::array<int, 3> d {};
-    int common = 0;
-};
-inline ShownSum shownSum(const Program& p)
+// The least common denominator of the sum exercise on screen.
+inline int commonDenominator(const Program& p)
 {
-    ShownSum s;
-    for (int i = 0; i < 3; ++i) {
-        s.n[i] = p.form->Label12[i]->text().toInt();
-        s.d[i] = p.form->Label13[i]->text().toInt();
-    }
-    s.common = std::lcm(std::lcm(s.d[0], s.d[1]), s.d[2]);
-    return s;
+    const auto& d = p.form->Label13;
+    return std::lcm(std::lcm(d[0]->text().toInt(), d[1]->text().toInt()), d[2]->text().toInt());
 }
 
 // Picks `common` in all three lists.
@@ -91,10 +81,10 @@ inline void setSumNumerator(const Program& p, int i, int value)
 // numerators, then the result.
 inline std::array<int, 4> rightSumAnswer(const Program& p)
 {
-    const ShownSum s = shownSum(p);
+    const int common = commonDenominator(p);
     std::array<int, 4> a {};
     for (int i = 0; i < 3; ++i)
-        a[i] = s.n[i] * (s.common / s.d[i]);
+        a[i] = p.form->Label12[i]->text().toInt() * (common / p.form->Label13[i]->text().toInt());
     a[3] = p.form->AddThird ? a[0] + a[1] + a[2] : a[0] + a[1] - a[2];
     return a;
 }
@@ -102,7 +92,7 @@ inline std::array<int, 4> rightSumAnswer(const Program& p)
 // Enters the answer row `answer` over the least common denominator.
 inline void answerSum(const Program& p, const std::array<int, 4>& answer)
 {
-    pickCommonDenominator(p, shownSum(p).common);
+    pickCommonDenominator(p, commonDenominator(p));
     for (int i = 0; i < 4; ++i)
         setSumNumerator(p, i, answer[i]);
 }

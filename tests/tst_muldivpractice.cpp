@@ -35,227 +35,115 @@ bool dotsShown(const Form1& f)
 class MulDivPractice : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void exerciseOnEntry();
-    void workedExamples_data();
-    void workedExamples();
-    void rightNumeratorWrongDenominatorThenFixed();
-    void switchingOperationAfterACheck();
-    void adjustersStepAndClearTheColours_data();
-    void adjustersStepAndClearTheColours();
-    void twoChecksOfARightAnswerLogTwoLines();
-    void choiceByArrowKey();
-    void choiceStaysBetweenVisits();
-    void choiceCaptionsFromTheLanguageFile();
-};
+    void workedExamples_data()
+    {
+        QTest::addColumn<bool>("divide");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<bool>("numeratorRight");
+        QTest::addColumn<bool>("denominatorRight");
+        QTest::addRow("2/3 X 3/4 = 6/12") << false << 6 << 12 << true << true;
+        QTest::addRow("2/3 X 3/4 = 1/2, reduced, wrong") << false << 1 << 2 << false << false;
+        QTest::addRow("2/3 : 3/4 = 8/9") << true << 8 << 9 << true << true;
+        QTest::addRow("2/3 : 3/4 = 9/8, wrong") << true << 9 << 8 << false << false;
+        QTest::addRow("2/3 X 3/4 = 6/9, numerator only") << false << 6 << 9 << true << false;
+    }
 
-void MulDivPractice::exerciseOnEntry()
-{
-    Program p(21);
-    Random probe = p.random;
-    const MulDivExercise e = drawMulDivExercise(probe);
-    p.click("Command1(6)");
-    const Form1& f = *p.form;
-    QCOMPARE(f.Label15[0]->text(), QString::number(e.a));
-    QCOMPARE(f.Label16[0]->text(), QString::number(e.b));
-    QCOMPARE(f.Label15[1]->text(), QString::number(e.c));
-    QCOMPARE(f.Label16[1]->text(), QString::number(e.d));
-    QCOMPARE(f.Command18[0]->text(), QString());
-    QCOMPARE(f.Command18[3]->text(), QString());
-    QVERIFY(f.Option1[0]->isChecked());
-    QVERIFY(crossShown(f));
-    for (const CommandButton* b : { f.Command18[0], f.Command18[3], f.Command19 })
-        QCOMPARE(b->backColor(), DesignColor::SystemButtonFace);
-}
+    void workedExamples()
+    {
+        QFETCH(bool, divide);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(bool, numeratorRight);
+        QFETCH(bool, denominatorRight);
+        Program p(22);
+        openOn(p, 2, 3, 3, 4);
+        const Form1& f = *p.form;
+        if (divide)
+            choose(p, 1);
+        QVERIFY(divide ? dotsShown(f) : crossShown(f));
+        answerMulDiv(p, x, y);
+        p.click("Command19");
 
-void MulDivPractice::workedExamples_data()
-{
-    QTest::addColumn<bool>("divide");
-    QTest::addColumn<int>("x");
-    QTest::addColumn<int>("y");
-    QTest::addColumn<bool>("numeratorRight");
-    QTest::addColumn<bool>("denominatorRight");
-    QTest::addColumn<QString>("line");
-    QTest::addRow("2/3 X 3/4 = 6/12") << false << 6 << 12 << true << true << "2/3 X 3/4 = 6/12";
-    QTest::addRow("2/3 X 3/4 = 1/2, reduced, wrong") << false << 1 << 2 << false << false << "";
-    QTest::addRow("2/3 : 3/4 = 8/9") << true << 8 << 9 << true << true << "2/3 : 3/4 = 8/9";
-    QTest::addRow("2/3 : 3/4 = 9/8, wrong") << true << 9 << 8 << false << false << "";
-    QTest::addRow("2/3 X 3/4 = 6/9, numerator only") << false << 6 << 9 << true << false << "";
-}
+        QCOMPARE(f.Command18[0]->backColor(), numeratorRight ? DesignColor::Green : DesignColor::Red);
+        QCOMPARE(f.Command18[3]->backColor(), denominatorRight ? DesignColor::Green : DesignColor::Red);
+        const bool right = numeratorRight && denominatorRight;
+        QCOMPARE(f.Command19->backColor(), right ? DesignColor::Green : DesignColor::Red);
+        QCOMPARE(f.MistakeMade, !right);
+        const QString line = QStringLiteral("2/3 %1 3/4 = %2/%3 ** ").arg(divide ? ":" : "X").arg(x).arg(y);
+        QCOMPARE(p.resultLines(), right ? QStringList { line + f.CheckTexts[0] + " **" } : QStringList {});
+    }
 
-void MulDivPractice::workedExamples()
-{
-    QFETCH(bool, divide);
-    QFETCH(int, x);
-    QFETCH(int, y);
-    QFETCH(bool, numeratorRight);
-    QFETCH(bool, denominatorRight);
-    QFETCH(QString, line);
-    Program p(22);
-    openOn(p, 2, 3, 3, 4);
-    const Form1& f = *p.form;
-    if (divide)
+    void switchingOperationAfterACheck()
+    {
+        Program p(24);
+        openOn(p, 2, 3, 3, 4);
+        const Form1& f = *p.form;
+        answerMulDiv(p, 8, 9);
+        p.click("Command19");
+        QCOMPARE(f.Command19->backColor(), DesignColor::Red);
+
+        // The choice moves the sign only: the answer and its colours stay until the next press.
         choose(p, 1);
-    QVERIFY(divide ? dotsShown(f) : crossShown(f));
-    answerMulDiv(p, x, y);
-    p.click("Command19");
+        QVERIFY(dotsShown(f));
+        QCOMPARE(f.Command18[0]->text(), QStringLiteral("8"));
+        QCOMPARE(f.Command18[0]->backColor(), DesignColor::Red);
+        QCOMPARE(f.Command19->backColor(), DesignColor::Red);
 
-    QCOMPARE(f.Command18[0]->backColor(), numeratorRight ? DesignColor::Green : DesignColor::Red);
-    QCOMPARE(f.Command18[3]->backColor(), denominatorRight ? DesignColor::Green : DesignColor::Red);
-    const bool right = numeratorRight && denominatorRight;
-    QCOMPARE(f.Command19->backColor(), right ? DesignColor::Green : DesignColor::Red);
-    QCOMPARE(f.MistakeMade, !right);
-    QCOMPARE(f.ResultCount, right ? 1 : 0);
-    QCOMPARE(p.resultLines(), right ? QStringList { line + " ** " + f.CheckTexts[0] + " **" } : QStringList {});
-}
+        p.click("Command19"); // judged as a division now
+        QCOMPARE(f.Command19->backColor(), DesignColor::Green);
+        QCOMPARE(p.resultLines(), QStringList { "2/3 : 3/4 = 8/9 ** " + f.CheckTexts[1] + " **" });
 
-void MulDivPractice::rightNumeratorWrongDenominatorThenFixed()
-{
-    Program p(23);
-    openOn(p, 5, 7, 2, 9);
-    const Form1& f = *p.form;
-    answerMulDiv(p, 10, 62);
-    p.click("Command19");
-    QCOMPARE(f.Command18[0]->backColor(), DesignColor::Green);
-    QCOMPARE(f.Command18[3]->backColor(), DesignColor::Red);
-    QCOMPARE(f.Command19->backColor(), DesignColor::Red);
-    QVERIFY(f.MistakeMade);
-    QVERIFY(p.resultLines().isEmpty());
+        choose(p, 0);
+        QVERIFY(crossShown(f));
+        QCOMPARE(f.Command19->backColor(), DesignColor::Green);
+        p.click("Command19");
+        QCOMPARE(f.Command19->backColor(), DesignColor::Red);
+        QCOMPARE(f.ResultCount, 1);
+    }
 
-    p.click("Command18(3)");
-    QCOMPARE(f.Command18[0]->backColor(), DesignColor::SystemButtonFace);
-    p.click("Command19");
-    QCOMPARE(f.Command19->backColor(), DesignColor::Green);
-    QCOMPARE(p.resultLines(), QStringList { "5/7 X 2/9 = 10/63 ** " + f.CheckTexts[1] + " **" });
-}
+    void adjustersStepAndClearTheColours_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("answer");
+        QTest::addRow("numerator +1") << 0 << "7/12";
+        QTest::addRow("numerator +5") << 1 << "11/12";
+        QTest::addRow("numerator -1") << 2 << "5/12";
+        QTest::addRow("denominator +1") << 3 << "6/13";
+        QTest::addRow("denominator +5") << 4 << "6/17";
+        QTest::addRow("denominator -1") << 5 << "6/11";
+    }
 
-void MulDivPractice::switchingOperationAfterACheck()
-{
-    Program p(24);
-    openOn(p, 2, 3, 3, 4);
-    const Form1& f = *p.form;
-    answerMulDiv(p, 8, 9);
-    p.click("Command19");
-    QCOMPARE(f.Command19->backColor(), DesignColor::Red);
+    void adjustersStepAndClearTheColours()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, answer);
+        Program p(25);
+        openOn(p, 2, 3, 3, 4);
+        const Form1& f = *p.form;
+        answerMulDiv(p, 6, 12);
+        p.click("Command19");
+        p.click(arrayName("Command18", index));
+        QCOMPARE(f.Command18[0]->text() + u'/' + f.Command18[3]->text(), answer);
+        for (const CommandButton* b : { f.Command18[0], f.Command18[3], f.Command19 })
+            QCOMPARE(b->backColor(), DesignColor::SystemButtonFace);
 
-    // The choice moves the sign only: the answer and its colours stay until the next press.
-    choose(p, 1);
-    QVERIFY(dotsShown(f));
-    QCOMPARE(f.Command18[0]->text(), QStringLiteral("8"));
-    QCOMPARE(f.Command18[0]->backColor(), DesignColor::Red);
-    QCOMPARE(f.Command19->backColor(), DesignColor::Red);
-    QCOMPARE(f.Label15[0]->text(), QStringLiteral("2"));
+        p.click("Command1(6)"); // a new, empty answer: "-1" gives -1
+        p.click(arrayName("Command18", index < 3 ? 2 : 5));
+        QCOMPARE(f.Command18[index < 3 ? 0 : 3]->text(), QStringLiteral("-1"));
+    }
 
-    p.click("Command19"); // judged as a division now
-    QCOMPARE(f.Command19->backColor(), DesignColor::Green);
-    QCOMPARE(p.resultLines(), QStringList { "2/3 : 3/4 = 8/9 ** " + f.CheckTexts[1] + " **" });
-
-    choose(p, 0);
-    QVERIFY(crossShown(f));
-    QCOMPARE(f.Command19->backColor(), DesignColor::Green);
-    p.click("Command19");
-    QCOMPARE(f.Command19->backColor(), DesignColor::Red);
-    QCOMPARE(f.ResultCount, 1);
-}
-
-void MulDivPractice::adjustersStepAndClearTheColours_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("numerator");
-    QTest::addColumn<QString>("denominator");
-    QTest::addRow("numerator +1") << 0 << "7"
-                                  << "12";
-    QTest::addRow("numerator +5") << 1 << "11"
-                                  << "12";
-    QTest::addRow("numerator -1") << 2 << "5"
-                                  << "12";
-    QTest::addRow("denominator +1") << 3 << "6"
-                                    << "13";
-    QTest::addRow("denominator +5") << 4 << "6"
-                                    << "17";
-    QTest::addRow("denominator -1") << 5 << "6"
-                                    << "11";
-}
-
-void MulDivPractice::adjustersStepAndClearTheColours()
-{
-    QFETCH(int, index);
-    QFETCH(QString, numerator);
-    QFETCH(QString, denominator);
-    Program p(25);
-    openOn(p, 2, 3, 3, 4);
-    const Form1& f = *p.form;
-    answerMulDiv(p, 6, 12);
-    p.click("Command19");
-    p.click(arrayName("Command18", index));
-    QCOMPARE(f.Command18[0]->text(), numerator);
-    QCOMPARE(f.Command18[3]->text(), denominator);
-    for (const CommandButton* b : { f.Command18[0], f.Command18[3], f.Command19 })
-        QCOMPARE(b->backColor(), DesignColor::SystemButtonFace);
-
-    p.click("Command1(6)"); // a new, empty answer: "-1" gives -1
-    p.click(arrayName("Command18", index < 3 ? 2 : 5));
-    QCOMPARE(f.Command18[index < 3 ? 0 : 3]->text(), QStringLiteral("-1"));
-}
-
-void MulDivPractice::twoChecksOfARightAnswerLogTwoLines()
-{
-    Program p(26);
-    p.click("Command1(6)");
-    const Form1& f = *p.form;
-    const int a = f.Label15[0]->text().toInt(), b = f.Label16[0]->text().toInt();
-    const int c = f.Label15[1]->text().toInt(), d = f.Label16[1]->text().toInt();
-    answerMulDiv(p, a * c, b * d);
-    p.click("Command19");
-    p.click("Command19");
-    const QStringList lines = p.resultLines();
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0], lines[1]);
-    QCOMPARE(lines[0],
-        QStringLiteral("%1/%2 X %3/%4 = %5/%6 ** %7 **")
-            .arg(a)
-            .arg(b)
-            .arg(c)
-            .arg(d)
-            .arg(a * c)
-            .arg(b * d)
-            .arg(f.CheckTexts[0]));
-}
-
-void MulDivPractice::choiceByArrowKey()
-{
-    Program p(28);
-    openOn(p, 2, 3, 3, 4);
-    QWidget* first = p.find("Option1(0)");
-    first->setFocus();
-    QTest::keyClick(first, Qt::Key_Down);
-    QVERIFY(p.form->Option1[1]->isChecked());
-    QVERIFY(dotsShown(*p.form));
-    answerMulDiv(p, 8, 9);
-    p.click("Command19");
-    QCOMPARE(p.form->Command19->backColor(), DesignColor::Green);
-}
-
-void MulDivPractice::choiceStaysBetweenVisits()
-{
-    Program p(27);
-    p.click("Command1(6)");
-    choose(p, 1);
-    p.click("Command1(5)");
-    p.click("Command1(6)");
-    QVERIFY(p.form->Option1[1]->isChecked());
-    QVERIFY(dotsShown(*p.form));
-}
-
-void MulDivPractice::choiceCaptionsFromTheLanguageFile()
-{
-    LanguageSet language;
-    language.write("muldiv.txt", { "Multiplying fractions", "Dividing fractions" });
-    language.write("comprobar.txt", { "CHECK", "WELL DONE", "DONE, WITH A SLIP" });
-    Program p;
-    QCOMPARE(p.form->Option1[0]->text(), QStringLiteral("Multiplying fractions"));
-    QCOMPARE(p.form->Option1[1]->text(), QStringLiteral("Dividing fractions"));
-    QCOMPARE(p.form->Command19->text(), QStringLiteral("CHECK"));
-}
+    void choiceStaysBetweenVisits()
+    {
+        Program p(27);
+        p.click("Command1(6)");
+        choose(p, 1);
+        p.click("Command1(5)");
+        p.click("Command1(6)");
+        QVERIFY(p.form->Option1[1]->isChecked());
+        QVERIFY(dotsShown(*p.form));
+    }
+};
 
 QTEST_MAIN(MulDivPractice)
 #include "tst_muldivpractice.moc"

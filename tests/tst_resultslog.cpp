@@ -1,8 +1,9 @@
 // The results log and its window: lines from the practice sections in the order they were finished,
-// written whether or not the window was ever shown; the window's look, title and place; and closing it
+// written whether or not the window was ever shown; the window's title and place; and closing it
 // without losing a line.
-#include "practicedriver.h"
 #include "keypad/form2.h"
+#include "logic/resultswindow.h"
+#include "practicedriver.h"
 #include "results/form3.h"
 
 #include <QApplication>
@@ -64,173 +65,98 @@ int resultsWindows()
     return count;
 }
 
-QString asterisks(const QString& line)
+// The closing of a results line: the word after a mistake or without one, between `stars` asterisks.
+QString closing(const Program& p, const char* stars, bool mistake)
 {
-    const qsizetype first = line.indexOf(QLatin1Char('*'));
-    qsizetype end = first;
-    while (end < line.size() && line[end] == QLatin1Char('*'))
-        ++end;
-    return line.mid(first, end - first);
+    return QStringLiteral(" %1 %2 %1").arg(QLatin1String(stars), p.form->CheckTexts[mistake ? 1 : 0]);
 }
 }
 
 class ResultsLog : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void linesBeforeTheWindowWasEverShown();
-    void linesFromEveryPracticeSection();
-    void closingKeepsEveryLine();
-    void historialTwiceShowsOneWindow();
-    void titleFromTheLanguageFile_data();
-    void titleFromTheLanguageFile();
-    void windowAsDesigned();
-    void placedOverTheSectionArea();
-    void countKeepsGoingPast16Bits();
+    void linesBeforeTheWindowWasEverShown()
+    {
+        Program p(31);
+        finishMulDiv(p);
+        finishSumAfterAMistake(p);
+        finishMulDiv(p);
+        QCOMPARE(p.form->ResultCount, 3);
+
+        Form3* window = p.form->results();
+        QVERIFY(!window->isVisible());
+        p.click("Command20");
+        QVERIFY(window->isVisible());
+        const QStringList lines = p.resultLines();
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].endsWith(closing(p, "**", false)));
+        QVERIFY(lines[1].endsWith(closing(p, "***", true)));
+        QVERIFY2(lines[2].endsWith(closing(p, "**", false)), "the mistake of section 5 outlived its visit");
+    }
+
+    void linesFromEveryPracticeSection()
+    {
+        Program p(33);
+        MessageRecorder messages;
+        finishSimplification(p);
+        finishMulDiv(p);
+        finishSum(p);
+        QVERIFY(messages.texts.isEmpty());
+
+        p.click("Command20");
+        const QStringList lines = p.resultLines();
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], "12/18 = 2/3 = " + closing(p, "*", false));
+        QVERIFY(lines[1].endsWith(closing(p, "**", false)));
+        QVERIFY(lines[2].endsWith(closing(p, "***", false)));
+        QCOMPARE(p.form->ResultCount, 3);
+    }
+
+    void closingKeepsEveryLineAndHistorialShowsOneWindow()
+    {
+        Program p(32);
+        p.click("Command20");
+        Form3* window = p.form->results();
+        p.click("Command20"); // a second press only brings it forward
+        QCOMPARE(p.form->results(), window);
+        QCOMPARE(resultsWindows(), 1);
+        finishMulDiv(p); // shown at once in the open window
+        QCOMPARE(window->List1->count(), 1);
+        window->showMinimized();
+        QVERIFY(window->isMinimized());
+        p.click("Command20");
+        QVERIFY(!window->isMinimized());
+
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window->close());
+        QVERIFY(!window->isVisible() && p.form->isVisible());
+        finishMulDiv(p); // written while the window is closed
+        QVERIFY(!window->isVisible());
+        p.click("Command20");
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->List1->count(), 2);
+        QCOMPARE(p.form->ResultCount, 2);
+        QCOMPARE(resultsWindows(), 1);
+    }
+
+    void placedOverTheSectionArea()
+    {
+        Program p;
+        Form3* window = p.form->results();
+        const QPoint place = resultsWindowPlace(twipsGeometry(p.form->Frame1[0]), QSize(9720, 5940));
+        QCOMPARE(window->pos(), QPoint(screenTwips().toPixels(place.x()), screenTwips().toPixels(place.y())));
+    }
+
+    void countKeepsGoingPast16Bits()
+    {
+        Program p;
+        for (int i = 0; i < 32770; ++i)
+            p.form->WriteResultLine(QStringLiteral("line %1").arg(i));
+        QCOMPARE(p.form->ResultCount, 32770);
+        QCOMPARE(p.form->results()->List1->count(), 32770);
+        QCOMPARE(p.form->results()->List1->item(32769)->text(), QStringLiteral("line 32769"));
+    }
 };
-
-void ResultsLog::linesBeforeTheWindowWasEverShown()
-{
-    Program p(31);
-    finishMulDiv(p);
-    finishSumAfterAMistake(p);
-    finishMulDiv(p);
-    QCOMPARE(p.form->ResultCount, 3);
-
-    Form3* window = p.form->results();
-    QVERIFY(!window->isVisible());
-    p.click("Command20");
-    QVERIFY(window->isVisible());
-    const QStringList lines = p.resultLines();
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(asterisks(lines[0]), QStringLiteral("**"));
-    QCOMPARE(asterisks(lines[1]), QStringLiteral("***"));
-    QCOMPARE(asterisks(lines[2]), QStringLiteral("**"));
-    QVERIFY(lines[0].endsWith(" ** " + p.form->CheckTexts[0] + " **"));
-    QVERIFY(lines[1].endsWith(" *** " + p.form->CheckTexts[1] + " ***"));
-    QVERIFY2(lines[2].endsWith(" ** " + p.form->CheckTexts[0] + " **"), "the mistake of section 5 outlived its visit");
-}
-
-void ResultsLog::linesFromEveryPracticeSection()
-{
-    Program p(33);
-    MessageRecorder messages;
-    finishSimplification(p);
-    finishMulDiv(p);
-    finishSum(p);
-    QVERIFY(messages.texts.isEmpty());
-
-    p.click("Command20");
-    const QStringList lines = p.resultLines();
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[0], QStringLiteral("12/18 = 2/3 =  * ") + p.form->CheckTexts[0] + " *");
-    QCOMPARE(asterisks(lines[1]), QStringLiteral("**"));
-    QCOMPARE(asterisks(lines[2]), QStringLiteral("***"));
-    QCOMPARE(p.form->ResultCount, 3);
-}
-
-void ResultsLog::closingKeepsEveryLine()
-{
-    Program p(32);
-    finishMulDiv(p);
-    p.click("Command20");
-    Form3* window = p.form->results();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QVERIFY(window->close());
-    QVERIFY(!window->isVisible());
-    QVERIFY(p.form->isVisible());
-
-    finishMulDiv(p); // written while the window is closed
-    QVERIFY(!window->isVisible());
-    p.click("Command20");
-    QVERIFY(window->isVisible());
-    QCOMPARE(window->List1->count(), 2);
-    QCOMPARE(p.form->ResultCount, 2);
-    QCOMPARE(p.form->results(), window);
-}
-
-void ResultsLog::historialTwiceShowsOneWindow()
-{
-    Program p(33);
-    p.click("Command20");
-    Form3* window = p.form->results();
-    p.click("Command20");
-    QCOMPARE(p.form->results(), window);
-    QCOMPARE(resultsWindows(), 1);
-    QVERIFY(window->isVisible());
-    finishMulDiv(p); // shown at once in the open window
-    QCOMPARE(window->List1->count(), 1);
-
-    window->showMinimized();
-    QVERIFY(window->isMinimized());
-    p.click("Command20");
-    QVERIFY(!window->isMinimized());
-    QVERIFY(window->isVisible());
-    QCOMPARE(resultsWindows(), 1);
-}
-
-void ResultsLog::titleFromTheLanguageFile_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("title");
-    QTest::addRow("one line") << QStringList { "YOUR RESULTS" } << "YOUR RESULTS";
-    QTest::addRow("more lines: the first") << QStringList { "RESULTATS", "extra" } << "RESULTATS";
-    QTest::addRow("empty file: built-in title") << QStringList {} << "TUS RESULTADOS";
-}
-
-void ResultsLog::titleFromTheLanguageFile()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(QString, title);
-    LanguageSet language;
-    language.write("tusresultados.txt", lines);
-    Program p;
-    QCOMPARE(p.form->results()->windowTitle(), title);
-}
-
-void ResultsLog::windowAsDesigned()
-{
-    Program p;
-    p.click("Command20");
-    Form3* window = p.form->results();
-    QCOMPARE(window->windowTitle(), QStringLiteral("TUS RESULTADOS")); // the shipped file
-    QCOMPARE(window->palette().color(QPalette::Window), designColor(DesignColor::Pink));
-    QCOMPARE(twipsGeometry(window).size(), QSize(9720, 5940));
-    const ListBox* list = window->List1;
-    QCOMPARE(twipsGeometry(list), QRect(240, 240, 9255, 5460));
-    QCOMPARE(list->palette().color(QPalette::Base), designColor(DesignColor::DarkCyan));
-    QCOMPARE(list->palette().color(QPalette::Text), designColor(DesignColor::SystemWindow));
-    QCOMPARE(list->font().pointSizeF(), 13.5);
-    QVERIFY(!list->font().bold());
-    QCOMPARE(p.form->Command20->backColor(), DesignColor::Pink);
-
-    // Nothing happens on a click: the lines stay as they are.
-    finishMulDiv(p);
-    const QStringList before = p.resultLines();
-    QTest::mouseClick(window->List1->viewport(), Qt::LeftButton, Qt::NoModifier,
-        window->List1->visualItemRect(window->List1->item(0)).center());
-    QCOMPARE(p.resultLines(), before);
-}
-
-void ResultsLog::placedOverTheSectionArea()
-{
-    Program p;
-    Form3* window = p.form->results();
-    const QRect section = twipsGeometry(p.form->Frame1[0]);
-    const Twips& t = screenTwips();
-    const QPoint expected(t.toPixels(section.left() + int((section.width() - 9720) / 2)),
-        t.toPixels(section.top() + 500 + int((section.height() - 5940) / 2)));
-    QCOMPARE(window->pos(), expected);
-}
-
-void ResultsLog::countKeepsGoingPast16Bits()
-{
-    Program p;
-    for (int i = 0; i < 32770; ++i)
-        p.form->WriteResultLine(QStringLiteral("line %1").arg(i));
-    QCOMPARE(p.form->ResultCount, 32770);
-    QCOMPARE(p.form->results()->List1->count(), 32770);
-    QCOMPARE(p.form->results()->List1->item(32769)->text(), QStringLiteral("line 32769"));
-}
 
 QTEST_MAIN(ResultsLog)
 #include "tst_resultslog.moc"
