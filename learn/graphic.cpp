@@ -103,10 +103,17 @@ void Form1::DrawFirstFraction()
 
 void Form1::DrawSecondFraction()
 {
-    Canvas canvas(Picture2->image());
-    const auto whole = drawFraction(canvas, captionValue(Label2[0]->text()), captionValue(Label2[1]->text()));
+    QImage& image = Picture2->image();
+    const DrawnFraction fraction { captionValue(Label2[0]->text()), captionValue(Label2[1]->text()), image.size() };
+    // The same fraction on a picture of the same size: every pixel would come out as it is, and
+    // SecondWholeCircles already holds what that drawing gave.
+    if (SecondDrawn == fraction)
+        return;
+    Canvas canvas(image);
+    const auto whole = drawFraction(canvas, fraction.numerator, fraction.denominator);
     if (whole)
         SecondWholeCircles = qint16(std::min<qint64>(*whole, 32767));
+    SecondDrawn = fraction;
     Picture2->refresh();
 }
 

@@ -194,6 +194,7 @@ void Form1::DrawSumPictures()
     const SumCircle a { value(Label8[2]), value(Command12[0]), sumCircleColorA(EqualDenominators) };
     const SumCircle b { value(Label8[3]), value(Command12[1]), sumCircleColorB(EqualDenominators) };
     drawSumCircles(Picture2->image(), a, b);
+    SecondDrawn.reset(); // Picture2 no longer shows the second fraction
     Picture2->refresh();
 }
 

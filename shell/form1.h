@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace maroleta {
 
@@ -74,6 +75,15 @@ public:
     // Full circles of the last drawing with numerator > denominator; they limit the editing buttons.
     double FirstWholeCircles = 0;
     qint16 SecondWholeCircles = 0;
+    // What Picture2 holds when it shows a fraction: its terms and the picture's size. Navigation redraws
+    // the second fraction on every click; a redraw of the very same picture is skipped.
+    struct DrawnFraction {
+        double numerator = 0;
+        double denominator = 0;
+        QSize size;
+        bool operator==(const DrawnFraction&) const = default;
+    };
+    std::optional<DrawnFraction> SecondDrawn;
 
     // ---- Section 1, amplifying (learn/amplify.cpp) ----
     void ShowAmplification();

@@ -4,7 +4,9 @@
 #include "testsupport.h"
 
 #include "keypad/form2.h"
+#include "logic/canvas.h"
 #include "logic/captions.h"
+#include "logic/fractiondrawing.h"
 #include "results/form3.h"
 
 #include <QAbstractButton>
@@ -204,6 +206,25 @@ private Q_SLOTS:
         click(keypad->Command3);
         click(keypad->Command1[7]);
         QCOMPARE(p.form->Label17[2]->text(), QStringLiteral("7"));
+    }
+
+    // Navigation skips redrawing a second fraction the picture already shows; after the guided sum has
+    // drawn over the picture, and after a change, the fraction is drawn again.
+    void secondPictureAlwaysShowsTheSecondFraction()
+    {
+        Program p;
+        const auto expected = [&p] {
+            QImage image(p.form->Picture2->image().size(), QImage::Format_RGB32);
+            Canvas canvas(image);
+            drawFraction(canvas, captionValue(p.form->Label2[0]->text()), captionValue(p.form->Label2[1]->text()));
+            return image;
+        };
+        for (const char* name : { "Command1(1)", "Command1(1)", "Command6(4)", "Command1(0)", "Command1(3)", "Command1(2)",
+                 "Command1(3)", "Command1(0)", "Command5(0)", "Command1(1)" }) {
+            p.click(name);
+            if (p.form->CurrentSection != 3)
+                QVERIFY2(p.form->Picture2->image() == expected(), name);
+        }
     }
 };
 
