@@ -223,6 +223,8 @@ void BM_Command20_Click(benchmark::State& s)
     });
 }
 
+// Before any check below writes lines: the results window shown over a list of a thousand lines.
+BENCHMARK(BM_Command20_Click)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Command2_Click)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Command3_Click)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Command4_Click)->Unit(benchmark::kMicrosecond);
@@ -237,18 +239,17 @@ BENCHMARK(BM_Command11_Click)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Command12_Click_working)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Command12_Click_result)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Label17_Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Command21_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command21_Click)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 BENCHMARK(BM_Keypad_Digit)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Keypad_Step)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Keypad_Form_MouseMove)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Command14_Click)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Command15_Click)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_List1_Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Command17_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command17_Click)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 BENCHMARK(BM_Option1_Click)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Command18_Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Command19_Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Command20_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command19_Click)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 // A thousand more lines at most, so that the list stays the size of a long lesson.
 BENCHMARK(BM_WriteResultLine)->Unit(benchmark::kMicrosecond)->Iterations(1000);
 
