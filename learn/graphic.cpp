@@ -15,6 +15,9 @@ namespace {
     // A full picture holds at most this many circles before the numerator "+" stops.
     constexpr double kMostWholeCircles = 16;
     constexpr double kLargestDenominator = 150;
+    // The range of the amplifying screen's base fraction, which the second denominator is copied into.
+    constexpr double kSmallestBaseDenominator = 2;
+    constexpr double kLargestBaseTerm = 200;
 
     // The editor of one fraction inside its frame: numerator, bar, denominator and four buttons in a column.
     struct EditorNames {
@@ -115,14 +118,19 @@ void Form1::describeFirstPicture()
 
 void Form1::DrawSecondFraction()
 {
-    Canvas canvas(Picture2->image());
-    const double numerator = captionValue(Label2[0]->text());
-    const double denominator = captionValue(Label2[1]->text());
-    const auto whole = drawFraction(canvas, numerator, denominator);
+    QImage& image = Picture2->image();
+    const DrawnFraction fraction { captionValue(Label2[0]->text()), captionValue(Label2[1]->text()), image.size() };
+    // The same fraction on a picture of the same size: every pixel would come out as it is, and
+    // SecondWholeCircles and the picture's description already hold what that drawing gave.
+    if (SecondDrawn == fraction)
+        return;
+    Canvas canvas(image);
+    const auto whole = drawFraction(canvas, fraction.numerator, fraction.denominator);
     if (whole)
         SecondWholeCircles = qint16(std::min<qint64>(*whole, 32767));
-    Picture2->setAccessibleDescription(fractionPictureText(
-        numerator, denominator, fractionCircles(canvas.scaleWidth(), canvas.scaleHeight(), numerator, denominator)));
+    SecondDrawn = fraction;
+    Picture2->setAccessibleDescription(fractionPictureText(fraction.numerator, fraction.denominator,
+        fractionCircles(canvas.scaleWidth(), canvas.scaleHeight(), fraction.numerator, fraction.denominator)));
     Picture2->refresh();
 }
 
@@ -166,8 +174,11 @@ void Form1::Command5_Click(int Index)
         changed = true;
     }
     // The amplifying screen's base denominator follows; its working line waits for its next recompute.
+    // The second fraction may be an amplified one (up to 2000), so the base keeps its own range 2..200:
+    // copied as it is, a base of 1999 amplified by 10 would come back here as 19990, and every round
+    // trip would multiply the sectors to draw until a redraw took seconds.
     if (changed)
-        Label5[0]->setText(Label2[1]->text());
+        Label5[0]->setText(numberCaption(std::clamp(captionValue(Label2[1]->text()), kSmallestBaseDenominator, kLargestBaseTerm)));
     DrawSecondFraction();
 }
 

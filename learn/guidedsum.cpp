@@ -197,6 +197,7 @@ void Form1::DrawSumPictures()
     drawSumCircles(Picture2->image(), a, b);
     Picture2->setAccessibleDescription(
         sumPictureText(a.numerator, a.denominator, b.numerator, b.denominator, EqualDenominators));
+    SecondDrawn.reset(); // Picture2 no longer shows the second fraction
     Picture2->refresh();
 }
 

@@ -14,7 +14,9 @@ namespace {
 std::optional<QString> keypadDigit(const QString& display, int digit)
 {
     const double value = captionValue(display);
-    if (value >= 10000)
+    // The limit holds for the size of the number, whichever its sign: a negative display would
+    // otherwise take digits without end (-1, -8, -78, ...) until it no longer read as a whole number.
+    if (value >= 10000 || value <= -10000)
         return std::nullopt;
     return numberCaption(value * 10 + digit);
 }

@@ -7,8 +7,9 @@
 
 namespace maroleta {
 
-// A digit key: the display's value v becomes v·10 + digit while v is under 10000 (so at most five digits
-// from 0; -3 then 5 gives -25); from 10000 up the key does nothing, which is an empty result.
+// A digit key: the display's value v becomes v·10 + digit while v is under 10000 in size (so at most five
+// digits from 0; -3 then 5 gives -25); from 10000 up, or -10000 down, the key does nothing, which is an
+// empty result.
 std::optional<QString> keypadDigit(const QString& display, int digit);
 
 // The step of each step key, by index: +1, -1, +5, -5, +10, -10.

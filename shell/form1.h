@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace maroleta {
 
@@ -78,6 +79,15 @@ public:
     qint64 FirstPictureCircles = 1;
     // What the first picture shows now, for screen readers.
     void describeFirstPicture();
+    // What Picture2 holds when it shows a fraction: its terms and the picture's size. Navigation redraws
+    // the second fraction on every click; a redraw of the very same picture is skipped.
+    struct DrawnFraction {
+        double numerator = 0;
+        double denominator = 0;
+        QSize size;
+        bool operator==(const DrawnFraction&) const = default;
+    };
+    std::optional<DrawnFraction> SecondDrawn;
 
     // ---- Section 1, amplifying (learn/amplify.cpp) ----
     void ShowAmplification();

@@ -1,0 +1,283 @@
+// Every handler of the program in its worst case, on the real main window shown maximised on a
+// 1920 × 1080 offscreen screen (the largest pictures). Each must finish in well under a 60 Hz frame;
+// the goal is 4 ms. The worst cases: the shared second fraction at 2000/2000 (base 200/200 amplified
+// by 10), which every menu click redraws; the first fraction at its limit of sixteen circles of 150
+// sectors; the guided sum with working denominators of about 2000; a results list of 1000 lines.
+#include "keypad/form2.h"
+#include "logic/captions.h"
+#include "results/form3.h"
+#include "shell/form1.h"
+#include "shell/messagebox.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace maroleta;
+
+namespace {
+
+Random generator(20261206);
+Form1* window = nullptr;
+
+void setCaption(Label* label, int value) { label->setText(numberCaption(value)); }
+
+// The amplifying base at 200/200 by 10: the second fraction is 2000/2000, the largest it gets from the
+// amplifying screen.
+void largestSecondFraction()
+{
+    setCaption(window->Label4[0], 200);
+    setCaption(window->Label5[0], 200);
+    window->Command6_Click(9);
+}
+
+// The first fraction at its limit: sixteen full circles of 150 sectors.
+void largestFirstFraction()
+{
+    setCaption(window->Label1[0], 2399);
+    setCaption(window->Label1[1], 150);
+    window->Command2_Click(0);
+}
+
+// Between two cases the window gets its event loop back, as it does between two clicks: what the last
+// case left pending (repaints, raises) is not charged to the next.
+void settle() { QCoreApplication::processEvents(); }
+
+void BM_Menu(benchmark::State& state)
+{
+    largestSecondFraction();
+    settle();
+    const int section = int(state.range(0));
+    for (auto _ : state)
+        window->Command1_Click(section);
+}
+
+// Handlers whose worst case repeats itself: the same press again at the same state.
+template <typename Prepare, typename Handler> void repeated(benchmark::State& state, Prepare prepare, Handler handler)
+{
+    prepare();
+    settle();
+    for (auto _ : state)
+        handler();
+}
+
+// Handlers that step a value: a step forward and a step back in turn, so the state stays at its worst.
+template <typename Prepare, typename Handler> void alternating(benchmark::State& state, Prepare prepare, Handler handler)
+{
+    prepare();
+    settle();
+    int n = 0;
+    for (auto _ : state)
+        handler(n++ % 2);
+}
+
+void enterSection(int section) { window->Command1_Click(section); }
+
+// The guided sum with both working denominators stepped up to about 2000.
+void largeGuidedSum()
+{
+    enterSection(3);
+    for (int i = 0; i < 2; ++i)
+        while (captionValue(window->Command12[i]->text()) < 2000)
+            window->Command12_Click(i);
+}
+
+void manyResultLines()
+{
+    while (window->ResultCount < 1000)
+        window->WriteResultLine(QStringLiteral("3/4 X 2/5 = 6/20 ** MUY BIEN **"));
+}
+
+} // namespace
+
+#define HANDLER(name, ...) BENCHMARK_CAPTURE(name, , __VA_ARGS__)->Unit(benchmark::kMicrosecond)
+
+// Navigation, for each section: hides and shows, recomputes the amplifying line (a 2000/2000 redraw),
+// runs the section's preparation.
+BENCHMARK(BM_Menu)->DenseRange(0, 8)->Unit(benchmark::kMicrosecond);
+
+void BM_Command2_Click(benchmark::State& s) { repeated(s, largestFirstFraction, [] { window->Command2_Click(0); }); }
+void BM_Command3_Click(benchmark::State& s) { repeated(s, largestFirstFraction, [] { window->Command3_Click(0); }); }
+void BM_Command4_Click(benchmark::State& s)
+{
+    alternating(s, largestSecondFraction, [](int i) { window->Command4_Click(i); });
+}
+void BM_Command5_Click(benchmark::State& s)
+{
+    alternating(s, largestSecondFraction, [](int i) { window->Command5_Click(1 - i); });
+}
+void BM_Picture1_Mousedown(benchmark::State& s)
+{
+    // The white half of 1/2, the largest sector there is, painted and unpainted in turn.
+    repeated(s, [] { setCaption(window->Label1[0], 1); setCaption(window->Label1[1], 2); window->Command3_Click(0); window->Command3_Click(1); },
+        [] {
+            const QImage& image = window->Picture1->image();
+            window->Picture1_Mousedown(1, 0, image.width() / 2.0, image.height() * 0.75);
+        });
+}
+void BM_Command6_Click(benchmark::State& s) { repeated(s, largestSecondFraction, [] { window->Command6_Click(9); }); }
+void BM_Command7_Click(benchmark::State& s)
+{
+    alternating(s, largestSecondFraction, [](int i) { window->Command7_Click(1 - i); });
+}
+void BM_Command8_Click(benchmark::State& s)
+{
+    alternating(s, largestSecondFraction, [](int i) { window->Command8_Click(1 - i); });
+}
+void prepareSimplify()
+{
+    enterSection(2);
+    setCaption(window->Label6[0], 200);
+    setCaption(window->Label7[0], 200);
+}
+void BM_Command9_Click(benchmark::State& s) { repeated(s, prepareSimplify, [] { window->Command9_Click(0); }); }
+void BM_Command10_Click(benchmark::State& s)
+{
+    alternating(s, prepareSimplify, [](int i) { window->Command10_Click(1 - i); });
+}
+void BM_Command11_Click(benchmark::State& s)
+{
+    alternating(s, prepareSimplify, [](int i) { window->Command11_Click(1 - i); });
+}
+void BM_Command12_Click_working(benchmark::State& s)
+{
+    largeGuidedSum();
+    settle();
+    int n = 0;
+    for (auto _ : s) {
+        if (n++ % 2 == 0)
+            window->Command12_Click(0);
+        else
+            window->Command13_Click(0);
+    }
+}
+void BM_Command12_Click_result(benchmark::State& s)
+{
+    largeGuidedSum();
+    settle();
+    int n = 0;
+    for (auto _ : s)
+        window->Command12_Click(n++ % 2 == 0 ? 4 : 5);
+}
+void BM_Label17_Click(benchmark::State& s)
+{
+    repeated(s, [] { enterSection(4); }, [] { window->Label17_Click(2); });
+}
+void BM_Command21_Click(benchmark::State& s)
+{
+    repeated(s, [] { enterSection(4); window->Label17_Click(2); window->keypad()->Command1_Click(1); },
+        [] { window->Command21_Click(0); });
+}
+void BM_Keypad_Digit(benchmark::State& s)
+{
+    repeated(s, [] { enterSection(4); window->Label17_Click(2); }, [] {
+        window->keypad()->Command1_Click(9);
+        window->keypad()->Command3_Click();
+    });
+}
+void BM_Keypad_Step(benchmark::State& s)
+{
+    alternating(s, [] { enterSection(4); window->Label17_Click(2); }, [](int i) { window->keypad()->Command2_Click(i); });
+}
+void BM_Keypad_Form_MouseMove(benchmark::State& s)
+{
+    alternating(s, [] { enterSection(4); window->Label17_Click(2); },
+        [](int i) { window->keypad()->Form_MouseMove(i ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier, 300 + 15 * i, 200); });
+}
+void BM_Command14_Click(benchmark::State& s) { repeated(s, [] { enterSection(5); }, [] { window->Command14_Click(3); }); }
+void BM_Command15_Click(benchmark::State& s)
+{
+    alternating(s, [] { enterSection(5); }, [](int i) { i ? window->Command16_Click(0) : window->Command15_Click(0); });
+}
+void BM_List1_Click(benchmark::State& s)
+{
+    repeated(s, [] { enterSection(5); }, [] {
+        window->List1[0]->setCurrentRow(window->List1[0]->count() - 1);
+        window->List1_Click(0);
+    });
+}
+void BM_Command17_Click(benchmark::State& s) { repeated(s, [] { enterSection(5); }, [] { window->Command17_Click(); }); }
+void BM_Option1_Click(benchmark::State& s)
+{
+    alternating(s, [] { enterSection(6); }, [](int i) { window->Option1_Click(i); });
+}
+void BM_Command18_Click(benchmark::State& s)
+{
+    alternating(s, [] { enterSection(6); }, [](int i) { window->Command18_Click(i ? 2 : 1); });
+}
+void BM_Command19_Click(benchmark::State& s) { repeated(s, [] { enterSection(6); }, [] { window->Command19_Click(); }); }
+void BM_WriteResultLine(benchmark::State& s)
+{
+    repeated(s, manyResultLines, [] { window->WriteResultLine(QStringLiteral("1/2 + 1/3 + 1/6 = 6/6 ** MUY BIEN **")); });
+}
+void BM_Command20_Click(benchmark::State& s)
+{
+    repeated(s, manyResultLines, [] {
+        window->Command20_Click();
+        window->results()->hide();
+        settle();
+    });
+}
+
+// Before any check below writes lines: the results window shown over a list of a thousand lines.
+BENCHMARK(BM_Command20_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command2_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command3_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command4_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command5_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Picture1_Mousedown)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command6_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command7_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command8_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command9_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command10_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command11_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command12_Click_working)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command12_Click_result)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Label17_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command21_Click)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_Keypad_Digit)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Keypad_Step)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Keypad_Form_MouseMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command14_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command15_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_List1_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command17_Click)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_Option1_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command18_Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Command19_Click)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+// A thousand more lines at most, so that the list stays the size of a long lesson.
+BENCHMARK(BM_WriteResultLine)->Unit(benchmark::kMicrosecond)->Iterations(1000);
+
+int main(int argc, char** argv)
+{
+    // An offscreen screen of 1920 × 1080, described in a file of the benchmark's own.
+    QTemporaryDir screens;
+    const QString config = screens.filePath(QStringLiteral("screen.json"));
+    {
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(R"({ "screens": [ { "name": "hd", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] })");
+    }
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    QApplication app(argc, argv);
+    // The offscreen platform warns at every raise() of the keypad; the figures are what matters here.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    setMessageSink([](const QString&, const QString&) {});
+    auto form = std::make_unique<Form1>(&generator);
+    window = form.get();
+    window->showMaximized();
+    QCoreApplication::processEvents();
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
