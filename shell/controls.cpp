@@ -93,8 +93,18 @@ namespace {
     }
 }
 
-QFont fittingFont(const QFont& font, const QRect& box, int flags, const QString& text)
+QString visibleCaption(const QString& text, const QRect& box)
 {
+    // No glyph of the smallest caption font (6 pt) takes less than 2 x 8 pixels, so no box shows more
+    // characters than this; a longer caption (a language line of megabytes) is cut here, before any
+    // measuring or drawing, which would otherwise take seconds.
+    const qsizetype most = std::max<qsizetype>(64, qsizetype(box.width()) * box.height() / 16);
+    return text.size() > most ? text.left(most) : text;
+}
+
+QFont fittingFont(const QFont& font, const QRect& box, int flags, const QString& caption)
+{
+    const QString text = visibleCaption(caption, box);
     if (text.isEmpty() || captionFits(font, box, flags, text))
         return font;
     QFont smaller = font;
@@ -143,7 +153,7 @@ void CommandButton::paintEvent(QPaintEvent*)
         textRect.translate(1, 1);
     painter.setFont(captionFont());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, visibleCaption(text(), textRect));
 
     // Reached by the keyboard, the button shows a dashed frame in the colour of its caption, plain on any
     // background colour; focus taken by a mouse press shows nothing, as before.
@@ -194,7 +204,7 @@ void Label::paintEvent(QPaintEvent* event)
         QPainter painter(this);
         painter.setFont(shown);
         style()->drawItemText(&painter, contentsRect(), int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0),
-            palette(), isEnabled(), text(), foregroundRole());
+            palette(), isEnabled(), visibleCaption(text(), contentsRect()), foregroundRole());
     }
     if (hasFocus()) {
         // A dashed frame in the colour of the text: it shows on whatever background the label stands.

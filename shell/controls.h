@@ -35,6 +35,8 @@ QFont defaultDesignFont();
 // size that fits (down to 6 points), so that a long word of another language is not cut at the edge.
 // A caption fits when its lines fit across and, down, all but the descent of its last line fits.
 QFont fittingFont(const QFont& font, const QRect& box, int flags, const QString& text);
+// The part of a caption that can show in `box` at all: the caption itself unless it is absurdly long.
+QString visibleCaption(const QString& text, const QRect& box);
 
 // The design name of element `index` of the control array `array`: "Command1(7)".
 QString arrayName(const QString& array, int index);
