@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <vector>
 
@@ -132,13 +133,15 @@ namespace {
         HalfPlane afterFrom;
         HalfPlane beforeTo;
 
-        Wedge(double centreX, double centreY, double from, double span)
+        // `from` and `to` hold the sine and cosine of the wedge's two ends.
+        template <typename SinCos>
+        Wedge(double centreX, double centreY, const SinCos& from, const SinCos& to)
             : cx(centreX)
             , cy(centreY)
-            , sinFrom(std::sin(from))
-            , sinTo(std::sin(from + span))
-            , afterFrom(-sinFrom, std::cos(from))
-            , beforeTo(sinTo, -std::cos(from + span))
+            , sinFrom(from.sin)
+            , sinTo(to.sin)
+            , afterFrom(-sinFrom, from.cos)
+            , beforeTo(sinTo, -to.cos)
         {
         }
 
@@ -188,6 +191,8 @@ namespace {
 Canvas::Canvas(QImage& image)
     : m_image(image)
 {
+    // No angle is remembered yet: a NaN never equals the angle looked up.
+    m_angles.fill({ std::numeric_limits<double>::quiet_NaN(), 0, 0 });
     // One pixel layout, 0xffRRGGBB, so that a colour is compared as one word.
     if (m_image.format() != QImage::Format_RGB32)
         m_image = m_image.convertToFormat(QImage::Format_RGB32);
@@ -245,7 +250,7 @@ void Canvas::sector(double cx, double cy, double radius, double from, double spa
     const Wedges wedges = wedgesOf(from, span);
     for (int part = 0; part < wedges.count; ++part) {
         const auto [wedgeFrom, wedgeSpan] = wedges.parts[std::size_t(part)];
-        const Wedge wedge(cx, cy, wedgeFrom, wedgeSpan);
+        const Wedge wedge(cx, cy, sinCos(wedgeFrom), sinCos(wedgeFrom + wedgeSpan));
         // The fill reaches the centre; the rim only the rows of the arc.
         const auto [fillTop, fillBottom] = wedge.rows(radius, wedgeFrom, wedgeSpan, false);
         const auto [rimTop, rimBottom] = wedge.rows(radius, wedgeFrom, wedgeSpan, true);
@@ -297,8 +302,9 @@ void Canvas::radiusLine(double cx, double cy, double radius, double angle)
 {
     // One pixel for each step along the longer axis, the nearest one across.
     auto nearest = [](double value) { return floorOf(value + 0.5); };
-    const double dx = radius * std::cos(angle);
-    const double dy = -radius * std::sin(angle);
+    const SinCos direction = sinCos(angle);
+    const double dx = radius * direction.cos;
+    const double dy = -radius * direction.sin;
     const bool alongX = std::abs(dx) >= std::abs(dy);
     const int first = alongX ? nearest(cx) : nearest(cy);
     const int last = alongX ? nearest(cx + dx) : nearest(cy + dy);
@@ -333,7 +339,40 @@ namespace {
     }
 }
 
+Canvas::SinCos Canvas::sinCos(double angle)
+{
+    for (const SinCos& known : m_angles) {
+        if (known.angle == angle)
+            return known;
+    }
+    const SinCos computed { angle, std::sin(angle), std::cos(angle) };
+    m_angles[m_nextAngle] = computed;
+    m_nextAngle = (m_nextAngle + 1) % m_angles.size();
+    return computed;
+}
+
 void Canvas::pie(double centreX, double centreY, double radius, double start, double end)
+{
+    drawPie(centreX, centreY, radius, start, end, true);
+}
+
+void Canvas::pies(double centreX, double centreY, double radius, const std::vector<Slice>& slices)
+{
+    for (std::size_t i = 0; i < slices.size(); ++i) {
+        const Slice& slice = slices[i];
+        setFillColor(slice.fillColor);
+        // The end radius waits for the next slice when that one starts with a radius at the same angle.
+        bool endRadius = true;
+        if (i + 1 < slices.size()) {
+            const double nextStart = slices[i + 1].start;
+            endRadius = !(slice.end < 0 && nextStart < 0 && std::isfinite(slice.end) && std::isfinite(nextStart)
+                && fold(std::abs(nextStart)) == fold(std::abs(slice.end)));
+        }
+        drawPie(centreX, centreY, radius, slice.start, slice.end, endRadius);
+    }
+}
+
+void Canvas::drawPie(double centreX, double centreY, double radius, double start, double end, bool withEndRadius)
 {
     if (!drawable(centreX, centreY, radius) || !std::isfinite(start) || !std::isfinite(end))
         return;
@@ -349,7 +388,7 @@ void Canvas::pie(double centreX, double centreY, double radius, double start, do
     sector(centreX, centreY, radius, from, span, startRadius && endRadius, true);
     if (startRadius)
         radiusLine(centreX, centreY, radius, from);
-    if (endRadius)
+    if (endRadius && withEndRadius)
         radiusLine(centreX, centreY, radius, to);
 }
 

@@ -5,6 +5,9 @@
 
 #include <QImage>
 
+#include <array>
+#include <vector>
+
 namespace maroleta {
 
 class Canvas {
@@ -28,6 +31,16 @@ public:
     // each within -2π..2π). A negative angle means a radius is drawn to that end of the arc (its absolute
     // value is the angle); when both are negative the closed sector is filled with the fill colour.
     void pie(double centreX, double centreY, double radius, double start, double end);
+    // One of a run of pies on the same circle, each with its own fill colour.
+    struct Slice {
+        double start;
+        double end;
+        quint32 fillColor;
+    };
+    // The same pixels as setting each slice's fill colour and drawing its pie in turn. A radius that the
+    // next slice draws again is drawn once only: that slice's fill and rim never read it, and its own
+    // radius covers those very pixels after them. The fill colour stays the last slice's.
+    void pies(double centreX, double centreY, double radius, const std::vector<Slice>& slices);
     // A whole circle filled with the fill colour, with no radius; its outline unless `outline` is false.
     void disc(double centreX, double centreY, double radius, bool outline = true);
 
@@ -47,6 +60,15 @@ private:
     void plot(int x, int y);
     void sector(double cx, double cy, double radius, double from, double span, bool fill, bool outline);
     void radiusLine(double cx, double cy, double radius, double angle);
+    // One pie as pie() draws it, its end radius left out unless `withEndRadius`.
+    void drawPie(double centreX, double centreY, double radius, double start, double end, bool withEndRadius);
+    // Sine and cosine of an angle, remembered for the angles a run of neighbouring pies shares.
+    struct SinCos {
+        double angle;
+        double sin;
+        double cos;
+    };
+    SinCos sinCos(double angle);
 
     QImage& m_image;
     QRgb* m_bits = nullptr;
@@ -55,6 +77,8 @@ private:
     int m_height = 0;
     int m_lineWidth = 1;
     quint32 m_fillColor = 0xFFFFFF;
+    std::array<SinCos, 4> m_angles {};
+    std::size_t m_nextAngle = 0;
 };
 
 } // namespace maroleta

@@ -5,6 +5,7 @@
 #include "logic/colors.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace maroleta {
 
@@ -23,20 +24,23 @@ namespace {
     void drawCircle(Canvas& canvas, double cx, double cy, double radius, qint64 sectors, qint64 blueSectors)
     {
         const double theta = kTurn / double(sectors);
+        std::vector<Canvas::Slice> slices;
+        slices.reserve(std::size_t(sectors) + 1);
         if (blueSectors > 0) {
-            canvas.setFillColor(DesignColor::Blue);
-            if (sectors == 1)
+            if (sectors == 1) {
+                canvas.setFillColor(DesignColor::Blue);
                 canvas.disc(cx, cy, radius); // 2θ would lie beyond a full turn: one sector is the whole disc
-            else
-                canvas.pie(cx, cy, radius, float(-2 * theta), float(-theta));
+            } else {
+                slices.push_back({ float(-2 * theta), float(-theta), DesignColor::Blue });
+            }
         }
         double a = 0;
         for (qint64 i = 0; i < sectors; ++i) {
-            canvas.setFillColor(i + 1 <= blueSectors ? DesignColor::Blue : DesignColor::White);
             // Angles pass in single precision; neighbouring sectors share the very same value.
-            canvas.pie(cx, cy, radius, float(-a), float(-(a + theta)));
+            slices.push_back({ float(-a), float(-(a + theta)), i + 1 <= blueSectors ? DesignColor::Blue : DesignColor::White });
             a += theta;
         }
+        canvas.pies(cx, cy, radius, slices);
     }
 }
 
