@@ -317,14 +317,21 @@ void Canvas::radiusLine(double cx, double cy, double radius, double angle)
         && nearest(cy) < m_height - 1 && nearest(cx + dx) >= 1 && nearest(cy + dy) >= 1
         && nearest(cx + dx) < m_width - 1 && nearest(cy + dy) < m_height - 1;
     const QRgb black = toRgb(kForeground);
+    if (inside) {
+        // Each axis its own loop, the pixel written straight: the commonest line, and the longest.
+        const int count = (last - first) * step;
+        if (alongX) {
+            for (int i = 0, x = first; i <= count; ++i, x += step)
+                line(nearest(across + (double(x) - origin) * slope))[x] = black;
+        } else {
+            for (int i = 0, y = first; i <= count; ++i, y += step)
+                line(y)[nearest(across + (double(y) - origin) * slope)] = black;
+        }
+        return;
+    }
     for (int along = first;; along += step) {
         const int other = nearest(across + (double(along) - origin) * slope);
-        const int x = alongX ? along : other;
-        const int y = alongX ? other : along;
-        if (inside)
-            line(y)[x] = black;
-        else
-            plot(x, y);
+        plot(alongX ? along : other, alongX ? other : along);
         if (along == last)
             break;
     }
