@@ -247,6 +247,58 @@ void Canvas::sector(double cx, double cy, double radius, double from, double spa
 {
     const int discTop = int(std::floor(cy - radius)) - 1;
     const int discBottom = int(std::ceil(cy + radius)) + 1;
+    const Span around { floorOf(cx - radius) - 1, ceilOf(cx + radius) + 1 };
+    const double square = radius * radius;
+    const QRgb paint = toRgb(m_fillColor);
+
+    // The fill of the wedge's rows first..last, each clipped to the image.
+    auto fillRows = [&](const Wedge& wedge, int first, int last) {
+        QRgb spare = paint; // an empty row's write lands here, so that no row waits on a guessed branch
+        const int lastColumn = m_width - 1;
+        const int top = std::max(first, 0);
+        const int bottom = std::min(last, m_height - 1);
+        for (int y = top; y <= bottom; ++y) {
+            Span inside = wedge.clip(around, y);
+            const double dy = double(y) - cy;
+            const double left = double(inside.left) - cx;
+            const double right = double(inside.right) - cx;
+            // Most rows of a narrow sector lie well inside the disc: its two ends tell, no root needed.
+            const bool endsInside = (left * left + dy * dy <= square) & (right * right + dy * dy <= square);
+            if (!inside.empty() && !endsInside) {
+                const Span row = chord(cx, cy, radius, y);
+                inside = { std::max(inside.left, row.left), std::min(inside.right, row.right) };
+            }
+            const int start = std::max(inside.left, 0);
+            const int end = std::min(inside.right, lastColumn);
+            QRgb* pixels = line(y);
+            // A narrow sector puts one pixel or none on most rows: the first is written without a branch.
+            *(start <= end ? pixels + start : &spare) = paint;
+            for (int x = start + 1; x <= end; ++x)
+                pixels[x] = paint;
+        }
+    };
+
+    // The rim on row y: the disc pixels of the row missing a horizontal or vertical neighbour in the disc.
+    auto rimRow = [&](const Wedge& wedge, int y, const Span& above, const Span& row, const Span& below) {
+        Span interior { row.left + 1, row.right - 1 };
+        if (above.empty() || below.empty()) {
+            interior = {};
+        } else {
+            interior.left = std::max({ interior.left, above.left, below.left });
+            interior.right = std::min({ interior.right, above.right, below.right });
+        }
+        const Span leftRim = interior.empty() ? row : Span { row.left, interior.left - 1 };
+        const Span rightRim = interior.empty() ? Span {} : Span { interior.right + 1, row.right };
+        for (const Span& rim : { leftRim, rightRim }) {
+            const Span drawn = wedge.clip(rim, y);
+            // Only the pixels a pen this wide can reach inside the image.
+            const int start = std::max(drawn.left, -m_lineWidth);
+            const int end = std::min(drawn.right, m_width + m_lineWidth);
+            for (int x = start; x <= end; ++x)
+                plot(x, y);
+        }
+    };
+
     const Wedges wedges = wedgesOf(from, span);
     for (int part = 0; part < wedges.count; ++part) {
         const auto [wedgeFrom, wedgeSpan] = wedges.parts[std::size_t(part)];
@@ -254,46 +306,38 @@ void Canvas::sector(double cx, double cy, double radius, double from, double spa
         // The fill reaches the centre; the rim only the rows of the arc.
         const auto [fillTop, fillBottom] = wedge.rows(radius, wedgeFrom, wedgeSpan, false);
         const auto [rimTop, rimBottom] = wedge.rows(radius, wedgeFrom, wedgeSpan, true);
-        const int first = std::max({ fill ? fillTop : rimTop, discTop, -1 });
-        const int last = std::min({ fill ? fillBottom : rimBottom, discBottom, m_height });
-        const Span around { floorOf(cx - radius) - 1, ceilOf(cx + radius) + 1 };
-        for (int y = first; y <= last; ++y) {
-            const bool rimRow = outline && y >= rimTop && y <= rimBottom;
-            if (fill) {
-                // Most rows of a narrow sector lie well inside the disc: its two ends tell, no root needed.
-                Span inside = wedge.clip(around, y);
-                if (!inside.empty() && !(inDisc(cx, cy, radius, inside.left, y) && inDisc(cx, cy, radius, inside.right, y))) {
-                    const Span row = chord(cx, cy, radius, y);
-                    inside = { std::max(inside.left, row.left), std::min(inside.right, row.right) };
-                }
-                if (!inside.empty())
-                    setRun(y, inside.left, inside.right, m_fillColor);
-            }
-            if (!rimRow)
-                continue;
-            const Span row = chord(cx, cy, radius, y);
-            if (row.empty())
-                continue;
-            // The rim: pixels of the row missing a horizontal or vertical neighbour in the disc.
-            const Span above = chord(cx, cy, radius, y - 1);
+        const int rimFirst = std::max({ rimTop, discTop, -1 });
+        const int rimLast = std::min({ rimBottom, discBottom, m_height });
+        // Each row's disc pixels are worked out once and kept for the rows above and below it.
+        Span above = chord(cx, cy, radius, rimFirst - 1);
+        Span row = chord(cx, cy, radius, rimFirst);
+        auto nextRim = [&](int y) {
             const Span below = chord(cx, cy, radius, y + 1);
-            Span interior { row.left + 1, row.right - 1 };
-            if (above.empty() || below.empty()) {
-                interior = {};
-            } else {
-                interior.left = std::max({ interior.left, above.left, below.left });
-                interior.right = std::min({ interior.right, above.right, below.right });
+            if (!row.empty())
+                rimRow(wedge, y, above, row, below);
+            above = row;
+            row = below;
+        };
+        if (m_lineWidth > 1) {
+            // A wide pen reaches the rows around its own, which the fill of the next row paints over again:
+            // row by row, fill and then rim.
+            const int first = fill ? std::max({ fillTop, discTop, -1 }) : rimFirst;
+            const int last = fill ? std::min({ fillBottom, discBottom, m_height }) : rimLast;
+            for (int y = first; y <= last; ++y) {
+                if (fill)
+                    fillRows(wedge, y, y);
+                if (outline && y >= rimFirst && y <= rimLast)
+                    nextRim(y);
             }
-            const Span leftRim = interior.empty() ? row : Span { row.left, interior.left - 1 };
-            const Span rightRim = interior.empty() ? Span {} : Span { interior.right + 1, row.right };
-            for (const Span& rim : { leftRim, rightRim }) {
-                const Span drawn = wedge.clip(rim, y);
-                // Only the pixels a pen this wide can reach inside the image.
-                const int from = std::max(drawn.left, -m_lineWidth);
-                const int to = std::min(drawn.right, m_width + m_lineWidth);
-                for (int x = from; x <= to; ++x)
-                    plot(x, y);
-            }
+            continue;
+        }
+        // A thin pen's fill and rim touch their own row only, and the rim rows lie within the fill rows:
+        // all the fill first and then all the rim leaves every pixel as drawing them row by row would.
+        if (fill)
+            fillRows(wedge, std::max({ fillTop, discTop, -1 }), std::min({ fillBottom, discBottom, m_height }));
+        if (outline) {
+            for (int y = rimFirst; y <= rimLast; ++y)
+                nextRim(y);
         }
     }
 }
