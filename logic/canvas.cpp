@@ -243,29 +243,38 @@ void Canvas::plot(int x, int y)
         setRun(row, x - before, x + after, kForeground);
 }
 
-void Canvas::sector(double cx, double cy, double radius, double from, double span, bool fill, bool outline)
+void Canvas::sector(double centreX, double centreY, double radius, double from, double span, bool fill, bool outline)
 {
+    const double cx = centreX;
+    const double cy = centreY;
     const int discTop = int(std::floor(cy - radius)) - 1;
     const int discBottom = int(std::ceil(cy + radius)) + 1;
     const Span around { floorOf(cx - radius) - 1, ceilOf(cx + radius) + 1 };
-    const double square = radius * radius;
-    const QRgb paint = toRgb(m_fillColor);
 
     // The fill of the wedge's rows first..last, each clipped to the image.
     auto fillRows = [&](const Wedge& wedge, int first, int last) {
+        // Local copies: the pixel writes cannot alias them, so they stay in registers across the rows.
+        const Wedge clip = wedge;
+        const Span reach = around;
+        const double cx = centreX;
+        const double cy = centreY;
+        const double r = radius;
+        const double square = r * r;
+        const QRgb paint = toRgb(m_fillColor);
         QRgb spare = paint; // an empty row's write lands here, so that no row waits on a guessed branch
         const int lastColumn = m_width - 1;
         const int top = std::max(first, 0);
         const int bottom = std::min(last, m_height - 1);
         for (int y = top; y <= bottom; ++y) {
-            Span inside = wedge.clip(around, y);
+            Span inside = clip.clip(reach, y);
             const double dy = double(y) - cy;
             const double left = double(inside.left) - cx;
             const double right = double(inside.right) - cx;
             // Most rows of a narrow sector lie well inside the disc: its two ends tell, no root needed.
+            // One branch, taken only near the rim: an empty row is told apart without a guess of its own.
             const bool endsInside = (left * left + dy * dy <= square) & (right * right + dy * dy <= square);
-            if (!inside.empty() && !endsInside) {
-                const Span row = chord(cx, cy, radius, y);
+            if ((inside.left <= inside.right) & !endsInside) {
+                const Span row = chord(cx, cy, r, y);
                 inside = { std::max(inside.left, row.left), std::min(inside.right, row.right) };
             }
             const int start = std::max(inside.left, 0);
