@@ -487,33 +487,55 @@ void Canvas::floodFill(int x, int y, quint32 color)
     auto row = [this](int y) { return line(y); };
     auto same = [target](QRgb value) { return value == target; };
 
-    // Each work item is a pixel of the target colour; its whole run on the row is painted at once,
-    // and the runs of the target colour touching it from above and below join the work list.
-    std::vector<QPoint> work { QPoint(x, y) };
+    // Each work item is a pixel of the target colour; its whole run on the row is painted at once, and
+    // the runs of the target colour touching it from above and below join the work list. An item
+    // remembers the run it was found from: that run is painted already, so the row it lies on is looked
+    // at only beyond the run's two ends.
+    struct Seed {
+        int x;
+        int y;
+        int fromY; // the row of the run that found it; its own row for the first seed
+        int fromLeft;
+        int fromRight;
+    };
+    std::vector<Seed> work { Seed { x, y, y, 0, -1 } };
+    // Pushes a seed for each run of the target colour in row `next` between left and right.
+    auto findRuns = [&](int next, int left, int right, int fromY, int fromLeft, int fromRight) {
+        const QRgb* neighbour = row(next);
+        int i = left;
+        while (i <= right) {
+            while (i <= right && !same(neighbour[i]))
+                ++i;
+            if (i > right)
+                break;
+            work.push_back({ i, next, fromY, fromLeft, fromRight });
+            while (i <= right && same(neighbour[i]))
+                ++i;
+        }
+    };
     while (!work.empty()) {
-        const QPoint seed = work.back();
+        const Seed seed = work.back();
         work.pop_back();
-        QRgb* line = row(seed.y());
-        if (!same(line[seed.x()]))
+        QRgb* line = row(seed.y);
+        if (!same(line[seed.x]))
             continue;
-        int left = seed.x();
+        int left = seed.x;
         while (left > 0 && same(line[left - 1]))
             --left;
-        int right = seed.x();
+        int right = seed.x;
         while (right + 1 < width && same(line[right + 1]))
             ++right;
         std::fill(line + left, line + right + 1, paint);
-        for (const int next : { seed.y() - 1, seed.y() + 1 }) {
+        for (const int next : { seed.y - 1, seed.y + 1 }) {
             if (next < 0 || next >= height)
                 continue;
-            const QRgb* neighbour = row(next);
-            bool inRun = false;
-            for (int i = left; i <= right; ++i) {
-                const bool match = same(neighbour[i]);
-                if (match && !inRun)
-                    work.emplace_back(i, next);
-                inRun = match;
+            if (next != seed.fromY) {
+                findRuns(next, left, right, seed.y, left, right);
+                continue;
             }
+            // Back towards the run that found this one: only past its ends.
+            findRuns(next, left, std::min(right, seed.fromLeft - 1), seed.y, left, right);
+            findRuns(next, std::max(left, seed.fromRight + 1), right, seed.y, left, right);
         }
     }
 }
