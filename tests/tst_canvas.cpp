@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 using namespace maroleta;
 
@@ -169,6 +170,87 @@ private Q_SLOTS:
         canvas.setFillColor(DesignColor::White);
         canvas.floodFill(5, 5, DesignColor::White);
         QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
+    }
+
+    void piesDrawAsPieInTurn_data()
+    {
+        QTest::addColumn<int>("lineWidth");
+        QTest::addColumn<int>("sectors");
+        QTest::addColumn<bool>("sharedAngles");
+        QTest::addRow("2000 thin sectors") << 1 << 2000 << true;
+        QTest::addRow("7 sectors") << 1 << 7 << true;
+        QTest::addRow("7 sectors, wide pen") << 3 << 7 << true;
+        QTest::addRow("ends not shared") << 1 << 40 << false;
+        QTest::addRow("ends not shared, wide pen") << 2 << 40 << false;
+    }
+    void piesDrawAsPieInTurn()
+    {
+        // A run of pies must leave every pixel as drawing each pie in turn does, radii drawn once or not.
+        QFETCH(int, lineWidth);
+        QFETCH(int, sectors);
+        QFETCH(bool, sharedAngles);
+        std::vector<Canvas::Slice> slices;
+        const double theta = 6.28318 / sectors;
+        slices.push_back({ -2 * theta, -theta, DesignColor::Blue });
+        for (int i = 0; i < sectors; ++i) {
+            // Without shared angles each slice starts a little past the end of the one before, or with no radius.
+            const double start = sharedAngles ? -(i * theta) : (i % 3 == 0 ? i * theta : -(i * theta + 1e-3));
+            slices.push_back({ start, -((i + 1) * theta), i % 3 ? DesignColor::Blue : DesignColor::White });
+        }
+        QImage one(331, 217, QImage::Format_RGB32);
+        QImage run(one.size(), QImage::Format_RGB32);
+        Canvas inTurn(one);
+        Canvas together(run);
+        for (Canvas* canvas : { &inTurn, &together }) {
+            canvas->clear();
+            canvas->setLineWidth(lineWidth);
+        }
+        for (const Canvas::Slice& slice : slices) {
+            inTurn.setFillColor(slice.fillColor);
+            inTurn.pie(160.5, 108, 104, slice.start, slice.end);
+        }
+        together.pies(160.5, 108, 104, slices);
+        QCOMPARE(run, one);
+        QCOMPARE(together.fillColor(), inTurn.fillColor());
+        QVERIFY(coloursOf(together).contains(DesignColor::Black));
+    }
+
+    void floodFillPaintsTheWholeConnectedArea()
+    {
+        // Scattered black pixels make runs that split and join again row after row: the fill must paint
+        // exactly the white area 4-connected to the seed, as a plain pixel-by-pixel search finds it.
+        QImage image(97, 61, QImage::Format_RGB32);
+        Canvas canvas(image);
+        canvas.clear();
+        quint32 state = 12345;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                state = state * 1664525u + 1013904223u;
+                if ((state >> 24) % 10 < 4)
+                    image.setPixel(x, y, qRgb(0, 0, 0));
+            }
+        }
+        image.setPixel(48, 30, qRgb(255, 255, 255));
+        QImage expected = image.copy();
+        std::vector<QPoint> todo { QPoint(48, 30) };
+        const QRgb white = qRgb(255, 255, 255);
+        const QRgb blue = qRgb(0, 0, 255); // the design's blue, 0xFF0000 with red in the low byte
+        expected.setPixel(48, 30, blue);
+        while (!todo.empty()) {
+            const QPoint point = todo.back();
+            todo.pop_back();
+            for (const QPoint step : { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) }) {
+                const QPoint next = point + step;
+                if (expected.rect().contains(next) && expected.pixel(next) == white) {
+                    expected.setPixel(next, blue);
+                    todo.push_back(next);
+                }
+            }
+        }
+        canvas.setFillColor(DesignColor::Blue);
+        canvas.floodFill(48, 30, DesignColor::White);
+        QCOMPARE(image, expected);
+        QVERIFY(coloursOf(canvas).contains(DesignColor::White)); // some white lies beyond the black
     }
 
     void clearAndReading()
