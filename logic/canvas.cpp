@@ -421,12 +421,13 @@ void Canvas::pies(double centreX, double centreY, double radius, const std::vect
     for (std::size_t i = 0; i < slices.size(); ++i) {
         const Slice& slice = slices[i];
         setFillColor(slice.fillColor);
-        // The end radius waits for the next slice when that one starts with a radius at the same angle.
+        // The end radius waits for the next slice when that one is drawn and starts with a radius at the
+        // same angle.
         bool endRadius = true;
         if (i + 1 < slices.size()) {
-            const double nextStart = slices[i + 1].start;
-            endRadius = !(slice.end < 0 && nextStart < 0 && std::isfinite(slice.end) && std::isfinite(nextStart)
-                && fold(std::abs(nextStart)) == fold(std::abs(slice.end)));
+            const Slice& next = slices[i + 1];
+            endRadius = !(slice.end < 0 && next.start < 0 && std::isfinite(slice.end) && std::isfinite(next.start)
+                && std::isfinite(next.end) && fold(std::abs(next.start)) == fold(std::abs(slice.end)));
         }
         drawPie(centreX, centreY, radius, slice.start, slice.end, endRadius);
     }
