@@ -66,7 +66,8 @@ template <typename Prepare, typename Handler> void repeated(benchmark::State& st
 }
 
 // Handlers that step a value: a step forward and a step back in turn, so the state stays at its worst.
-template <typename Prepare, typename Handler> void alternating(benchmark::State& state, Prepare prepare, Handler handler)
+template <typename Prepare, typename Handler>
+void alternating(benchmark::State& state, Prepare prepare, Handler handler)
 {
     prepare();
     settle();
@@ -100,8 +101,14 @@ void manyResultLines()
 // runs the section's preparation.
 BENCHMARK(BM_Menu)->DenseRange(0, 8)->Unit(benchmark::kMicrosecond);
 
-void BM_Command2_Click(benchmark::State& s) { repeated(s, largestFirstFraction, [] { window->Command2_Click(0); }); }
-void BM_Command3_Click(benchmark::State& s) { repeated(s, largestFirstFraction, [] { window->Command3_Click(0); }); }
+void BM_Command2_Click(benchmark::State& s)
+{
+    repeated(s, largestFirstFraction, [] { window->Command2_Click(0); });
+}
+void BM_Command3_Click(benchmark::State& s)
+{
+    repeated(s, largestFirstFraction, [] { window->Command3_Click(0); });
+}
 void BM_Command4_Click(benchmark::State& s)
 {
     alternating(s, largestSecondFraction, [](int i) { window->Command4_Click(i); });
@@ -113,13 +120,23 @@ void BM_Command5_Click(benchmark::State& s)
 void BM_Picture1_Mousedown(benchmark::State& s)
 {
     // The white half of 1/2, the largest sector there is, painted and unpainted in turn.
-    repeated(s, [] { setCaption(window->Label1[0], 1); setCaption(window->Label1[1], 2); window->Command3_Click(0); window->Command3_Click(1); },
+    repeated(
+        s,
+        [] {
+            setCaption(window->Label1[0], 1);
+            setCaption(window->Label1[1], 2);
+            window->Command3_Click(0);
+            window->Command3_Click(1);
+        },
         [] {
             const QImage& image = window->Picture1->image();
             window->Picture1_Mousedown(1, 0, image.width() / 2.0, image.height() * 0.75);
         });
 }
-void BM_Command6_Click(benchmark::State& s) { repeated(s, largestSecondFraction, [] { window->Command6_Click(9); }); }
+void BM_Command6_Click(benchmark::State& s)
+{
+    repeated(s, largestSecondFraction, [] { window->Command6_Click(9); });
+}
 void BM_Command7_Click(benchmark::State& s)
 {
     alternating(s, largestSecondFraction, [](int i) { window->Command7_Click(1 - i); });
@@ -134,7 +151,10 @@ void prepareSimplify()
     setCaption(window->Label6[0], 200);
     setCaption(window->Label7[0], 200);
 }
-void BM_Command9_Click(benchmark::State& s) { repeated(s, prepareSimplify, [] { window->Command9_Click(0); }); }
+void BM_Command9_Click(benchmark::State& s)
+{
+    repeated(s, prepareSimplify, [] { window->Command9_Click(0); });
+}
 void BM_Command10_Click(benchmark::State& s)
 {
     alternating(s, prepareSimplify, [](int i) { window->Command10_Click(1 - i); });
@@ -165,54 +185,98 @@ void BM_Command12_Click_result(benchmark::State& s)
 }
 void BM_Label17_Click(benchmark::State& s)
 {
-    repeated(s, [] { enterSection(4); }, [] { window->Label17_Click(2); });
+    repeated(
+        s, [] { enterSection(4); }, [] { window->Label17_Click(2); });
 }
 void BM_Command21_Click(benchmark::State& s)
 {
-    repeated(s, [] { enterSection(4); window->Label17_Click(2); window->keypad()->Command1_Click(1); },
+    repeated(
+        s,
+        [] {
+            enterSection(4);
+            window->Label17_Click(2);
+            window->keypad()->Command1_Click(1);
+        },
         [] { window->Command21_Click(0); });
 }
 void BM_Keypad_Digit(benchmark::State& s)
 {
-    repeated(s, [] { enterSection(4); window->Label17_Click(2); }, [] {
-        window->keypad()->Command1_Click(9);
-        window->keypad()->Command3_Click();
-    });
+    repeated(
+        s,
+        [] {
+            enterSection(4);
+            window->Label17_Click(2);
+        },
+        [] {
+            window->keypad()->Command1_Click(9);
+            window->keypad()->Command3_Click();
+        });
 }
 void BM_Keypad_Step(benchmark::State& s)
 {
-    alternating(s, [] { enterSection(4); window->Label17_Click(2); }, [](int i) { window->keypad()->Command2_Click(i); });
+    alternating(
+        s,
+        [] {
+            enterSection(4);
+            window->Label17_Click(2);
+        },
+        [](int i) { window->keypad()->Command2_Click(i); });
 }
 void BM_Keypad_Form_MouseMove(benchmark::State& s)
 {
-    alternating(s, [] { enterSection(4); window->Label17_Click(2); },
-        [](int i) { window->keypad()->Form_MouseMove(i ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier, 300 + 15 * i, 200); });
+    alternating(
+        s,
+        [] {
+            enterSection(4);
+            window->Label17_Click(2);
+        },
+        [](int i) {
+            window->keypad()->Form_MouseMove(i ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier, 300 + 15 * i, 200);
+        });
 }
-void BM_Command14_Click(benchmark::State& s) { repeated(s, [] { enterSection(5); }, [] { window->Command14_Click(3); }); }
+void BM_Command14_Click(benchmark::State& s)
+{
+    repeated(
+        s, [] { enterSection(5); }, [] { window->Command14_Click(3); });
+}
 void BM_Command15_Click(benchmark::State& s)
 {
-    alternating(s, [] { enterSection(5); }, [](int i) { i ? window->Command16_Click(0) : window->Command15_Click(0); });
+    alternating(
+        s, [] { enterSection(5); }, [](int i) { i ? window->Command16_Click(0) : window->Command15_Click(0); });
 }
 void BM_List1_Click(benchmark::State& s)
 {
-    repeated(s, [] { enterSection(5); }, [] {
-        window->List1[0]->setCurrentRow(window->List1[0]->count() - 1);
-        window->List1_Click(0);
-    });
+    repeated(
+        s, [] { enterSection(5); },
+        [] {
+            window->List1[0]->setCurrentRow(window->List1[0]->count() - 1);
+            window->List1_Click(0);
+        });
 }
-void BM_Command17_Click(benchmark::State& s) { repeated(s, [] { enterSection(5); }, [] { window->Command17_Click(); }); }
+void BM_Command17_Click(benchmark::State& s)
+{
+    repeated(
+        s, [] { enterSection(5); }, [] { window->Command17_Click(); });
+}
 void BM_Option1_Click(benchmark::State& s)
 {
-    alternating(s, [] { enterSection(6); }, [](int i) { window->Option1_Click(i); });
+    alternating(
+        s, [] { enterSection(6); }, [](int i) { window->Option1_Click(i); });
 }
 void BM_Command18_Click(benchmark::State& s)
 {
-    alternating(s, [] { enterSection(6); }, [](int i) { window->Command18_Click(i ? 2 : 1); });
+    alternating(
+        s, [] { enterSection(6); }, [](int i) { window->Command18_Click(i ? 2 : 1); });
 }
-void BM_Command19_Click(benchmark::State& s) { repeated(s, [] { enterSection(6); }, [] { window->Command19_Click(); }); }
+void BM_Command19_Click(benchmark::State& s)
+{
+    repeated(
+        s, [] { enterSection(6); }, [] { window->Command19_Click(); });
+}
 void BM_WriteResultLine(benchmark::State& s)
 {
-    repeated(s, manyResultLines, [] { window->WriteResultLine(QStringLiteral("1/2 + 1/3 + 1/6 = 6/6 ** MUY BIEN **")); });
+    repeated(
+        s, manyResultLines, [] { window->WriteResultLine(QStringLiteral("1/2 + 1/3 + 1/6 = 6/6 ** MUY BIEN **")); });
 }
 void BM_Command20_Click(benchmark::State& s)
 {

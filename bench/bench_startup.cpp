@@ -3,9 +3,9 @@
 // widgets built the same way (the program's own control classes placed in twips, shown maximised). Both
 // run offscreen in child processes of this benchmark; it reports their times, their peak memory (the
 // largest resident size) and the two ratios. The goal: the program within 1.3 times the bare window.
+#include "logic/languagefiles.h"
 #include "shell/controls.h"
 #include "shell/form1.h"
-#include "logic/languagefiles.h"
 
 #include <QApplication>
 #include <QTimer>

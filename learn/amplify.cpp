@@ -46,7 +46,8 @@ void Form1::buildAmplifySection()
         colourAsText(Label4[i]);
         colourAsText(Label5[i]);
         const int bar = 2 + i;
-        Line1[bar] = makeStroke(Frame4, arrayName(QStringLiteral("Line1"), bar), barEnds[i][0], 1320, barEnds[i][1], 1320);
+        Line1[bar]
+            = makeStroke(Frame4, arrayName(QStringLiteral("Line1"), bar), barEnds[i][0], 1320, barEnds[i][1], 1320);
         colourAsText(Line1[bar]);
     }
     for (int i = 0; i < 6; ++i) {

@@ -78,8 +78,8 @@ void Form1::buildGraphicSection()
         for (int i = 0; i < 4; ++i) {
             const int index = i % 2;
             const bool numerator = i < 2;
-            const QString name = arrayName(
-                QString::fromLatin1(numerator ? names.numeratorButtons : names.denominatorButtons), index);
+            const QString name
+                = arrayName(QString::fromLatin1(numerator ? names.numeratorButtons : names.denominatorButtons), index);
             auto handler = e == 0 ? (numerator ? &Form1::Command2_Click : &Form1::Command3_Click)
                                   : (numerator ? &Form1::Command4_Click : &Form1::Command5_Click);
             auto* button = makeButton(frame, name, QRect(1200, tops[i], 495, 375), captions[i],
@@ -88,8 +88,8 @@ void Form1::buildGraphicSection()
         }
     }
     connect(Picture1, &PictureBox::mouseDown, this, [this](Qt::MouseButton button, QPoint position) {
-        Picture1_Mousedown(mouseButtonNumber(button), shiftNumber(QGuiApplication::keyboardModifiers()),
-            position.x(), position.y());
+        Picture1_Mousedown(
+            mouseButtonNumber(button), shiftNumber(QGuiApplication::keyboardModifiers()), position.x(), position.y());
     });
 }
 
@@ -178,7 +178,8 @@ void Form1::Command5_Click(int Index)
     // copied as it is, a base of 1999 amplified by 10 would come back here as 19990, and every round
     // trip would multiply the sectors to draw until a redraw took seconds.
     if (changed)
-        Label5[0]->setText(numberCaption(std::clamp(captionValue(Label2[1]->text()), kSmallestBaseDenominator, kLargestBaseTerm)));
+        Label5[0]->setText(
+            numberCaption(std::clamp(captionValue(Label2[1]->text()), kSmallestBaseDenominator, kLargestBaseTerm)));
     DrawSecondFraction();
 }
 

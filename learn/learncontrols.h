@@ -13,7 +13,8 @@ LineShape* makeStroke(QWidget* parent, const QString& name, int x1, int y1, int 
 
 // A button with its caption, connected to `onClick`.
 template <typename Handler>
-CommandButton* makeButton(QWidget* parent, const QString& name, const QRect& twips, const QString& caption, Handler onClick)
+CommandButton* makeButton(
+    QWidget* parent, const QString& name, const QRect& twips, const QString& caption, Handler onClick)
 {
     auto* button = makeControl<CommandButton>(parent, name, twips);
     button->setText(caption);

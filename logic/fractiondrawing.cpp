@@ -37,7 +37,8 @@ namespace {
         double a = 0;
         for (qint64 i = 0; i < sectors; ++i) {
             // Angles pass in single precision; neighbouring sectors share the very same value.
-            slices.push_back({ float(-a), float(-(a + theta)), i + 1 <= blueSectors ? DesignColor::Blue : DesignColor::White });
+            slices.push_back(
+                { float(-a), float(-(a + theta)), i + 1 <= blueSectors ? DesignColor::Blue : DesignColor::White });
             a += theta;
         }
         canvas.pies(cx, cy, radius, slices);
@@ -91,8 +92,7 @@ std::optional<qint64> drawFraction(Canvas& canvas, double numerator, double deno
     canvas.setFillColor(DesignColor::Blue);
     const qint64 sectors = std::max<qint64>(roundHalfEven(denominator), 1);
     const qint64 counted = std::max<qint64>(roundHalfEven(numerator), 0);
-    const FractionLayout layout
-        = layoutFraction(canvas.scaleWidth(), canvas.scaleHeight(), numerator, double(sectors));
+    const FractionLayout layout = layoutFraction(canvas.scaleWidth(), canvas.scaleHeight(), numerator, double(sectors));
     std::optional<qint64> wholeCircles;
 
     if (!layout.severalCircles) {

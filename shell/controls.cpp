@@ -40,8 +40,8 @@ namespace {
 
 const Twips& screenTwips()
 {
-    static const Twips twips(QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch()
-                                                                : 96.0);
+    static const Twips twips(
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch() : 96.0);
     return twips;
 }
 
@@ -153,7 +153,8 @@ void CommandButton::paintEvent(QPaintEvent*)
         textRect.translate(1, 1);
     painter.setFont(captionFont());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, visibleCaption(text(), textRect));
+    painter.drawText(
+        textRect, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, visibleCaption(text(), textRect));
 
     // Reached by the keyboard, the button shows a dashed frame in the colour of its caption, plain on any
     // background colour; focus taken by a mouse press shows nothing, as before.

@@ -30,7 +30,9 @@ inline QString sectorColours(PictureBox* picture, double numerator, double denom
     QString colours;
     for (int sector = 0; sector < int(denominator); ++sector) {
         const quint32 colour = sectorColour(picture, numerator, denominator, circle, sector);
-        colours += colour == DesignColor::Blue ? QLatin1Char('b') : colour == DesignColor::White ? QLatin1Char('w') : QLatin1Char('?');
+        colours += colour == DesignColor::Blue ? QLatin1Char('b')
+            : colour == DesignColor::White     ? QLatin1Char('w')
+                                               : QLatin1Char('?');
     }
     return colours;
 }

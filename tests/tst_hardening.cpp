@@ -149,8 +149,8 @@ private Q_SLOTS:
                 if (!fedByFile.contains(it.key()))
                     QVERIFY2(shown.value(it.key()) == it.value(), qPrintable(it.key()));
             if (kind == "10 MB line") {
-                const bool taken = std::any_of(shown.cbegin(), shown.cend(),
-                    [](const QString& text) { return text.size() == 10 * 1024 * 1024; });
+                const bool taken = std::any_of(
+                    shown.cbegin(), shown.cend(), [](const QString& text) { return text.size() == 10 * 1024 * 1024; });
                 QVERIFY(taken);
             }
         }
@@ -219,8 +219,8 @@ private Q_SLOTS:
             drawFraction(canvas, captionValue(p.form->Label2[0]->text()), captionValue(p.form->Label2[1]->text()));
             return image;
         };
-        for (const char* name : { "Command1(1)", "Command1(1)", "Command6(4)", "Command1(0)", "Command1(3)", "Command1(2)",
-                 "Command1(3)", "Command1(0)", "Command5(0)", "Command1(1)" }) {
+        for (const char* name : { "Command1(1)", "Command1(1)", "Command6(4)", "Command1(0)", "Command1(3)",
+                 "Command1(2)", "Command1(3)", "Command1(0)", "Command5(0)", "Command1(1)" }) {
             p.click(name);
             if (p.form->CurrentSection != 3)
                 QVERIFY2(p.form->Picture2->image() == expected(), name);

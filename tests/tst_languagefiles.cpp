@@ -49,7 +49,8 @@ private Q_SLOTS:
     void decodesWindows1252()
     {
         // "Representación gráfica", "PRESENTACIÓN", the euro sign and a curly quote of the 0x80..0x9F range.
-        const QByteArray bytes("Representaci\xf3n gr\xe1" "fica\r\nPRESENTACI\xd3N\r\n\x80 \x93hola\x94\r\n");
+        const QByteArray bytes("Representaci\xf3n gr\xe1"
+                               "fica\r\nPRESENTACI\xd3N\r\n\x80 \x93hola\x94\r\n");
         const QStringList lines = languageLines(bytes, 3);
         QCOMPARE(lines.value(0), QString::fromUtf8("Representación gráfica"));
         QCOMPARE(lines.value(1), QString::fromUtf8("PRESENTACIÓN"));

@@ -107,7 +107,8 @@ public:
         if (m_form.CurrentSection == 3)
             checkSumPicture(broken);
         else
-            checkPicture(*m_form.Picture2, captionValue(m_form.Label2[0]->text()), captionValue(m_form.Label2[1]->text()), broken);
+            checkPicture(*m_form.Picture2, captionValue(m_form.Label2[0]->text()),
+                captionValue(m_form.Label2[1]->text()), broken);
         checkResults(broken);
         return broken;
     }
@@ -128,7 +129,9 @@ private:
         const QPoint at = pointIn(widget);
         // A press on a sector changes the first numerator without a redraw: the picture keeps the circles
         // of the fraction it was last drawn from, and only its editing buttons redraw it.
-        const auto redraws = [widget](const auto& buttons) { return std::find(buttons.begin(), buttons.end(), widget) != buttons.end(); };
+        const auto redraws = [widget](const auto& buttons) {
+            return std::find(buttons.begin(), buttons.end(), widget) != buttons.end();
+        };
         m_redrawsFirst = redraws(m_form.Command2) || redraws(m_form.Command3);
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
         return QStringLiteral("click %1 at %2,%3").arg(what).arg(at.x()).arg(at.y());
@@ -145,11 +148,16 @@ private:
         PictureBox* picture = pick(2) == 0 ? m_form.Picture1 : m_form.Picture2;
         if (!picture->isVisible())
             return QStringLiteral("press on a hidden picture");
-        static constexpr Qt::MouseButton buttons[] = { Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton };
+        static constexpr Qt::MouseButton buttons[]
+            = { Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton };
         const Qt::MouseButton button = buttons[pick(4)];
         const QPoint at = pointIn(picture);
         QTest::mouseClick(picture, button, Qt::NoModifier, at);
-        return QStringLiteral("press %1 button %2 at %3,%4").arg(picture->objectName()).arg(int(button)).arg(at.x()).arg(at.y());
+        return QStringLiteral("press %1 button %2 at %3,%4")
+            .arg(picture->objectName())
+            .arg(int(button))
+            .arg(at.x())
+            .arg(at.y());
     }
 
     QString chooseListItem()
@@ -170,7 +178,9 @@ private:
         if (!keypad || !keypad->isVisible())
             return clickSectionControl();
         const int key = pick(17);
-        CommandButton* button = key < 10 ? keypad->Command1[key] : key < 16 ? keypad->Command2[key - 10] : keypad->Command3;
+        CommandButton* button = key < 10 ? keypad->Command1[key]
+            : key < 16                   ? keypad->Command2[key - 10]
+                                         : keypad->Command3;
         return clickIn(button, QStringLiteral("keypad ") + button->objectName());
     }
 
@@ -219,7 +229,8 @@ private:
                 step = j;
         if (step < 0)
             return clickSectionControl();
-        const double from[2] = { captionValue(m_form.Label17[2 * step]->text()), captionValue(m_form.Label17[2 * step + 1]->text()) };
+        const double from[2]
+            = { captionValue(m_form.Label17[2 * step]->text()), captionValue(m_form.Label17[2 * step + 1]->text()) };
         double divisor = 1;
         for (double prime : { 2, 3, 5, 7, 11, 13, 17, 19, 23, 29 })
             if (std::fmod(from[0], prime) == 0 && std::fmod(from[1], prime) == 0) {
@@ -248,7 +259,8 @@ private:
         for (QWidget* widget : m_form.Frame1[m_form.CurrentSection]->findChildren<QWidget*>()) {
             if (!widget->isVisible() || !widget->isEnabled())
                 continue;
-            if (qobject_cast<CommandButton*>(widget) || qobject_cast<Label*>(widget) || qobject_cast<OptionButton*>(widget))
+            if (qobject_cast<CommandButton*>(widget) || qobject_cast<Label*>(widget)
+                || qobject_cast<OptionButton*>(widget))
                 candidates.append(widget);
         }
         for (Frame* shared : { m_form.Frame2, m_form.Frame3 })
@@ -271,7 +283,10 @@ private:
         }
         for (int i = 0; i < 9; ++i) {
             if (m_form.Frame1[i]->isVisible() != (i == current))
-                broken += QStringLiteral("Frame1(%1) visible %2 with section %3; ").arg(i).arg(m_form.Frame1[i]->isVisible()).arg(current);
+                broken += QStringLiteral("Frame1(%1) visible %2 with section %3; ")
+                              .arg(i)
+                              .arg(m_form.Frame1[i]->isVisible())
+                              .arg(current);
             const bool green = m_form.Command1[i]->backColor() == DesignColor::Green;
             if (green != (i == current))
                 broken += QStringLiteral("Command1(%1) green %2 with section %3; ").arg(i).arg(green).arg(current);
@@ -352,8 +367,8 @@ private:
 
     // Every pixel of the picture outside its circles (and their outlines) is the background colour:
     // each row is checked from edge to edge, skipping the stretch each circle covers.
-    static void checkOutside(const QImage& image, const std::vector<double>& centresX, double centreY,
-        double radius, quint32 background, const QString& name, QString& broken)
+    static void checkOutside(const QImage& image, const std::vector<double>& centresX, double centreY, double radius,
+        quint32 background, const QString& name, QString& broken)
     {
         const QRgb expected = designColor(background).rgb() | 0xFF000000u;
         const double reach = radius + 2.5;
@@ -376,7 +391,11 @@ private:
                     continue;
                 }
                 if ((line[x] | 0xFF000000u) != expected) {
-                    broken += QStringLiteral("%1 pixel %2,%3 is %4 outside the circles; ").arg(name).arg(x).arg(y).arg(line[x] & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+                    broken += QStringLiteral("%1 pixel %2,%3 is %4 outside the circles; ")
+                                  .arg(name)
+                                  .arg(x)
+                                  .arg(y)
+                                  .arg(line[x] & 0xFFFFFF, 6, 16, QLatin1Char('0'));
                     return;
                 }
             }
@@ -389,7 +408,8 @@ private:
         if (image.isNull())
             return;
         const FractionLayout layout = layoutFraction(image.width(), image.height(), numerator, denominator);
-        checkOutside(image, layout.centresX, layout.centreY, layout.radius, DesignColor::NearWhite, picture.objectName(), broken);
+        checkOutside(image, layout.centresX, layout.centreY, layout.radius, DesignColor::NearWhite,
+            picture.objectName(), broken);
     }
 
     void checkSumPicture(QString& broken) const
@@ -400,7 +420,8 @@ private:
         const double width = image.width();
         const double height = image.height();
         const double radius = std::min(height / 2 - 2, width / 4 - 2);
-        checkOutside(image, { width / 4, 3 * width / 4 }, height / 2, radius, DesignColor::White, QStringLiteral("Picture2 (sum)"), broken);
+        checkOutside(image, { width / 4, 3 * width / 4 }, height / 2, radius, DesignColor::White,
+            QStringLiteral("Picture2 (sum)"), broken);
     }
 
     void checkResults(QString& broken)
@@ -414,7 +435,9 @@ private:
             for (int row = 0; row < results->List1->count(); ++row)
                 lines.append(results->List1->item(row)->text());
         if (lines.size() < m_lines.size() || lines.mid(0, m_lines.size()) != m_lines)
-            broken += QStringLiteral("the results list lost a line (%1 lines, then %2); ").arg(m_lines.size()).arg(lines.size());
+            broken += QStringLiteral("the results list lost a line (%1 lines, then %2); ")
+                          .arg(m_lines.size())
+                          .arg(lines.size());
         if (lines.size() != m_form.ResultCount)
             broken += QStringLiteral("%1 results lines for ResultCount %2; ").arg(lines.size()).arg(m_form.ResultCount);
         m_lines = lines;
@@ -439,10 +462,11 @@ private Q_SLOTS:
     {
         // The offscreen platform warns at every raise() of the keypad and the results window; thousands
         // of those would use up the test's warnings and hide the report of the run.
-        testMessages = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (!text.contains(QLatin1String("does not support raise()")))
-                testMessages(type, context, text);
-        });
+        testMessages
+            = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+                  if (!text.contains(QLatin1String("does not support raise()")))
+                      testMessages(type, context, text);
+              });
     }
 
     void invariantsHoldAfterEveryEvent()

@@ -218,7 +218,9 @@ private Q_SLOTS:
     void accentsReadBackExactly()
     {
         LanguageSet set;
-        set.writeBytes("menu.txt", "Representaci\xf3n gr\xe1" "fica\r\n");
+        set.writeBytes("menu.txt",
+            "Representaci\xf3n gr\xe1"
+            "fica\r\n");
         set.writeBytes("numedeno.txt", "N\xdaMERO\nDENOMINACI\xd3N\n"); // LF alone works too
         Program p;
         QCOMPARE(p.form->Command1[0]->text(), QString::fromUtf8("Representación gráfica"));
@@ -283,9 +285,9 @@ private Q_SLOTS:
     void everyLanguageSetIsComplete()
     {
         QFETCH(QString, folder);
-        const std::pair<const char*, int> files[] = { { "explicacionmenu.txt", 10 }, { "menu.txt", 13 },
-            { "presentacion.txt", 1 }, { "comprobar.txt", 3 }, { "numedeno.txt", 2 }, { "muldiv.txt", 2 },
-            { "borrar.txt", 1 }, { "tusresultados.txt", 1 } };
+        const std::pair<const char*, int> files[]
+            = { { "explicacionmenu.txt", 10 }, { "menu.txt", 13 }, { "presentacion.txt", 1 }, { "comprobar.txt", 3 },
+                  { "numedeno.txt", 2 }, { "muldiv.txt", 2 }, { "borrar.txt", 1 }, { "tusresultados.txt", 1 } };
         QHash<QString, QStringList> read;
         for (const auto& [name, count] : files) {
             QFile file(folder + "/" + name);
