@@ -133,16 +133,6 @@ private Q_SLOTS:
         QCOMPARE(f.Frame1[0]->geometry(), QRect(123, 59, 1152, 834)); // as at 100 % on a 1280 x 960 screen
     }
 
-    void fontsAreInPoints()
-    {
-        testing::Program p;
-        QList<QWidget*> windows { p.form.get(), p.form->keypad(), p.form->results() };
-        for (QWidget* window : windows) {
-            for (const QWidget* control : window->findChildren<QWidget*>())
-                QVERIFY2(control->font().pointSizeF() > 0, qPrintable(control->objectName()));
-        }
-    }
-
     void textsFitTheirBoxes_data()
     {
         QTest::addColumn<QString>("set");
