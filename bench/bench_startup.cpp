@@ -102,26 +102,13 @@ void report(benchmark::State& state, const Run& total, int runs)
         state.SkipWithError("the child process failed");
 }
 
-void BM_StartProgram(benchmark::State& state)
+// The program (`mode` kProgramMode) or the bare window (kBareMode), started again and again.
+void BM_Start(benchmark::State& state, const char* mode)
 {
     Run total;
     int runs = 0;
     for (auto _ : state) {
-        const Run run = runChild(selfPath, kProgramMode);
-        state.SetIterationTime(run.seconds);
-        total.seconds += run.seconds;
-        total.peakMegabytes += run.peakMegabytes;
-        ++runs;
-    }
-    report(state, total, runs);
-}
-
-void BM_StartBareWindow(benchmark::State& state)
-{
-    Run total;
-    int runs = 0;
-    for (auto _ : state) {
-        const Run run = runChild(selfPath, kBareMode);
+        const Run run = runChild(selfPath, mode);
         state.SetIterationTime(run.seconds);
         total.seconds += run.seconds;
         total.peakMegabytes += run.peakMegabytes;
@@ -154,8 +141,8 @@ void BM_StartupRatio(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_StartProgram)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
-BENCHMARK(BM_StartBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK_CAPTURE(BM_Start, program, kProgramMode)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK_CAPTURE(BM_Start, bare_window, kBareMode)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_StartupRatio)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv)
