@@ -15,6 +15,8 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace maroleta {
@@ -37,6 +39,11 @@ namespace {
     // An angle folded into 0..2π.
     double fold(double angle)
     {
+        // Most angles are a turn or less away from the range: the same value the remainder gives, without it.
+        if (angle >= 0 && angle < kTurn)
+            return angle;
+        if (angle < 0 && angle > -kTurn)
+            return angle + kTurn;
         double folded = std::fmod(angle, kTurn);
         if (folded < 0)
             folded += kTurn;
@@ -92,35 +99,82 @@ namespace {
         return span;
     }
 
+    // Which end of a row's span one side of a ray limits: the left end, the right end, or, for a ray
+    // along the rows, the whole row (kept or not).
+    enum class Bound { Left, Right, Row };
+
     // The pixels where a·X + c·Y ≥ 0, X and Y measured from the centre (Y upwards): one side of a ray.
     struct HalfPlane {
         double a;
         double c;
         double ratio; // the row's bound is X = ratio·Y
+        Bound bound;
 
         HalfPlane(double aX, double cY)
             : a(aX)
             , c(cY)
             , ratio(aX == 0 ? 0 : -cY / aX)
+            , bound(aX > 0     ? Bound::Left
+                      : aX < 0 ? Bound::Right
+                               : Bound::Row)
         {
+        }
+
+        // Narrows [left, right] of the row at height `up` above the centre; an emptied row has left > right.
+        template <Bound Kind> void limit(int& left, int& right, double cx, double up) const
+        {
+            constexpr double slack = 1e-9; // a pixel centre on the ray belongs to both sides
+            if constexpr (Kind == Bound::Row) {
+                if (c * up < -slack) {
+                    left = 1;
+                    right = 0;
+                }
+            } else {
+                // A ray close to the row's direction puts the bound far away: keep it within int range.
+                const double at = std::clamp(cx + ratio * up, -1e9, 1e9);
+                if constexpr (Kind == Bound::Left)
+                    left = std::max(left, ceilOf(at - slack));
+                else
+                    right = std::min(right, floorOf(at + slack));
+            }
         }
 
         void limit(Span& span, double cx, double up) const
         {
-            constexpr double slack = 1e-9; // a pixel centre on the ray belongs to both sides
-            if (a == 0) {
-                if (c * up < -slack)
-                    span = {};
-                return;
+            switch (bound) {
+            case Bound::Left:
+                return limit<Bound::Left>(span.left, span.right, cx, up);
+            case Bound::Right:
+                return limit<Bound::Right>(span.left, span.right, cx, up);
+            case Bound::Row:
+                return limit<Bound::Row>(span.left, span.right, cx, up);
             }
-            // A ray close to the row's direction puts the bound far away: keep it within int range.
-            const double bound = std::clamp(cx + ratio * up, -1e9, 1e9);
-            if (a > 0)
-                span.left = std::max(span.left, ceilOf(bound - slack));
-            else
-                span.right = std::min(span.right, floorOf(bound + slack));
         }
     };
+
+    // Calls `work` with the two bounds of a pair of half-planes as compile-time values, so that a loop
+    // over many rows tests neither of them.
+    template <typename Work> void withBounds(Bound first, Bound second, Work&& work)
+    {
+        auto withSecond = [&](auto firstKind) {
+            switch (second) {
+            case Bound::Left:
+                return work(firstKind, std::integral_constant<Bound, Bound::Left>());
+            case Bound::Right:
+                return work(firstKind, std::integral_constant<Bound, Bound::Right>());
+            case Bound::Row:
+                return work(firstKind, std::integral_constant<Bound, Bound::Row>());
+            }
+        };
+        switch (first) {
+        case Bound::Left:
+            return withSecond(std::integral_constant<Bound, Bound::Left>());
+        case Bound::Right:
+            return withSecond(std::integral_constant<Bound, Bound::Right>());
+        case Bound::Row:
+            return withSecond(std::integral_constant<Bound, Bound::Row>());
+        }
+    }
 
     // A wedge of at most half a turn, counterclockwise from `from` over `span` radians: the pixels on the
     // left of the ray at `from` and on the right of the ray at `from + span` (screen y grows downwards).
@@ -176,15 +230,22 @@ namespace {
     };
 
     // A sector split into wedges of at most half a turn each, so that every row of a wedge is one span.
+    // Each part is {start, end, span}; the last part ends on the sector's own end angle.
+    struct WedgePart {
+        double from;
+        double to;
+        double span;
+    };
     struct Wedges {
         int count;
-        std::array<std::pair<double, double>, 2> parts;
+        std::array<WedgePart, 2> parts;
     };
-    Wedges wedgesOf(double from, double span)
+    Wedges wedgesOf(double from, double span, double to)
     {
         if (span <= std::numbers::pi)
-            return { 1, { { { from, span }, {} } } };
-        return { 2, { { { from, span / 2 }, { from + span / 2, span / 2 } } } };
+            return { 1, { { { from, to, span }, {} } } };
+        const double middle = from + span / 2;
+        return { 2, { { { from, middle, span / 2 }, { middle, to, span / 2 } } } };
     }
 }
 
@@ -243,48 +304,79 @@ void Canvas::plot(int x, int y)
         setRun(row, x - before, x + after, kForeground);
 }
 
-void Canvas::sector(double centreX, double centreY, double radius, double from, double span, bool fill, bool outline)
+const Canvas::DiscRows& Canvas::discRows(double centreX, double centreY, double radius)
+{
+    DiscRows& disc = m_disc;
+    if (disc.centreX == centreX && disc.centreY == centreY && disc.radius == radius && disc.imageHeight == m_height)
+        return disc;
+    disc.centreX = centreX;
+    disc.centreY = centreY;
+    disc.radius = radius;
+    disc.imageHeight = m_height;
+    // Every row a drawing asks for: the disc's rows and two more on each side, within two rows of the image.
+    const int top = std::max(int(std::floor(centreY - radius)) - 3, -2);
+    const int bottom = std::min(int(std::ceil(centreY + radius)) + 3, m_height + 1);
+    disc.firstRow = top;
+    disc.spans.clear();
+    for (int y = top; y <= bottom; ++y) {
+        const Span span = chord(centreX, centreY, radius, y);
+        disc.spans.push_back({ span.left, span.right });
+    }
+    return disc;
+}
+
+namespace {
+    Span spanOf(const std::vector<std::pair<int, int>>& spans, int firstRow, int y)
+    {
+        const qsizetype index = qsizetype(y) - firstRow;
+        if (index < 0 || index >= qsizetype(spans.size()))
+            return {};
+        return { spans[std::size_t(index)].first, spans[std::size_t(index)].second };
+    }
+}
+
+void Canvas::sector(
+    double centreX, double centreY, double radius, double from, double span, double to, bool fill, bool outline)
 {
     const double cx = centreX;
     const double cy = centreY;
     const int discTop = int(std::floor(cy - radius)) - 1;
     const int discBottom = int(std::ceil(cy + radius)) + 1;
-    const Span around { floorOf(cx - radius) - 1, ceilOf(cx + radius) + 1 };
+    const DiscRows& disc = discRows(cx, cy, radius);
+    auto chordAt = [&disc](int y) { return spanOf(disc.spans, disc.firstRow, y); };
 
-    // The fill of the wedge's rows first..last, each clipped to the image.
+    // The fill of the wedge's rows first..last, each clipped to the image: the disc's pixels of the row
+    // on the inner side of both rays.
     auto fillRows = [&](const Wedge& wedge, int first, int last) {
-        // Local copies: the pixel writes cannot alias them, so they stay in registers across the rows.
-        const Wedge clip = wedge;
-        const Span reach = around;
-        const double cx = centreX;
-        const double cy = centreY;
-        const double r = radius;
-        const double square = r * r;
-        const QRgb paint = toRgb(m_fillColor);
-        QRgb spare = paint; // an empty row's write lands here, so that no row waits on a guessed branch
-        const int lastColumn = m_width - 1;
-        const int top = std::max(first, 0);
-        const int bottom = std::min(last, m_height - 1);
-        for (int y = top; y <= bottom; ++y) {
-            Span inside = clip.clip(reach, y);
-            const double dy = double(y) - cy;
-            const double left = double(inside.left) - cx;
-            const double right = double(inside.right) - cx;
-            // Most rows of a narrow sector lie well inside the disc: its two ends tell, no root needed.
-            // One branch, taken only near the rim: an empty row is told apart without a guess of its own.
-            const bool endsInside = (left * left + dy * dy <= square) & (right * right + dy * dy <= square);
-            if ((inside.left <= inside.right) & !endsInside) {
-                const Span row = chord(cx, cy, r, y);
-                inside = { std::max(inside.left, row.left), std::min(inside.right, row.right) };
+        const int top = std::max({ first, 0, disc.firstRow });
+        const int bottom = std::min({ last, m_height - 1, disc.firstRow + int(disc.spans.size()) - 1 });
+        if (top > bottom)
+            return;
+        withBounds(wedge.afterFrom.bound, wedge.beforeTo.bound, [&](auto fromKind, auto toKind) {
+            // Local copies: the pixel writes cannot alias them, so they stay in registers across the rows.
+            const HalfPlane afterFrom = wedge.afterFrom;
+            const HalfPlane beforeTo = wedge.beforeTo;
+            const double x0 = cx;
+            const double y0 = cy;
+            const QRgb paint = toRgb(m_fillColor);
+            QRgb spare = paint;
+            const int lastColumn = m_width - 1;
+            const std::pair<int, int>* rows = disc.spans.data() + (top - disc.firstRow);
+            QRgb* pixels = line(top);
+            const qsizetype stride = m_stride;
+            for (int y = top; y <= bottom; ++y, ++rows, pixels += stride) {
+                const double up = y0 - double(y); // mathematical Y of the row
+                int left = std::max(rows->first, 0);
+                int right = std::min(rows->second, lastColumn);
+                afterFrom.limit<decltype(fromKind)::value>(left, right, x0, up);
+                beforeTo.limit<decltype(toKind)::value>(left, right, x0, up);
+                // A narrow sector puts one pixel or none on most rows, as unpredictably as its edge runs
+                // through them: the first pixel is written without a branch (an empty row's lands on `spare`).
+                *(left <= right ? pixels + left : &spare) = paint;
+                for (int x = left + 1; x <= right; ++x)
+                    pixels[x] = paint;
             }
-            const int start = std::max(inside.left, 0);
-            const int end = std::min(inside.right, lastColumn);
-            QRgb* pixels = line(y);
-            // A narrow sector puts one pixel or none on most rows: the first is written without a branch.
-            *(start <= end ? pixels + start : &spare) = paint;
-            for (int x = start + 1; x <= end; ++x)
-                pixels[x] = paint;
-        }
+        });
     };
 
     // The rim on row y: the disc pixels of the row missing a horizontal or vertical neighbour in the disc.
@@ -308,85 +400,173 @@ void Canvas::sector(double centreX, double centreY, double radius, double from, 
         }
     };
 
-    const Wedges wedges = wedgesOf(from, span);
-    for (int part = 0; part < wedges.count; ++part) {
-        const auto [wedgeFrom, wedgeSpan] = wedges.parts[std::size_t(part)];
-        const Wedge wedge(cx, cy, sinCos(wedgeFrom), sinCos(wedgeFrom + wedgeSpan));
-        // The fill reaches the centre; the rim only the rows of the arc.
-        const auto [fillTop, fillBottom] = wedge.rows(radius, wedgeFrom, wedgeSpan, false);
-        const auto [rimTop, rimBottom] = wedge.rows(radius, wedgeFrom, wedgeSpan, true);
-        const int rimFirst = std::max({ rimTop, discTop, -1 });
-        const int rimLast = std::min({ rimBottom, discBottom, m_height });
-        // Each row's disc pixels are worked out once and kept for the rows above and below it.
-        Span above = chord(cx, cy, radius, rimFirst - 1);
-        Span row = chord(cx, cy, radius, rimFirst);
-        auto nextRim = [&](int y) {
-            const Span below = chord(cx, cy, radius, y + 1);
-            if (!row.empty())
-                rimRow(wedge, y, above, row, below);
-            above = row;
-            row = below;
-        };
-        if (m_lineWidth > 1) {
-            // A wide pen reaches the rows around its own, which the fill of the next row paints over again:
-            // row by row, fill and then rim.
-            const int first = fill ? std::max({ fillTop, discTop, -1 }) : rimFirst;
-            const int last = fill ? std::min({ fillBottom, discBottom, m_height }) : rimLast;
-            for (int y = first; y <= last; ++y) {
-                if (fill)
-                    fillRows(wedge, y, y);
-                if (outline && y >= rimFirst && y <= rimLast)
-                    nextRim(y);
-            }
+    // All the fill first and then all the rim: the outline lies on top, whatever the pen's width.
+    const Wedges wedges = wedgesOf(from, span, to);
+    for (const bool rim : { false, true }) {
+        if ((rim && !outline) || (!rim && !fill))
             continue;
-        }
-        // A thin pen's fill and rim touch their own row only, and the rim rows lie within the fill rows:
-        // all the fill first and then all the rim leaves every pixel as drawing them row by row would.
-        if (fill)
-            fillRows(wedge, std::max({ fillTop, discTop, -1 }), std::min({ fillBottom, discBottom, m_height }));
-        if (outline) {
-            for (int y = rimFirst; y <= rimLast; ++y)
-                nextRim(y);
+        for (int part = 0; part < wedges.count; ++part) {
+            const WedgePart& piece = wedges.parts[std::size_t(part)];
+            const Wedge wedge(cx, cy, sinCos(piece.from), sinCos(piece.to));
+            if (!rim) {
+                // The fill reaches the centre.
+                const auto [fillTop, fillBottom] = wedge.rows(radius, piece.from, piece.span, false);
+                fillRows(wedge, std::max(fillTop, discTop), std::min(fillBottom, discBottom));
+                continue;
+            }
+            // The rim only the rows of the arc; each row's disc pixels come from the circle's table, shared
+            // by the rows above and below it.
+            const auto [rimTop, rimBottom] = wedge.rows(radius, piece.from, piece.span, true);
+            const int rimFirst = std::max({ rimTop, discTop, -1 });
+            const int rimLast = std::min({ rimBottom, discBottom, m_height });
+            Span above = chordAt(rimFirst - 1);
+            Span row = chordAt(rimFirst);
+            for (int y = rimFirst; y <= rimLast; ++y) {
+                const Span below = chordAt(y + 1);
+                if (!row.empty())
+                    rimRow(wedge, y, above, row, below);
+                above = row;
+                row = below;
+            }
         }
     }
 }
 
-void Canvas::radiusLine(double cx, double cy, double radius, double angle)
-{
-    // One pixel for each step along the longer axis, the nearest one across.
-    auto nearest = [](double value) { return floorOf(value + 0.5); };
-    const SinCos direction = sinCos(angle);
-    const double dx = radius * direction.cos;
-    const double dy = -radius * direction.sin;
-    const bool alongX = std::abs(dx) >= std::abs(dy);
-    const int first = alongX ? nearest(cx) : nearest(cy);
-    const int last = alongX ? nearest(cx + dx) : nearest(cy + dy);
-    const int step = last >= first ? 1 : -1;
-    const double slope = alongX ? (dx == 0 ? 0 : dy / dx) : dx / dy;
-    const double origin = alongX ? cx : cy;
-    const double across = alongX ? cy : cx;
-    // A thin line wholly inside the image is written straight; otherwise pixel by pixel with checks.
-    const bool inside = m_lineWidth == 1 && nearest(cx) >= 1 && nearest(cy) >= 1 && nearest(cx) < m_width - 1
-        && nearest(cy) < m_height - 1 && nearest(cx + dx) >= 1 && nearest(cy + dy) >= 1
-        && nearest(cx + dx) < m_width - 1 && nearest(cy + dy) < m_height - 1;
-    const QRgb black = toRgb(kForeground);
-    if (inside) {
-        // Each axis its own loop, the pixel written straight: the commonest line, and the longest.
-        const int count = (last - first) * step;
-        if (alongX) {
-            for (int i = 0, x = first; i <= count; ++i, x += step)
-                line(nearest(across + (double(x) - origin) * slope))[x] = black;
-        } else {
-            for (int i = 0, y = first; i <= count; ++i, y += step)
-                line(y)[nearest(across + (double(y) - origin) * slope)] = black;
+namespace {
+    // The nearest pixel to a coordinate.
+    int nearest(double value) { return floorOf(value + 0.5); }
+
+    // A radius as a line of pixels: one for each step `along` its longer axis from `first` to `last`, the
+    // nearest one `across`, at across + (along - origin) · slope.
+    struct RadiusPixels {
+        bool alongX;
+        int first;
+        int last;
+        int step;
+        double slope;
+        double origin;
+        double across;
+
+        RadiusPixels(double cx, double cy, double radius, double cos, double sin)
+        {
+            const double dx = radius * cos;
+            const double dy = -radius * sin;
+            alongX = std::abs(dx) >= std::abs(dy);
+            first = alongX ? nearest(cx) : nearest(cy);
+            last = alongX ? nearest(cx + dx) : nearest(cy + dy);
+            step = last >= first ? 1 : -1;
+            slope = alongX ? (dx == 0 ? 0 : dy / dx) : dx / dy;
+            origin = alongX ? cx : cy;
+            across = alongX ? cy : cx;
         }
-        return;
-    }
-    for (int along = first;; along += step) {
-        const int other = nearest(across + (double(along) - origin) * slope);
-        plot(alongX ? along : other, alongX ? other : along);
-        if (along == last)
-            break;
+
+        int length() const { return (last - first) * step; }
+        int acrossAt(int along) const { return nearest(across + (double(along) - origin) * slope); }
+        // Both ends lie at least a pixel inside a width × height image: every pixel of the line does.
+        bool inside(int width, int height) const
+        {
+            const int width1 = alongX ? width : height;
+            const int height1 = alongX ? height : width;
+            return std::min(first, last) >= 1 && std::max(first, last) < width1 - 1 && acrossAt(first) >= 1
+                && acrossAt(first) < height1 - 1 && acrossAt(last) >= 1 && acrossAt(last) < height1 - 1;
+        }
+    };
+}
+
+void Canvas::radiusLines(double cx, double cy, double radius, const std::vector<SinCos>& directions)
+{
+    const QRgb black = toRgb(kForeground);
+    std::vector<RadiusPixels> lines;
+    lines.reserve(directions.size());
+    for (const SinCos& direction : directions)
+        lines.emplace_back(cx, cy, radius, direction.cos, direction.sin);
+
+    // Writes the pixels of a line that lies inside the image, from `skip` steps on.
+    auto straight = [&](const RadiusPixels& l, int skip) {
+        const int count = l.length();
+        if (l.alongX) {
+            for (int i = skip, x = l.first + skip * l.step; i <= count; ++i, x += l.step)
+                line(l.acrossAt(x))[x] = black;
+        } else {
+            for (int i = skip, y = l.first + skip * l.step; i <= count; ++i, y += l.step)
+                line(y)[l.acrossAt(y)] = black;
+        }
+    };
+    // A line that may leave the image, or a wider pen: pixel by pixel, with checks.
+    auto checked = [&](const RadiusPixels& l) {
+        for (int along = l.first;; along += l.step) {
+            const int other = l.acrossAt(along);
+            plot(l.alongX ? along : other, l.alongX ? other : along);
+            if (along == l.last)
+                break;
+        }
+    };
+
+    // Neighbouring radii of a circle of many sectors run through the same pixels near the centre. Where
+    // the lines of a group (same axis and direction, slopes in order) lie less than a pixel apart across,
+    // together they cover every pixel between the outer two: there each step is written as one run.
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        const RadiusPixels& head = lines[i];
+        if (m_lineWidth != 1 || !head.inside(m_width, m_height)) {
+            checked(head);
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        double gap = 0;
+        int longest = head.length();
+        int order = 0; // the slopes' direction along the group, once known
+        bool shortening = false; // the lengths rise to the line nearest the axis and fall after it
+        while (end < lines.size()) {
+            const RadiusPixels& next = lines[end];
+            const RadiusPixels& previous = lines[end - 1];
+            if (next.alongX != head.alongX || next.step != head.step || !next.inside(m_width, m_height))
+                break;
+            const int direction = next.slope > previous.slope ? 1 : next.slope < previous.slope ? -1 : 0;
+            if (direction != 0 && order != 0 && direction != order)
+                break;
+            if (shortening && next.length() > previous.length())
+                break;
+            if (direction != 0)
+                order = direction;
+            shortening = shortening || next.length() < previous.length();
+            gap = std::max(gap, std::abs(next.slope - previous.slope));
+            longest = std::max(longest, next.length());
+            ++end;
+        }
+        // At `k` steps from the first pixel the lines lie at most (k + 0.5) · gap apart across; below one
+        // pixel (with a margin for rounding) the nearest pixels of neighbouring lines touch or coincide.
+        // The lines still that long are a run of the group, as their lengths rise and then fall.
+        int together = -1;
+        if (end - i > 1) {
+            const double reach = gap > 0 ? 0.99 / gap - 0.5 : double(longest);
+            together = int(std::min(double(longest), std::floor(reach)));
+        }
+        qsizetype low = qsizetype(i);
+        qsizetype high = qsizetype(end) - 1;
+        for (int k = 0; k <= together; ++k) {
+            while (low <= high && lines[std::size_t(low)].length() < k)
+                ++low;
+            while (high >= low && lines[std::size_t(high)].length() < k)
+                --high;
+            if (low > high)
+                break;
+            const int along = head.first + k * head.step;
+            const int a = lines[std::size_t(low)].acrossAt(along);
+            const int b = lines[std::size_t(high)].acrossAt(along);
+            const int from = std::min(a, b);
+            const int to = std::max(a, b);
+            if (head.alongX) {
+                for (int y = from; y <= to; ++y)
+                    line(y)[along] = black;
+            } else {
+                std::fill(line(along) + from, line(along) + to + 1, black);
+            }
+        }
+        for (std::size_t j = i; j < end; ++j)
+            straight(lines[j], together + 1);
+        i = end;
     }
 }
 
@@ -413,44 +593,111 @@ Canvas::SinCos Canvas::sinCos(double angle)
 
 void Canvas::pie(double centreX, double centreY, double radius, double start, double end)
 {
-    drawPie(centreX, centreY, radius, start, end, true);
+    pies(centreX, centreY, radius, { Slice { start, end, m_fillColor } });
 }
 
 void Canvas::pies(double centreX, double centreY, double radius, const std::vector<Slice>& slices)
 {
-    for (std::size_t i = 0; i < slices.size(); ++i) {
-        const Slice& slice = slices[i];
-        setFillColor(slice.fillColor);
-        // The end radius waits for the next slice when that one is drawn and starts with a radius at the
-        // same angle.
-        bool endRadius = true;
-        if (i + 1 < slices.size()) {
-            const Slice& next = slices[i + 1];
-            endRadius = !(slice.end < 0 && next.start < 0 && std::isfinite(slice.end) && std::isfinite(next.start)
-                && std::isfinite(next.end) && fold(std::abs(next.start)) == fold(std::abs(slice.end)));
-        }
-        drawPie(centreX, centreY, radius, slice.start, slice.end, endRadius);
-    }
-}
-
-void Canvas::drawPie(double centreX, double centreY, double radius, double start, double end, bool withEndRadius)
-{
-    if (!drawable(centreX, centreY, radius) || !std::isfinite(start) || !std::isfinite(end))
+    if (slices.empty())
         return;
-    const bool startRadius = start < 0;
-    const bool endRadius = end < 0;
-    const double from = fold(std::abs(start));
-    const double to = fold(std::abs(end));
-    // Counterclockwise from `from` to `to`; equal ends make a full turn, as the platform's pie does.
-    double span = to - from;
-    if (span <= 0)
-        span += kTurn;
+    const quint32 lastColor = slices.back().fillColor;
+    if (!drawable(centreX, centreY, radius)) {
+        setFillColor(lastColor);
+        return;
+    }
     attach();
-    sector(centreX, centreY, radius, from, span, startRadius && endRadius, true);
-    if (startRadius)
-        radiusLine(centreX, centreY, radius, from);
-    if (endRadius && withEndRadius)
-        radiusLine(centreX, centreY, radius, to);
+
+    // Each slice counterclockwise from `from` to `to`; equal ends make a full turn, as the platform's pie does.
+    struct Piece {
+        double from;
+        double to;
+        double span;
+        bool startRadius;
+        bool endRadius;
+        quint32 color;
+    };
+    std::vector<Piece> pieces;
+    pieces.reserve(slices.size());
+    // Slices with an angle that is no number are left out, and so break the run there.
+    std::vector<bool> follows; // whether a piece starts where the piece before it ends
+    for (const Slice& slice : slices) {
+        if (!std::isfinite(slice.start) || !std::isfinite(slice.end)) {
+            follows.push_back(false);
+            pieces.push_back({ 0, 0, -1, false, false, 0 });
+            continue;
+        }
+        const double from = fold(std::abs(slice.start));
+        const double to = fold(std::abs(slice.end));
+        double span = to - from;
+        if (span <= 0)
+            span += kTurn;
+        follows.push_back(!pieces.empty() && pieces.back().span >= 0 && pieces.back().to == from);
+        pieces.push_back({ from, to, span, slice.start < 0, slice.end < 0, slice.fillColor & 0xFFFFFFu });
+    }
+    auto drawn = [&](std::size_t i) { return pieces[i].span >= 0; };
+    auto filled = [&](std::size_t i) { return drawn(i) && pieces[i].startRadius && pieces[i].endRadius; };
+
+    // Neighbouring slices that meet are drawn as one sector while together they stay within half a turn,
+    // so that a circle of many thin sectors costs a few sectors' rows, not thousands. `joins(i)` tells
+    // whether piece i may continue the group of the piece before it.
+    auto groups = [&](auto&& joins, auto&& draw) {
+        std::size_t i = 0;
+        while (i < pieces.size()) {
+            if (!drawn(i)) {
+                ++i;
+                continue;
+            }
+            std::size_t last = i;
+            double span = pieces[i].span;
+            while (last + 1 < pieces.size() && follows[last + 1] && joins(last + 1)
+                && span + pieces[last + 1].span <= std::numbers::pi) {
+                ++last;
+                span += pieces[last].span;
+            }
+            draw(i, last, span);
+            i = last + 1;
+        }
+    };
+
+    // First every fill, each in its slice's colour and in turn, so that where two meet the later wins;
+    // then every outline on top of them.
+    groups([&](std::size_t i) { return filled(i) && filled(i - 1) && pieces[i].color == pieces[i - 1].color; },
+        [&](std::size_t first, std::size_t last, double span) {
+            if (!filled(first))
+                return;
+            setFillColor(pieces[first].color);
+            sector(centreX, centreY, radius, pieces[first].from, span, pieces[last].to, true, false);
+        });
+    groups([](std::size_t) { return true; },
+        [&](std::size_t first, std::size_t last, double span) {
+            sector(centreX, centreY, radius, pieces[first].from, span, pieces[last].to, false, true);
+        });
+    setFillColor(lastColor);
+
+    // The radii: a radius that ends one slice and starts the next is drawn once. The directions of a run
+    // are kept for the next run: the circles of one drawing share the very same angles.
+    std::vector<double> wanted;
+    wanted.reserve(pieces.size() + 1);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (!drawn(i))
+            continue;
+        if (pieces[i].startRadius)
+            wanted.push_back(pieces[i].from);
+        const bool nextStartsHere = i + 1 < pieces.size() && follows[i + 1] && pieces[i + 1].startRadius;
+        if (pieces[i].endRadius && !nextStartsHere)
+            wanted.push_back(pieces[i].to);
+    }
+    // The last two runs are remembered: a picture of two circles redraws one of them far more often.
+    if (wanted != m_rays[0].angles) {
+        std::swap(m_rays[0], m_rays[1]);
+        if (wanted != m_rays[0].angles) {
+            m_rays[0].angles = std::move(wanted);
+            m_rays[0].directions.clear();
+            for (const double angle : m_rays[0].angles)
+                m_rays[0].directions.push_back({ angle, std::sin(angle), std::cos(angle) });
+        }
+    }
+    radiusLines(centreX, centreY, radius, m_rays[0].directions);
 }
 
 void Canvas::disc(double centreX, double centreY, double radius, bool outline)
@@ -458,7 +705,7 @@ void Canvas::disc(double centreX, double centreY, double radius, bool outline)
     if (!drawable(centreX, centreY, radius))
         return;
     attach();
-    sector(centreX, centreY, radius, 0, kTurn, true, outline);
+    sector(centreX, centreY, radius, 0, kTurn, kTurn, true, outline);
 }
 
 quint32 Canvas::point(double x, double y) const

@@ -6,6 +6,8 @@
 #include <QImage>
 
 #include <array>
+#include <limits>
+#include <utility>
 #include <vector>
 
 namespace maroleta {
@@ -29,7 +31,7 @@ public:
 
     // An arc of a circle drawn counterclockwise from `start` to `end` (radians, measured from 3 o'clock,
     // each within -2π..2π). A negative angle means a radius is drawn to that end of the arc (its absolute
-    // value is the angle); when both are negative the closed sector is filled with the fill colour.
+    // value is the angle); when both are negative the closed sector is filled with the fill colour first.
     void pie(double centreX, double centreY, double radius, double start, double end);
     // One of a run of pies on the same circle, each with its own fill colour.
     struct Slice {
@@ -37,9 +39,9 @@ public:
         double end;
         quint32 fillColor;
     };
-    // The same pixels as setting each slice's fill colour and drawing its pie in turn. A radius that the
-    // next slice draws again is drawn once only: that slice's fill and rim never read it, and its own
-    // radius covers those very pixels after them. The fill colour stays the last slice's.
+    // A run of pies on one circle: first the fill of every slice, in turn, so that where two meet the
+    // later one wins; then every outline (arcs and radii) on top. Every outline therefore shows whole,
+    // and each sector stays closed however thin it is. The fill colour stays the last slice's.
     void pies(double centreX, double centreY, double radius, const std::vector<Slice>& slices);
     // A whole circle filled with the fill colour, with no radius; its outline unless `outline` is false.
     void disc(double centreX, double centreY, double radius, bool outline = true);
@@ -58,10 +60,9 @@ private:
     QRgb* line(int y) const { return m_bits + qsizetype(y) * m_stride; }
     void setRun(int y, int left, int right, quint32 designColor);
     void plot(int x, int y);
-    void sector(double cx, double cy, double radius, double from, double span, bool fill, bool outline);
-    void radiusLine(double cx, double cy, double radius, double angle);
-    // One pie as pie() draws it, its end radius left out unless `withEndRadius`.
-    void drawPie(double centreX, double centreY, double radius, double start, double end, bool withEndRadius);
+    // The pixels of the disc counterclockwise from `from` over `span` radians, ending at angle `to`: filled
+    // when `fill`, then their part of the rim when `outline`.
+    void sector(double cx, double cy, double radius, double from, double span, double to, bool fill, bool outline);
     // Sine and cosine of an angle, remembered for the angles a run of neighbouring pies shares.
     struct SinCos {
         double angle;
@@ -69,6 +70,19 @@ private:
         double cos;
     };
     SinCos sinCos(double angle);
+    // A radius in each of the directions, in the foreground colour.
+    void radiusLines(double cx, double cy, double radius, const std::vector<SinCos>& directions);
+    // The disc pixels of each row of the circle drawn last, [left, right] (empty when left > right),
+    // worked out once for all the sectors of a circle.
+    struct DiscRows {
+        double centreX = std::numeric_limits<double>::quiet_NaN();
+        double centreY = 0;
+        double radius = 0;
+        int imageHeight = 0;
+        int firstRow = 0;
+        std::vector<std::pair<int, int>> spans;
+    };
+    const DiscRows& discRows(double centreX, double centreY, double radius);
 
     QImage& m_image;
     QRgb* m_bits = nullptr;
@@ -79,6 +93,13 @@ private:
     quint32 m_fillColor = 0xFFFFFF;
     std::array<SinCos, 4> m_angles {};
     std::size_t m_nextAngle = 0;
+    DiscRows m_disc;
+    // The radii of the last two runs of pies and their directions.
+    struct Rays {
+        std::vector<double> angles;
+        std::vector<SinCos> directions;
+    };
+    std::array<Rays, 2> m_rays;
 };
 
 } // namespace maroleta

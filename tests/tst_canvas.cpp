@@ -2,6 +2,8 @@
 #include "logic/canvas.h"
 #include "logic/colors.h"
 
+#include <QPointF>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
@@ -11,6 +13,8 @@
 #include <vector>
 
 using namespace maroleta;
+
+Q_DECLARE_METATYPE(std::vector<maroleta::Canvas::Slice>)
 
 namespace {
 constexpr double kPi = std::numbers::pi;
@@ -45,6 +49,26 @@ QSet<quint32> coloursOf(const Canvas& canvas)
         for (int x = 0; x < int(canvas.scaleWidth()); ++x)
             colours.insert(canvas.pixel(x, y));
     return colours;
+}
+// Each pie of a run in turn, and then every outline again, each radius on its own: what a run of pies
+// must leave.
+void drawInTurn(Canvas& canvas, QPointF centre, double radius, const std::vector<Canvas::Slice>& slices)
+{
+    const double cx = centre.x();
+    const double cy = centre.y();
+    for (const Canvas::Slice& slice : slices) {
+        canvas.setFillColor(slice.fillColor);
+        canvas.pie(cx, cy, radius, slice.start, slice.end);
+    }
+    for (const Canvas::Slice& slice : slices) {
+        // A pie with one negative angle draws its arc and that one radius, and fills nothing.
+        if (slice.start < 0)
+            canvas.pie(cx, cy, radius, slice.start, std::abs(slice.end));
+        if (slice.end < 0)
+            canvas.pie(cx, cy, radius, std::abs(slice.start), slice.end);
+        if (!(slice.start < 0) && !(slice.end < 0))
+            canvas.pie(cx, cy, radius, slice.start, slice.end);
+    }
 }
 }
 
@@ -172,31 +196,62 @@ private Q_SLOTS:
         QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
     }
 
-    void piesDrawAsPieInTurn_data()
+    void piesDrawFillsThenOutlines_data()
     {
+        // The slices of a circle as the program's drawings build them, and runs that are not circles.
         QTest::addColumn<int>("lineWidth");
-        QTest::addColumn<int>("sectors");
-        QTest::addColumn<bool>("sharedAngles");
-        QTest::addRow("2000 thin sectors") << 1 << 2000 << true;
-        QTest::addRow("7 sectors") << 1 << 7 << true;
-        QTest::addRow("7 sectors, wide pen") << 3 << 7 << true;
-        QTest::addRow("ends not shared") << 1 << 40 << false;
-        QTest::addRow("ends not shared, wide pen") << 2 << 40 << false;
-    }
-    void piesDrawAsPieInTurn()
-    {
-        // A run of pies must leave every pixel as drawing each pie in turn does, radii drawn once or not.
-        QFETCH(int, lineWidth);
-        QFETCH(int, sectors);
-        QFETCH(bool, sharedAngles);
-        std::vector<Canvas::Slice> slices;
-        const double theta = 6.28318 / sectors;
-        slices.push_back({ -2 * theta, -theta, DesignColor::Blue });
-        for (int i = 0; i < sectors; ++i) {
-            // Without shared angles each slice starts a little past the end of the one before, or with no radius.
-            const double start = sharedAngles ? -(i * theta) : (i % 3 == 0 ? i * theta : -(i * theta + 1e-3));
-            slices.push_back({ start, -((i + 1) * theta), i % 3 ? DesignColor::Blue : DesignColor::White });
+        QTest::addColumn<QPointF>("centre");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<std::vector<Canvas::Slice>>("slices");
+        auto fraction = [](int sectors, int blue) {
+            // A first pie from 2θ round to θ, then sector 0 with no radius at its start, in single precision.
+            const double theta = 6.28318 / sectors;
+            std::vector<Canvas::Slice> slices { { float(-2 * theta), float(-theta), DesignColor::Blue } };
+            double a = 0;
+            for (int i = 0; i < sectors; ++i, a += theta)
+                slices.push_back({ float(-a), float(-(a + theta)), i < blue ? DesignColor::Blue : DesignColor::White });
+            return slices;
+        };
+        auto sum = [](int sectors, int coloured) {
+            // Sector 0 from the end of the last one round through 3 o'clock.
+            const double theta = 6.28318 / sectors;
+            std::vector<Canvas::Slice> slices;
+            for (int j = 0; j < sectors; ++j)
+                slices.push_back({ -(j == 0 ? 6.28318 : j * theta), -((j + 1) * theta),
+                    j < coloured ? quint32(0xC0C000) : DesignColor::White });
+            return slices;
+        };
+        std::vector<Canvas::Slice> unshared;
+        for (int i = 0; i < 40; ++i) {
+            // Each slice starts a little past the end of the one before, or with no radius.
+            const double start = i % 3 == 0 ? i * 0.157 : -(i * 0.157 + 1e-3);
+            unshared.push_back({ start, -((i + 1) * 0.157), i % 3 ? DesignColor::Blue : DesignColor::White });
         }
+        std::vector<Canvas::Slice> radii;
+        for (int i = 0; i < 1500; ++i) {
+            // Start radii only, mostly in order round the circle, some anywhere.
+            const double angle = i % 9 ? i * 6.28318 / 1500 : std::fmod(i * 2.399, 6.28318);
+            radii.push_back({ -angle, angle + 0.001, DesignColor::Blue });
+        }
+        const QPointF middle(160.5, 108);
+        QTest::addRow("2000 thin sectors") << 1 << middle << 104.0 << fraction(2000, 1234);
+        QTest::addRow("150 sectors") << 1 << middle << 104.0 << fraction(150, 75);
+        QTest::addRow("7 sectors, wide pen") << 3 << middle << 104.0 << fraction(7, 3);
+        QTest::addRow("guided sum, 2400 sectors") << 1 << QPointF(140, 99.5) << 97.0 << sum(2400, 800);
+        QTest::addRow("guided sum, 5 sectors") << 1 << QPointF(140, 99.5) << 97.0 << sum(5, 2);
+        QTest::addRow("ends not shared") << 1 << middle << 104.0 << unshared;
+        QTest::addRow("ends not shared, wide pen") << 2 << middle << 104.0 << unshared;
+        QTest::addRow("radii only") << 1 << middle << 200.0 << radii;
+        QTest::addRow("partly off the picture") << 1 << QPointF(300.25, 30) << 150.0 << fraction(900, 450);
+    }
+    void piesDrawFillsThenOutlines()
+    {
+        // A run of pies leaves every pixel as drawing each pie in turn and then every outline again, each
+        // radius on its own, does: the fills in order, the outlines whole on top.
+        QFETCH(int, lineWidth);
+        QFETCH(QPointF, centre);
+        QFETCH(double, radius);
+        QFETCH(std::vector<Canvas::Slice>, slices);
         QImage one(331, 217, QImage::Format_RGB32);
         QImage run(one.size(), QImage::Format_RGB32);
         Canvas inTurn(one);
@@ -205,14 +260,46 @@ private Q_SLOTS:
             canvas->clear();
             canvas->setLineWidth(lineWidth);
         }
-        for (const Canvas::Slice& slice : slices) {
-            inTurn.setFillColor(slice.fillColor);
-            inTurn.pie(160.5, 108, 104, slice.start, slice.end);
-        }
-        together.pies(160.5, 108, 104, slices);
+        drawInTurn(inTurn, centre, radius, slices);
+        together.setFillColor(DesignColor::Black);
+        together.pies(centre.x(), centre.y(), radius, slices);
         QCOMPARE(run, one);
-        QCOMPARE(together.fillColor(), inTurn.fillColor());
+        QCOMPARE(together.fillColor(), slices.back().fillColor);
         QVERIFY(coloursOf(together).contains(DesignColor::Black));
+    }
+
+    void piesOfRandomRuns()
+    {
+        // Seeded runs of every kind: many or few slices, in order round the circle or anywhere, meeting or
+        // not, any centre and radius (off the picture too), pens one to three pixels wide.
+        QRandomGenerator random(20261206);
+        auto angle = [&random] { return random.bounded(12.56) - 6.28; };
+        for (int run = 0; run < 150; ++run) {
+            QImage one(40 + random.bounded(300), 40 + random.bounded(200), QImage::Format_RGB32);
+            QImage many(one.size(), QImage::Format_RGB32);
+            Canvas inTurn(one);
+            Canvas together(many);
+            const int lineWidth = random.bounded(4) == 0 ? 1 + random.bounded(3) : 1;
+            for (Canvas* canvas : { &inTurn, &together }) {
+                canvas->clear();
+                canvas->setLineWidth(lineWidth);
+            }
+            const QPointF centre(random.bounded(one.width() * 1.2) - 10, random.bounded(one.height() * 1.2) - 10);
+            const double radius = random.bounded(run % 4 ? 160.0 : 12.0);
+            const int count = 1 + random.bounded(run % 3 ? 900 : 12);
+            const double theta = 6.28318 / count;
+            std::vector<Canvas::Slice> slices;
+            for (int i = 0; i < count; ++i) {
+                const bool inOrder = run % 2 == 0 && random.bounded(8) != 0;
+                const double start = inOrder ? -(i * theta) : angle();
+                const double end = inOrder ? -((i + 1) * theta) : angle();
+                slices.push_back({ start, end, random.bounded(2) ? DesignColor::Blue : DesignColor::White });
+            }
+            drawInTurn(inTurn, centre, radius, slices);
+            together.pies(centre.x(), centre.y(), radius, slices);
+            if (many != one)
+                QFAIL(qPrintable(QStringLiteral("run %1 differs").arg(run)));
+        }
     }
 
     void floodFillPaintsTheWholeConnectedArea()
