@@ -28,6 +28,7 @@ void BM_OneHalf(benchmark::State& state) { drawing(state, kWidth, kHeight, 1, 2)
 void BM_TwoThousandSectors(benchmark::State& state) { drawing(state, kWidth, kHeight, 2000, 2000); }
 void BM_HundredCircles(benchmark::State& state) { drawing(state, kWidth, kHeight, 2000, 20); }
 void BM_SixteenCirclesOf150(benchmark::State& state) { drawing(state, kWidth, kHeight, 2399, 150); }
+void BM_SixteenCirclesOf2000(benchmark::State& state) { drawing(state, kWidth, kHeight, 31999, 2000); }
 
 // A press on the white half of 1/2: the flood fill paints the largest sector there is, then the
 // next press paints it back.
@@ -48,6 +49,7 @@ BENCHMARK(BM_OneHalf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TwoThousandSectors)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HundredCircles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SixteenCirclesOf150)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SixteenCirclesOf2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SectorClick)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
