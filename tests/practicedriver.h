@@ -42,18 +42,19 @@ inline void pickRow(QListWidget* list, int row)
 }
 
 // Brings an empty or numeric caption to `value` with the step buttons: "+5" (plus), "-1" (minus) and the
-// field itself (+1), the way a pupil would.
-inline void stepTo(QPushButton* field, QPushButton* plusFive, QPushButton* minusOne, int value)
+// field itself (+1), the way a pupil would: with clicks, or with `press` (the keyboard).
+inline void stepTo(
+    QPushButton* field, QPushButton* plusFive, QPushButton* minusOne, int value, void (*press)(QWidget*) = &click)
 {
     auto current = [&] { return field->text().isEmpty() ? 0 : field->text().toInt(); };
     if (field->text().isEmpty())
-        click(value < 0 ? minusOne : field); // the first click fills the caption
+        press(value < 0 ? minusOne : field); // the first press fills the caption
     while (current() + 5 <= value)
-        click(plusFive);
+        press(plusFive);
     while (current() < value)
-        click(field);
+        press(field);
     while (current() > value)
-        click(minusOne);
+        press(minusOne);
     QCOMPARE(field->text(), QString::number(value));
 }
 
@@ -71,10 +72,10 @@ inline void pickCommonDenominator(const Program& p, int common)
         pickRow(p.form->List1[i], common / p.form->Label13[i]->text().toInt() - 1);
 }
 
-// Sets answer numerator i (0..3) of the sum practice to `value` by clicks.
-inline void setSumNumerator(const Program& p, int i, int value)
+// Sets answer numerator i (0..3) of the sum practice to `value` by clicks, or with `press`.
+inline void setSumNumerator(const Program& p, int i, int value, void (*press)(QWidget*) = &click)
 {
-    stepTo(p.form->Command14[i], p.form->Command15[i], p.form->Command16[i], value);
+    stepTo(p.form->Command14[i], p.form->Command15[i], p.form->Command16[i], value, press);
 }
 
 // The right answer row of the exercise on screen over its least common denominator: the three amplified
@@ -97,11 +98,21 @@ inline void answerSum(const Program& p, const std::array<int, 4>& answer)
         setSumNumerator(p, i, answer[i]);
 }
 
-// Sets the answer of the product practice by clicks.
-inline void answerMulDiv(const Program& p, int x, int y)
+// Sets the answer of the product practice by clicks, or with `press`.
+inline void answerMulDiv(const Program& p, int x, int y, void (*press)(QWidget*) = &click)
 {
-    stepTo(p.form->Command18[0], p.form->Command18[1], p.form->Command18[2], x);
-    stepTo(p.form->Command18[3], p.form->Command18[4], p.form->Command18[5], y);
+    stepTo(p.form->Command18[0], p.form->Command18[1], p.form->Command18[2], x, press);
+    stepTo(p.form->Command18[3], p.form->Command18[4], p.form->Command18[5], y, press);
+}
+
+// The right answer of the product exercise on screen, unreduced: the straight product, or the cross
+// product when division is chosen.
+inline std::pair<int, int> rightMulDivAnswer(const Program& p)
+{
+    const Form1& f = *p.form;
+    const int a = f.Label15[0]->text().toInt(), b = f.Label16[0]->text().toInt();
+    const int c = f.Label15[1]->text().toInt(), d = f.Label16[1]->text().toInt();
+    return f.Option1[1]->isChecked() ? std::pair { a * d, b * c } : std::pair { a * c, b * d };
 }
 
 } // namespace maroleta::testing

@@ -45,6 +45,15 @@ void click(QWidget* widget)
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
+void verifyOnlySection(const Program& p, int section)
+{
+    for (int i = 0; i < 9; ++i) {
+        QCOMPARE(p.form->Frame1[i]->isVisible(), i == section);
+        QCOMPARE(p.form->Command1[i]->backColor(), i == section ? DesignColor::Green : DesignColor::White);
+    }
+    QCOMPARE(p.form->CurrentSection, section);
+}
+
 MessageRecorder::MessageRecorder()
 {
     setMessageSink([this](const QString&, const QString& text) { texts.append(text); });

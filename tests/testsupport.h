@@ -5,6 +5,7 @@
 #include "logic/random.h"
 #include "shell/form1.h"
 
+#include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +37,19 @@ struct Program {
 
 // A left click in the middle of a widget.
 void click(QWidget* widget);
+
+// Checks that section `section` is the one shown: its frame alone visible, its menu button alone green.
+void verifyOnlySection(const Program& p, int section);
+
+// The top-level windows of type T (the keypad, the results window) that exist now.
+template <typename T> QList<T*> topLevels()
+{
+    QList<T*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<T*>(widget))
+            found.append(window);
+    return found;
+}
 
 // Records every message box instead of showing it, answering it at once.
 struct MessageRecorder {

@@ -130,7 +130,7 @@ private Q_SLOTS:
             if (section != 3) // the guided sum goes on to draw its own pictures
                 QCOMPARE(second(*p), QStringLiteral("12/15"));
         }
-        QCOMPARE(testing::sectorColours(p->form->Picture2, 12, 15), QString(12, u'b') + QString(3, u'w'));
+        QCOMPARE(testing::circleColours(p->form->Picture2->image(), 12, 15), QString(12, u'b') + QString(3, u'w'));
     }
 };
 

@@ -1,6 +1,5 @@
 // Fractions drawn as circles on fixed-size pictures: geometry, sector colours, the background.
-#include "logic/colors.h"
-#include "logic/fractiondrawing.h"
+#include "learnsupport.h"
 
 #include <QSet>
 #include <QTest>
@@ -28,25 +27,6 @@ struct Picture {
         return n;
     }
 };
-
-// The colours of every circle drawn for numerator/denominator, sector by sector at 0.8 of the radius:
-// 'b' blue, 'w' white, '?' anything else; circles separated by spaces.
-QString circleColours(const Picture& p, double numerator, double denominator)
-{
-    const FractionLayout layout = layoutFraction(p.image.width(), p.image.height(), numerator, denominator);
-    QStringList circles;
-    for (const double cx : layout.centresX) {
-        QString colours;
-        for (int sector = 0; sector < int(denominator); ++sector) {
-            const double angle = (sector + 0.5) * 6.28318 / denominator;
-            const quint32 colour = p.at(int(std::lround(cx + 0.8 * layout.radius * std::cos(angle))),
-                int(std::lround(layout.centreY - 0.8 * layout.radius * std::sin(angle))));
-            colours += colour == DesignColor::Blue ? u'b' : colour == DesignColor::White ? u'w' : u'?';
-        }
-        circles << colours;
-    }
-    return circles.join(u' ');
-}
 }
 
 class TestFractionDrawing : public QObject {
@@ -82,7 +62,7 @@ private Q_SLOTS:
         Picture p(size.width(), size.height());
         const std::optional<qint64> counted = drawFraction(p.canvas, numerator, denominator);
         QCOMPARE(counted.value_or(-1), wholeCircles);
-        QCOMPARE(circleColours(p, numerator, denominator), colours);
+        QCOMPARE(testing::circleColours(p.image, numerator, denominator), colours);
         // No partly painted circle is left white where it should be blue, or the other way round.
         QCOMPARE(p.count(DesignColor::White) > 0, colours.contains(u'w'));
         QCOMPARE(p.count(DesignColor::Blue) > 0, colours.contains(u'b'));

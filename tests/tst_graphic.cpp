@@ -42,11 +42,11 @@ private Q_SLOTS:
         for (int sector : { 5, 6, 0 })
             testing::pressPicture(picture, testing::sectorPoint(picture, 8, sector));
         QCOMPARE(p->form->Label1[0]->text(), QStringLiteral("4"));
-        QCOMPARE(testing::sectorColours(picture, 3, 8), QStringLiteral("wbbwwbbw"));
+        QCOMPARE(testing::circleColours(picture->image(), 3, 8), QStringLiteral("wbbwwbbw"));
         QCOMPARE(p->form->FirstWholeCircles, 0.0); // not touched by clicks
         // A button redraws the fraction from its captions, clearing what the clicks painted.
         p->click(QStringLiteral("Command3(0)")); // 4/9
-        QCOMPARE(testing::sectorColours(picture, 4, 9), QStringLiteral("bbbbwwwww"));
+        QCOMPARE(testing::circleColours(picture->image(), 4, 9), QStringLiteral("bbbbwwwww"));
         // The second picture takes no presses.
         const QImage second = p->form->Picture2->image().copy();
         testing::pressPicture(p->form->Picture2, testing::sectorPoint(p->form->Picture2, 2, 1));
@@ -168,10 +168,10 @@ private Q_SLOTS:
         p->click(QStringLiteral("Command1(7)"));
         p->click(QStringLiteral("Command1(0)"));
         QCOMPARE(fraction(p->form->Label2), QStringLiteral("1/2"));
-        QCOMPARE(testing::sectorColours(p->form->Picture2, 1, 2), QStringLiteral("bw"));
+        QCOMPARE(testing::circleColours(p->form->Picture2->image(), 1, 2), QStringLiteral("bw"));
         // The first fraction keeps its value across section changes.
         QCOMPARE(fraction(p->form->Label1), QStringLiteral("2/2"));
-        QCOMPARE(testing::sectorColours(p->form->Picture1, 2, 2), QStringLiteral("bb"));
+        QCOMPARE(testing::circleColours(p->form->Picture1->image(), 2, 2), QStringLiteral("bb"));
     }
 };
 

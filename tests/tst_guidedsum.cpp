@@ -1,4 +1,5 @@
 // Section 3 as the pupil uses it: the task and its working copy, the multiples, the result and the circles.
+#include "learnsupport.h"
 #include "practicedriver.h"
 
 #include "logic/captions.h"
@@ -7,7 +8,6 @@
 
 #include <QSet>
 
-#include <cmath>
 #include <functional>
 
 using namespace maroleta;
@@ -15,21 +15,11 @@ using maroleta::testing::MessageRecorder;
 using maroleta::testing::Program;
 
 namespace {
-// A seed whose first task satisfies `wanted`; the window's first draws are those of the section's task.
-quint32 seedWhere(const std::function<bool(const SumTask&)>& wanted)
-{
-    for (quint32 seed = 1; seed < 2000000; ++seed) {
-        Random random(seed);
-        if (wanted(newSumTask(random)))
-            return seed;
-    }
-    return 0;
-}
-
+// Section 3 entered on a task that satisfies `wanted`.
 struct Section {
     explicit Section(const std::function<bool(const SumTask&)>& wanted)
-        : p(seedWhere(wanted))
     {
+        testing::steerTo(p.random, newSumTask, wanted);
         p.click(QStringLiteral("Command1(3)"));
     }
     Program p;
@@ -61,22 +51,7 @@ struct Section {
     // Circle 0 (A') or 1 (B') of Picture2 as one letter per sector: 'c' cyan, 'm' magenta, 'b' blue, 'w' white.
     QString circle(int which, int sectors) const
     {
-        const QImage& image = p.form->Picture2->image();
-        const double cx = image.width() * (which == 0 ? 0.25 : 0.75);
-        const double cy = image.height() / 2.0;
-        const double radius = std::min(cy - 2, image.width() / 4.0 - 2);
-        QString colours;
-        for (int j = 0; j < sectors; ++j) {
-            const double angle = (j + 0.5) * kSumFullTurn / sectors;
-            const quint32 colour = colorNumber(image.pixelColor(int(std::lround(cx + 0.6 * radius * std::cos(angle))),
-                int(std::lround(cy - 0.6 * radius * std::sin(angle)))));
-            colours += colour == SumColor::Cyan ? u'c'
-                : colour == SumColor::Magenta   ? u'm'
-                : colour == DesignColor::Blue   ? u'b'
-                : colour == DesignColor::White  ? u'w'
-                                                : u'?';
-        }
-        return colours;
+        return testing::sumCircleColours(p.form->Picture2->image(), which, sectors);
     }
     // How many of the ten strokes of an arrow (Line3, Line4) are shown.
     int arrow(const QString& array) const

@@ -1,6 +1,5 @@
 // The guided sum without its window: tasks over many seeded draws, judging and the two circles.
-#include "logic/colors.h"
-#include "logic/guidedsum.h"
+#include "learnsupport.h"
 
 #include <QTest>
 
@@ -121,11 +120,8 @@ private Q_SLOTS:
             const int n = fractions[2 * circle];
             const int d = fractions[2 * circle + 1];
             QCOMPARE(countRadii(image, cx, cy, radius), d);
-            for (int j = 0; j < d; ++j) {
-                const double angle = (j + 0.5) * kSumFullTurn / d;
-                const quint32 colour = j < n ? (circle ? SumColor::Magenta : SumColor::Cyan) : DesignColor::White;
-                QCOMPARE(at(image, cx + 0.6 * radius * std::cos(angle), cy - 0.6 * radius * std::sin(angle)), colour);
-            }
+            QCOMPARE(
+                testing::sumCircleColours(image, circle, d), QString(n, circle ? u'm' : u'c') + QString(d - n, u'w'));
             QCOMPARE(at(image, cx, cy - radius), DesignColor::Black);
             QCOMPARE(at(image, cx, cy - radius - 2), DesignColor::White);
         }

@@ -3,18 +3,10 @@
 
 #include "keypad/form2.h"
 
-#include <algorithm>
-
 using namespace maroleta;
 using maroleta::testing::Program;
 
 namespace {
-
-int keypadWindows()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return int(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<Form2*>(w); }));
-}
 
 // Section 4 with the keypad opened from answer field 2.
 struct Keypad {
@@ -57,7 +49,7 @@ class KeypadTest : public QObject {
 private Q_SLOTS:
     void opensBelowTheAnswerFieldsAndRetargets()
     {
-        QCOMPARE(keypadWindows(), 0); // created on first use
+        QCOMPARE(testing::topLevels<Form2>().size(), 0); // created on first use
         Keypad k;
         QVERIFY(k.pad->isVisible());
         QCOMPARE(k.p.form->Label17[2]->foreColor(), DesignColor::Blue);
@@ -75,7 +67,7 @@ private Q_SLOTS:
         QCOMPARE(k.pad->Label1->text(), QStringLiteral("0"));
         k.press("9");
         QCOMPARE(k.field(2) + k.field(3), QStringLiteral("69"));
-        QCOMPARE(keypadWindows(), 1);
+        QCOMPARE(testing::topLevels<Form2>().size(), 1);
     }
 
     void keySequences_data()

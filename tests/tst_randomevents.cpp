@@ -47,13 +47,7 @@ qint64 environmentNumber(const char* name, qint64 fallback)
     return ok && value >= 0 ? value : fallback;
 }
 
-template <typename T> T* topLevel()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* found = qobject_cast<T*>(widget))
-            return found;
-    return nullptr;
-}
+template <typename T> T* topLevel() { return topLevels<T>().value(0); }
 
 // A whole number written as a caption: "12", "-1", "0".
 bool isWholeNumber(const QString& text)

@@ -16,11 +16,8 @@ namespace {
 void finishMulDiv(Program& p)
 {
     p.click("Command1(6)");
-    const Form1& f = *p.form;
-    const bool multiply = f.Option1[0]->isChecked();
-    const int a = f.Label15[0]->text().toInt(), b = f.Label16[0]->text().toInt();
-    const int c = f.Label15[1]->text().toInt(), d = f.Label16[1]->text().toInt();
-    answerMulDiv(p, multiply ? a * c : a * d, multiply ? b * d : b * c);
+    const auto [x, y] = rightMulDivAnswer(p);
+    answerMulDiv(p, x, y);
     p.click("Command19");
 }
 
@@ -55,14 +52,6 @@ void finishSum(Program& p)
     p.click("Command1(5)");
     answerSum(p, rightSumAnswer(p));
     p.click("Command17");
-}
-
-int resultsWindows()
-{
-    int count = 0;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        count += window->objectName() == QLatin1String("Form3");
-    return count;
 }
 
 // The closing of a results line: the word after a mistake or without one, between `stars` asterisks.
@@ -119,7 +108,7 @@ private Q_SLOTS:
         Form3* window = p.form->results();
         p.click("Command20"); // a second press only brings it forward
         QCOMPARE(p.form->results(), window);
-        QCOMPARE(resultsWindows(), 1);
+        QCOMPARE(topLevels<Form3>().size(), 1);
         finishMulDiv(p); // shown at once in the open window
         QCOMPARE(window->List1->count(), 1);
         window->showMinimized();
@@ -136,7 +125,7 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
         QCOMPARE(window->List1->count(), 2);
         QCOMPARE(p.form->ResultCount, 2);
-        QCOMPARE(resultsWindows(), 1);
+        QCOMPARE(topLevels<Form3>().size(), 1);
     }
 
     void placedOverTheSectionArea()

@@ -30,15 +30,6 @@ QStringList menuCaptions(const Program& p)
         captions << p.form->Label20[i]->text();
     return captions;
 }
-
-void verifyOnlySection(const Program& p, int section)
-{
-    for (int i = 0; i < 9; ++i) {
-        QCOMPARE(p.form->Frame1[i]->isVisible(), i == section);
-        QCOMPARE(p.form->Command1[i]->backColor(), i == section ? DesignColor::Green : DesignColor::White);
-    }
-    QCOMPARE(p.form->CurrentSection, section);
-}
 }
 
 class ShellTest : public QObject {

@@ -89,7 +89,7 @@ private Q_SLOTS:
     void notDivisibleShowsTheMessage()
     {
         p->click(QStringLiteral("Command9(0)")); // 8/16 drawn
-        QCOMPARE(testing::sectorColours(p->form->Picture2, 8, 16), QStringLiteral("bbbbbbbbwwwwwwww"));
+        QCOMPARE(testing::circleColours(p->form->Picture2->image(), 8, 16), QStringLiteral("bbbbbbbbwwwwwwww"));
         const QImage drawn = p->form->Picture2->image().copy();
         p->click(QStringLiteral("Command9(1)")); // 16/32 : 3
         QCOMPARE(workingLine(*p), QString());
