@@ -56,20 +56,8 @@ void activate(Program& p)
     QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
 }
 
-// Brings a numeric caption to `value` with its step buttons, all by the keyboard.
-void keyStepTo(QPushButton* field, QPushButton* plusFive, QPushButton* minusOne, int value)
-{
-    const auto current = [&] { return field->text().isEmpty() ? 0 : field->text().toInt(); };
-    if (field->text().isEmpty())
-        pressOn(value < 0 ? minusOne : field);
-    while (current() + 5 <= value)
-        pressOn(plusFive);
-    while (current() < value)
-        pressOn(field, Qt::Key_Return);
-    while (current() > value)
-        pressOn(minusOne);
-    QCOMPARE(field->text(), QString::number(value));
-}
+// A press of a step button by the keyboard, for stepTo.
+void byKeyboard(QWidget* control) { pressOn(control); }
 
 // Opens an answer field of the simplification practice from the keyboard, types `digits` and goes back.
 void typeInto(Program& p, int field, const QString& digits)
@@ -102,7 +90,6 @@ private Q_SLOTS:
     void tabOrderFollowsTheScreen();
     void sectorPaintedByKeyboard_data();
     void sectorPaintedByKeyboard();
-    void sectorKeyAsClick();
     void focusMarkOnlyFromTheKeyboard();
     void everyControlIsNamed();
     void picturesAreDescribed();
@@ -198,19 +185,12 @@ void KeyboardTest::sumExerciseByKeyboard()
     }
     QCOMPARE(p.form->Label13[6]->text(), QString::number(common));
 
-    // The result one too high first.
     for (int i = 0; i < 4; ++i)
-        keyStepTo(p.form->Command14[i], p.form->Command15[i], p.form->Command16[i], answer[i] + (i == 3 ? 1 : 0));
-    pressOn(p.form->Command17, Qt::Key_Return);
-    QCOMPARE(p.form->Command14[3]->backColor(), DesignColor::Red);
-    QCOMPARE(p.form->Command14[3]->accessibleDescription(), QStringLiteral("Incorrecto"));
-    QCOMPARE(p.form->Command14[0]->accessibleDescription(), QStringLiteral("Correcto"));
-    QCOMPARE(p.form->Command17->accessibleDescription(), QStringLiteral("Incorrecto"));
-
-    keyStepTo(p.form->Command14[3], p.form->Command15[3], p.form->Command16[3], answer[3]);
+        setSumNumerator(p, i, answer[i], byKeyboard);
     pressOn(p.form->Command17, Qt::Key_Return);
     QCOMPARE(p.form->Command17->backColor(), DesignColor::Green);
-    QCOMPARE(p.form->Command17->accessibleDescription(), QStringLiteral("Correcto"));
+    for (CommandButton* marked : { p.form->Command14[0], p.form->Command14[3], p.form->Command17 })
+        QCOMPARE(marked->accessibleDescription(), QStringLiteral("Correcto"));
     QCOMPARE(p.form->ResultCount, 1);
 }
 
@@ -229,12 +209,8 @@ void KeyboardTest::mulDivExerciseByKeyboard()
     QVERIFY(p.form->Option1[1]->isChecked());
     QVERIFY(p.form->Line6[7]->isVisibleTo(p.form.get())); // the division dots
 
-    const int a = p.form->Label15[0]->text().toInt();
-    const int b = p.form->Label16[0]->text().toInt();
-    const int c = p.form->Label15[1]->text().toInt();
-    const int d = p.form->Label16[1]->text().toInt();
-    keyStepTo(p.form->Command18[0], p.form->Command18[1], p.form->Command18[2], a * d);
-    keyStepTo(p.form->Command18[3], p.form->Command18[4], p.form->Command18[5], b * c);
+    const auto [x, y] = rightMulDivAnswer(p);
+    answerMulDiv(p, x, y, byKeyboard);
     pressOn(p.form->Command19, Qt::Key_Space);
     QCOMPARE(p.form->Command19->backColor(), DesignColor::Green);
     for (CommandButton* marked : { p.form->Command18[0], p.form->Command18[3], p.form->Command19 })
@@ -300,10 +276,18 @@ void KeyboardTest::sectorPaintedByKeyboard()
         pressOn(p.form->Command2[1], Qt::Key_Return);
 
     PictureBox* picture = p.form->Picture1;
+    const QImage drawn = picture->image().copy();
     QVERIFY(tabTo(picture));
     const qsizetype spots = qsizetype(picture->keyboardSpots().size());
     QCOMPARE(spots, qsizetype(std::max(numerator / denominator + (numerator % denominator ? 1 : 0), 1) * denominator));
-    const QImage drawn = picture->image().copy();
+    // The focus mark, a black ring round the chosen spot, is painted over the picture, never into the image
+    // the presses read.
+    const QPoint ring = picture->keyboardSpots()[0] + QPoint(9, 0);
+    const QImage shown = picture->grab().toImage();
+    QCOMPARE(
+        shown.pixelColor((ring + picture->contentsRect().topLeft()) * shown.devicePixelRatio()), QColor(Qt::black));
+    QVERIFY(picture->image().pixelColor(ring) != QColor(Qt::black));
+    QCOMPARE(picture->image(), drawn);
     for (qsizetype k = 0; k < spots; ++k) {
         QCOMPARE(picture->chosenSpot(), int(k));
         const QPoint spot = picture->keyboardSpots()[std::size_t(k)];
@@ -313,7 +297,7 @@ void KeyboardTest::sectorPaintedByKeyboard()
         const int expected = numerator + (k < numerator ? -1 : 1);
         QCOMPARE(p.form->Label1[0]->text(), QString::number(expected));
         QVERIFY(picture->image().pixel(spot) != before);
-        press(Qt::Key_Space); // and back
+        press(Qt::Key_Return); // and back: Enter presses as Space does
         QCOMPARE(p.form->Label1[0]->text(), QString::number(numerator));
         QCOMPARE(picture->image(), drawn);
         press(Qt::Key_Right);
@@ -321,35 +305,6 @@ void KeyboardTest::sectorPaintedByKeyboard()
     QCOMPARE(picture->chosenSpot(), 0); // round to the first sector
     press(Qt::Key_Left);
     QCOMPARE(picture->chosenSpot(), int(spots - 1));
-}
-
-void KeyboardTest::sectorKeyAsClick()
-{
-    Program byKeys;
-    Program byMouse;
-    for (Program* p : { &byKeys, &byMouse }) {
-        p->click("Command1(0)");
-        for (int i = 0; i < 3; ++i)
-            p->click("Command3(0)"); // 1/5
-    }
-    PictureBox* picture = byKeys.form->Picture1;
-    activate(byKeys);
-    picture->setFocus(Qt::TabFocusReason);
-    for (int i = 0; i < 3; ++i)
-        press(Qt::Key_Right);
-    press(Qt::Key_Return);
-    const QPoint spot = picture->keyboardSpots()[3];
-    QTest::mouseClick(byMouse.form->Picture1, Qt::LeftButton, Qt::NoModifier,
-        spot + byMouse.form->Picture1->contentsRect().topLeft());
-
-    QCOMPARE(byKeys.form->Label1[0]->text(), QStringLiteral("2"));
-    QCOMPARE(byKeys.form->Label1[0]->text(), byMouse.form->Label1[0]->text());
-    // The focus mark is painted over the picture, never into the image the clicks read.
-    QCOMPARE(picture->image(), byMouse.form->Picture1->image());
-    const QImage shown = picture->grab().toImage();
-    const QPoint onScreen = spot + picture->contentsRect().topLeft() + QPoint(9, 0);
-    QCOMPARE(shown.pixelColor(onScreen * shown.devicePixelRatio()), QColor(Qt::black));
-    QVERIFY(picture->image().pixelColor(spot + QPoint(9, 0)) != QColor(Qt::black));
 }
 
 void KeyboardTest::focusMarkOnlyFromTheKeyboard()
