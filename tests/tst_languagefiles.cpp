@@ -1,7 +1,7 @@
-// Reading the language files: lines, line ends, Windows-1252, missing and awkward files.
+// Reading the language files: lines, line ends, Windows-1252, and no more of a file than asked for.
+// Missing, empty, unreadable and overlong files are read through the real window in tst_hardening.
 #include "logic/languagefiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,40 +64,6 @@ private Q_SLOTS:
         QVERIFY(lines[0].startsWith(u'a'));
         QVERIFY(lines[0].endsWith(u'z'));
         QCOMPARE(lines[1], QStringLiteral("siguiente"));
-    }
-
-    void readsFiles()
-    {
-        const QString path = put("menu.txt", "uno\r\ndos\r\n");
-        QCOMPARE(readLanguageLines(path, 13), (QStringList { "uno", "dos" }));
-    }
-
-    void missingEmptyAndFolderGiveNoLines()
-    {
-        QVERIFY(readLanguageLines(dir.filePath("no-such-file.txt"), 3).isEmpty());
-        QVERIFY(readLanguageLines(put("empty.txt", QByteArray()), 3).isEmpty());
-        QVERIFY(dir.path().size() > 0 && QDir(dir.path()).mkdir("carpeta.txt"));
-        QVERIFY(readLanguageLines(dir.filePath("carpeta.txt"), 3).isEmpty());
-    }
-
-    void unreadableFileGivesNoLines()
-    {
-        const QString path = put("locked.txt", "texto\r\n");
-        QFile::setPermissions(path, QFileDevice::Permissions());
-        QFile probe(path);
-        if (probe.open(QIODevice::ReadOnly))
-            QSKIP("running with rights that read any file");
-        QVERIFY(readLanguageLines(path, 1).isEmpty());
-    }
-
-    void overlongLineTakenWhole()
-    {
-        const QByteArray longLine(100000, 'x');
-        const QString path = put("long.txt", longLine + "\r\nsegunda\r\n");
-        const QStringList lines = readLanguageLines(path, 2);
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[0].size(), 100000);
-        QCOMPARE(lines[1], QStringLiteral("segunda"));
     }
 
     void readsOnlyTheLinesAskedFor()
