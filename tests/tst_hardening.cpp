@@ -186,26 +186,6 @@ private Q_SLOTS:
         QCOMPARE(p.form->Label5[0]->text(), QStringLiteral("199"));
     }
 
-    // Digits on a negative display stop at five digits too, as on a positive one; they used to go on
-    // until the field read "-5.2e+15".
-    void negativeKeypadNumberStopsTakingDigits()
-    {
-        Program p;
-        p.click("Command1(4)");
-        p.click("Label17(2)");
-        Form2* keypad = p.form->keypad();
-        click(keypad->Command2[1]); // "-1"
-        for (int i = 0; i < 8; ++i)
-            click(keypad->Command1[2]);
-        QCOMPARE(keypad->Label1->text(), QStringLiteral("-77778"));
-        QCOMPARE(p.form->Label17[2]->text(), QStringLiteral("-77778"));
-        click(keypad->Command2[0]); // "+1" still steps
-        QCOMPARE(keypad->Label1->text(), QStringLiteral("-77777"));
-        click(keypad->Command3);
-        click(keypad->Command1[7]);
-        QCOMPARE(p.form->Label17[2]->text(), QStringLiteral("7"));
-    }
-
     // Navigation skips redrawing a second fraction the picture already shows; after the guided sum has
     // drawn over the picture, and after a change, the fraction is drawn again.
     void secondPictureAlwaysShowsTheSecondFraction()
