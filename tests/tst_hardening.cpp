@@ -179,11 +179,6 @@ private Q_SLOTS:
             QCOMPARE(p.form->Label5[3]->text(), QStringLiteral("2000"));
             QCOMPARE(p.form->Label2[1]->text(), QStringLiteral("2000"));
         }
-        // Below the base's limit the copy is exact, as before.
-        p.click("Command6(0)");
-        p.click("Command1(0)");
-        p.click("Command5(1)");
-        QCOMPARE(p.form->Label5[0]->text(), QStringLiteral("199"));
     }
 
     // Navigation skips redrawing a second fraction the picture already shows; after the guided sum has
