@@ -10,82 +10,73 @@ using namespace maroleta;
 class TestPictureWords : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void everySpotLiesInItsSector_data();
-    void everySpotLiesInItsSector();
-    void pressingASpotTogglesOneSector();
-    void words_data();
-    void words();
-};
+    void everySpotLiesInItsSector_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("denominator");
+        // The picture of section 0 on common screens, and a wide and a narrow one.
+        for (const QSize size : { QSize(416, 226), QSize(900, 300), QSize(180, 240) })
+            for (const int denominator : { 1, 2, 3, 7, 12, 24, 40 })
+                QTest::addRow("%dx%d, /%d", size.width(), size.height(), denominator) << size << denominator;
+    }
 
-void TestPictureWords::everySpotLiesInItsSector_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("denominator");
-    // The picture of section 0 on common screens, and a wide and a narrow one.
-    for (const QSize size : { QSize(416, 226), QSize(900, 300), QSize(180, 240) })
-        for (const int denominator : { 1, 2, 3, 7, 12, 24, 40 })
-            QTest::addRow("%dx%d, /%d", size.width(), size.height(), denominator) << size << denominator;
-}
-
-void TestPictureWords::everySpotLiesInItsSector()
-{
-    QFETCH(QSize, size);
-    QFETCH(int, denominator);
-    // Every numerator up to three whole circles: the first `numerator` spots are blue, the rest white.
-    for (int numerator = 0; numerator <= 3 * denominator; ++numerator) {
-        QImage image(size, QImage::Format_RGB32);
-        Canvas canvas(image);
-        drawFraction(canvas, numerator, denominator);
-        const std::vector<QPoint> spots = sectorSpots(size.width(), size.height(), numerator, denominator);
-        const qint64 circles = fractionCircles(size.width(), size.height(), numerator, denominator);
-        QCOMPARE(qint64(spots.size()), circles * denominator);
-        for (std::size_t k = 0; k < spots.size(); ++k) {
-            const quint32 expected = int(k) < numerator ? DesignColor::Blue : DesignColor::White;
-            QVERIFY2(canvas.pixel(spots[k].x(), spots[k].y()) == expected,
-                qPrintable(QStringLiteral("%1/%2, spot %3").arg(numerator).arg(denominator).arg(k)));
+    void everySpotLiesInItsSector()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, denominator);
+        // Every numerator up to three whole circles: the first `numerator` spots are blue, the rest white.
+        for (int numerator = 0; numerator <= 3 * denominator; ++numerator) {
+            QImage image(size, QImage::Format_RGB32);
+            Canvas canvas(image);
+            drawFraction(canvas, numerator, denominator);
+            const std::vector<QPoint> spots = sectorSpots(size.width(), size.height(), numerator, denominator);
+            const qint64 circles = fractionCircles(size.width(), size.height(), numerator, denominator);
+            QCOMPARE(qint64(spots.size()), circles * denominator);
+            for (std::size_t k = 0; k < spots.size(); ++k) {
+                const quint32 expected = int(k) < numerator ? DesignColor::Blue : DesignColor::White;
+                QVERIFY2(canvas.pixel(spots[k].x(), spots[k].y()) == expected,
+                    qPrintable(QStringLiteral("%1/%2, spot %3").arg(numerator).arg(denominator).arg(k)));
+            }
         }
     }
-}
 
-void TestPictureWords::pressingASpotTogglesOneSector()
-{
-    // A press on a spot changes that sector alone: the sector keeps its own colour boundary.
-    QImage image(416, 226, QImage::Format_RGB32);
-    Canvas canvas(image);
-    drawFraction(canvas, 5, 9);
-    const std::vector<QPoint> spots = sectorSpots(416, 226, 5, 9);
-    QCOMPARE(toggleSector(canvas, spots[2].x(), spots[2].y()), -1);
-    QCOMPARE(toggleSector(canvas, spots[7].x(), spots[7].y()), 1);
-    for (std::size_t k = 0; k < spots.size(); ++k) {
-        const bool blue = (k < 5 && k != 2) || k == 7;
-        QCOMPARE(canvas.pixel(spots[k].x(), spots[k].y()), blue ? DesignColor::Blue : DesignColor::White);
+    void pressingASpotTogglesOneSector()
+    {
+        // A press on a spot changes that sector alone: the sector keeps its own colour boundary.
+        QImage image(416, 226, QImage::Format_RGB32);
+        Canvas canvas(image);
+        drawFraction(canvas, 5, 9);
+        const std::vector<QPoint> spots = sectorSpots(416, 226, 5, 9);
+        QCOMPARE(toggleSector(canvas, spots[2].x(), spots[2].y()), -1);
+        QCOMPARE(toggleSector(canvas, spots[7].x(), spots[7].y()), 1);
+        for (std::size_t k = 0; k < spots.size(); ++k) {
+            const bool blue = (k < 5 && k != 2) || k == 7;
+            QCOMPARE(canvas.pixel(spots[k].x(), spots[k].y()), blue ? DesignColor::Blue : DesignColor::White);
+        }
     }
-}
 
-void TestPictureWords::words_data()
-{
-    QTest::addColumn<double>("numerator");
-    QTest::addColumn<double>("denominator");
-    QTest::addColumn<qint64>("circles");
-    QTest::addColumn<QString>("words");
-    QTest::addRow("one half") << 1.0 << 2.0 << qint64(1)
-                              << QString::fromUtf8("1/2: un círculo de 2 partes, 1 coloreada");
-    QTest::addRow("nothing painted") << 0.0 << 5.0 << qint64(1)
-                                     << QString::fromUtf8("0/5: un círculo de 5 partes, 0 coloreadas");
-    QTest::addRow("one part") << 1.0 << 1.0 << qint64(1)
-                              << QString::fromUtf8("1/1: un círculo de 1 parte, 1 coloreada");
-    QTest::addRow("several circles") << 7.0 << 3.0 << qint64(3)
-                                     << QString::fromUtf8("7/3: 3 círculos de 3 partes, 7 coloreadas");
-}
+    void words_data()
+    {
+        QTest::addColumn<double>("numerator");
+        QTest::addColumn<double>("denominator");
+        QTest::addColumn<qint64>("circles");
+        QTest::addColumn<QString>("words");
+        // One circle and several, one sector coloured and several: the keyboard test reads them on the window.
+        QTest::addRow("nothing painted") << 0.0 << 5.0 << qint64(1)
+                                         << QString::fromUtf8("0/5: un círculo de 5 partes, 0 coloreadas");
+        QTest::addRow("one part") << 1.0 << 1.0 << qint64(1)
+                                  << QString::fromUtf8("1/1: un círculo de 1 parte, 1 coloreada");
+    }
 
-void TestPictureWords::words()
-{
-    QFETCH(double, numerator);
-    QFETCH(double, denominator);
-    QFETCH(qint64, circles);
-    QFETCH(QString, words);
-    QCOMPARE(fractionPictureText(numerator, denominator, circles), words);
-}
+    void words()
+    {
+        QFETCH(double, numerator);
+        QFETCH(double, denominator);
+        QFETCH(qint64, circles);
+        QFETCH(QString, words);
+        QCOMPARE(fractionPictureText(numerator, denominator, circles), words);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPictureWords)
 #include "tst_picturewords.moc"
