@@ -120,33 +120,71 @@ private Q_SLOTS:
         s.setResult(2, 2);
         QCOMPARE(s.back(2), DesignColor::Blue);
         QCOMPARE(s.messages.texts, QStringList { s.p.form->CheckTexts[0] });
-        QVERIFY(!s.p.form->CheckTexts[0].isEmpty());
     }
 
-    void subtraction()
+    void resultOverTheCommonDenominator_data()
     {
-        Section s([](const SumTask& t) {
-            return t.numeratorA == 3 && t.denominatorA == 4 && t.numeratorB == 1 && t.denominatorB == 6;
+        QTest::addColumn<QList<int>>("task"); // nA, dA, nB, dB
+        QTest::addColumn<bool>("sum");
+        QTest::addColumn<QList<int>>("steps"); // clicks on A', then on B'
+        QTest::addColumn<QList<int>>("working"); // the numerators of A' and B' then, and their denominator
+        QTest::addColumn<QList<int>>("result"); // a wrong numerator (the other operation's), the right one
+        QTest::addRow("3/4 - 1/6 over 12") << QList<int> { 3, 4, 1, 6 } << false << QList<int> { 2, 1 }
+                                           << QList<int> { 9, 2, 12 } << QList<int> { 11, 7 };
+        QTest::addRow("1/4 + 2/3 over 24, not the least") << QList<int> { 1, 4, 2, 3 } << true << QList<int> { 5, 7 }
+                                                          << QList<int> { 6, 16, 24 } << QList<int> { -10, 22 };
+        QTest::addRow("1/2 + 3/4, B' as it is") << QList<int> { 1, 2, 3, 4 } << true << QList<int> { 1, 0 }
+                                                << QList<int> { 2, 3, 4 } << QList<int> { -1, 5 };
+    }
+
+    void resultOverTheCommonDenominator()
+    {
+        QFETCH(QList<int>, task);
+        QFETCH(bool, sum);
+        QFETCH(QList<int>, steps);
+        QFETCH(QList<int>, working);
+        QFETCH(QList<int>, result);
+        Section s([&task](const SumTask& t) {
+            return QList<int> { t.numeratorA, t.denominatorA, t.numeratorB, t.denominatorB } == task;
         });
-        QVERIFY(!s.shown("Line1(16)") && !s.shown("Line1(23)"));
-        s.click("Command12(0)", 2); // 9/12
-        s.click("Command12(1)"); // 2/12
-        QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), QStringLiteral("9/12"));
-        QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), QStringLiteral("2/12"));
+        QVERIFY(s.shown("Line1(16)") == sum && s.shown("Line1(23)") == sum); // the upright stroke of "+"
+        const int common = working[2];
+        s.click("Command12(0)", steps[0]);
+        QVERIFY(s.result(steps[1] == 0)); // shown once the denominators agree
+        QCOMPARE(s.circle(0, common), sectors(working[0], common, steps[1] ? u'c' : u'b'));
+        s.click("Command12(1)", steps[1]);
+        QCOMPARE(s.fraction("Label8(2)", "Command12(0)") + u' ' + s.fraction("Label8(3)", "Command12(1)"),
+            QStringLiteral("%1/%3 %2/%3").arg(working[0]).arg(working[1]).arg(common));
         QVERIFY(s.result(true));
-        // Added up, it is wrong; 9 - 2 over 12 is right.
-        s.setResult(2, 11);
+        QCOMPARE(s.circle(0, common) + s.circle(1, common),
+            sectors(working[0], common, u'b') + sectors(working[1], common, u'b'));
+        // The other operation's result is wrong; the right one over the denominator reached is right.
+        s.setResult(2, result[0]);
         QCOMPARE(s.back(2), DesignColor::Red);
-        s.setResult(3, 12);
-        s.setResult(2, 7);
+        s.setResult(3, common);
+        s.setResult(2, result[1]);
         QCOMPARE(s.back(2), DesignColor::Blue);
         QCOMPARE(s.back(3), DesignColor::Blue);
-        QCOMPARE(s.messages.texts.size(), 1);
-        // A further step away makes the numerator wrong again, and no box comes; back to 7 it comes again.
+        QCOMPARE(s.messages.texts, QStringList { s.p.form->CheckTexts[0] });
+        QVERIFY(!s.p.form->CheckTexts[0].isEmpty());
+        // A further step away makes the numerator wrong again, and no box comes; back to right it comes again.
         s.click("Command12(5)");
         QCOMPARE(s.back(2), DesignColor::Red);
         QCOMPARE(s.messages.texts.size(), 1);
         s.click("Command12(2)");
+        QCOMPARE(s.messages.texts.size(), 2);
+
+        // Moving A' on clears the result and parts the denominators again.
+        s.click("Command12(0)");
+        const int nA = working[0] + task[0];
+        const int dA = common + task[1];
+        QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), QStringLiteral("%1/%2").arg(nA).arg(dA));
+        QCOMPARE(s.text("Command12(2)") + s.text("Command12(3)"), QString());
+        QCOMPARE(s.back(2), DesignColor::Green);
+        QCOMPARE(s.back(3), DesignColor::Green);
+        QVERIFY(s.result(false));
+        QVERIFY(!s.p.form->EqualDenominators);
+        QCOMPARE(s.circle(0, dA) + s.circle(1, common), sectors(nA, dA, u'c') + sectors(working[1], common, u'm'));
         QCOMPARE(s.messages.texts.size(), 2);
     }
 
@@ -174,54 +212,6 @@ private Q_SLOTS:
         QCOMPARE(s.text("Label11(0)"), QStringLiteral(" X 1"));
         s.click("Command13(1)");
         QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), b);
-    }
-
-    void movingOnAfterARightResultClearsIt()
-    {
-        Section s([](const SumTask& t) {
-            return t.numeratorA == 1 && t.denominatorA == 2 && t.numeratorB == 3 && t.denominatorB == 4;
-        });
-        s.click("Command12(0)"); // 2/4 + 3/4
-        QVERIFY(s.result(true));
-        QCOMPARE(s.circle(0, 4) + s.circle(1, 4), QStringLiteral("bbwwbbbw"));
-        s.setResult(2, 5);
-        s.setResult(3, 4);
-        QCOMPARE(s.back(2), DesignColor::Blue);
-        QCOMPARE(s.back(3), DesignColor::Blue);
-        QCOMPARE(s.messages.texts.size(), 1);
-
-        s.click("Command12(0)"); // 3/6: the denominators part again
-        QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), QStringLiteral("3/6"));
-        QCOMPARE(s.text("Command12(2)") + s.text("Command12(3)"), QString());
-        QCOMPARE(s.back(2), DesignColor::Green);
-        QCOMPARE(s.back(3), DesignColor::Green);
-        QVERIFY(s.result(false));
-        QVERIFY(!s.p.form->EqualDenominators);
-        QCOMPARE(s.circle(0, 6) + s.circle(1, 4), QStringLiteral("cccwwwmmmw"));
-        QCOMPARE(s.messages.texts.size(), 1);
-    }
-
-    void quarterPlusTwoThirdsAtTwentyFour()
-    {
-        Section s([](const SumTask& t) {
-            return t.numeratorA == 1 && t.denominatorA == 4 && t.numeratorB == 2 && t.denominatorB == 3;
-        });
-        QVERIFY(s.shown("Line1(16)") && s.shown("Line1(23)"));
-        s.click("Command12(0)", 5);
-        QCOMPARE(s.fraction("Label8(2)", "Command12(0)"), QStringLiteral("6/24"));
-        QCOMPARE(s.text("Label10(0)") + s.text("Label10(1)"), QStringLiteral(" X 6 X 6"));
-        QVERIFY(s.result(false));
-        QCOMPARE(s.circle(0, 24), sectors(6, 24, u'c'));
-        s.click("Command12(1)", 7);
-        QCOMPARE(s.fraction("Label8(3)", "Command12(1)"), QStringLiteral("16/24"));
-        QCOMPARE(s.text("Label11(1)"), QStringLiteral(" X 8"));
-        QVERIFY(s.result(true));
-        QCOMPARE(s.circle(0, 24) + s.circle(1, 24), sectors(6, 24, u'b') + sectors(16, 24, u'b'));
-        s.setResult(2, 22);
-        s.setResult(3, 24);
-        QCOMPARE(s.back(2), DesignColor::Blue);
-        QCOMPARE(s.back(3), DesignColor::Blue);
-        QCOMPARE(s.messages.texts, QStringList { s.p.form->CheckTexts[0] });
     }
 
     void arrowsFollowTheFractionChangedLast()
