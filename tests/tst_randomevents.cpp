@@ -47,8 +47,6 @@ qint64 environmentNumber(const char* name, qint64 fallback)
     return ok && value >= 0 ? value : fallback;
 }
 
-template <typename T> T* topLevel() { return topLevels<T>().value(0); }
-
 // A whole number written as a caption: "12", "-1", "0".
 bool isWholeNumber(const QString& text)
 {
@@ -168,7 +166,7 @@ private:
 
     QString pressKeypadKey()
     {
-        Form2* keypad = topLevel<Form2>();
+        Form2* keypad = topLevels<Form2>().value(0);
         if (!keypad || !keypad->isVisible())
             return clickSectionControl();
         const int key = pick(17);
@@ -180,7 +178,7 @@ private:
 
     QString closeResults()
     {
-        Form3* results = topLevel<Form3>();
+        Form3* results = topLevels<Form3>().value(0);
         if (!results || !results->isVisible())
             return QStringLiteral("close the results window (not shown)");
         results->close();
@@ -236,7 +234,7 @@ private:
             if (!field->isVisible() || !field->isEnabled())
                 return QStringLiteral("simplify step %1 not open").arg(step);
             QTest::mouseClick(field, Qt::LeftButton);
-            Form2* keypad = topLevel<Form2>();
+            Form2* keypad = topLevels<Form2>().value(0);
             if (!keypad)
                 return QStringLiteral("no keypad");
             for (QChar digit : QString::number(qint64(from[i] / divisor)))
@@ -312,50 +310,37 @@ private:
             }
     }
 
-    template <typename Array> void wholeLabels(const Array& controls, QString& broken, bool mayAsk = false) const
+    // Every control of the arrays of labels or buttons given holds a whole number (or may ask).
+    template <typename... Arrays> void wholeCaptions(QString& broken, bool mayAsk, const Arrays&... arrays) const
     {
-        for (const auto* control : controls)
-            wholeNumber(control, control->text(), broken, mayAsk);
+        const auto check = [&](const auto& controls) {
+            for (const auto* control : controls)
+                wholeNumber(control, control->text(), broken, mayAsk);
+        };
+        (check(arrays), ...);
     }
 
     // The captions that hold the numbers of fractions and answers: each is a whole number at all times
     // (the answer fields of the practice sections may ask with "?", and a section not yet entered is empty).
     void checkNumberCaptions(QString& broken) const
     {
-        wholeLabels(m_form.Label1, broken);
-        wholeLabels(m_form.Label2, broken);
-        for (int i : { 0, 1, 3 }) {
-            wholeNumber(m_form.Label4[i], m_form.Label4[i]->text(), broken);
-            wholeNumber(m_form.Label5[i], m_form.Label5[i]->text(), broken);
-        }
-        for (int i : { 0, 2 }) {
-            wholeNumber(m_form.Label6[i], m_form.Label6[i]->text(), broken, true);
-            wholeNumber(m_form.Label7[i], m_form.Label7[i]->text(), broken, true);
-        }
-        for (const Label* line : { m_form.Label4[2], m_form.Label5[2], m_form.Label6[1], m_form.Label7[1] })
+        const Form1& f = m_form;
+        wholeCaptions(broken, false, f.Label1, f.Label2, f.Label8, f.Label9, f.Label12,
+            std::array { f.Label4[0], f.Label4[1], f.Label4[3], f.Label5[0], f.Label5[1], f.Label5[3] });
+        wholeCaptions(broken, true, f.Label13, f.Label15, f.Label16, f.Label17, f.Command14,
+            std::array { f.Label6[0], f.Label6[2], f.Label7[0], f.Label7[2] },
+            std::array {
+                f.Command12[0], f.Command12[1], f.Command12[2], f.Command12[3], f.Command18[0], f.Command18[3] });
+        for (const auto& lines : { f.Label10, f.Label11 })
+            for (const Label* line : lines)
+                wholeNumbersJoined(line, broken);
+        for (const Label* line :
+            { f.Label4[2], f.Label5[2], f.Label6[1], f.Label7[1], f.Label14[0], f.Label14[1], f.Label14[2] })
             wholeNumbersJoined(line, broken);
-        for (const Label* line : m_form.Label10)
-            wholeNumbersJoined(line, broken);
-        for (const Label* line : m_form.Label11)
-            wholeNumbersJoined(line, broken);
-        for (const Label* line : m_form.Label14)
-            wholeNumbersJoined(line, broken);
-        wholeLabels(m_form.Label8, broken);
-        wholeLabels(m_form.Label9, broken);
-        for (int i = 0; i < 4; ++i)
-            wholeNumber(m_form.Command12[i], m_form.Command12[i]->text(), broken, true);
-        wholeLabels(m_form.Label12, broken);
-        wholeLabels(m_form.Label13, broken, true);
-        wholeLabels(m_form.Command14, broken, true);
-        wholeLabels(m_form.Label15, broken, true);
-        wholeLabels(m_form.Label16, broken, true);
-        wholeNumber(m_form.Command18[0], m_form.Command18[0]->text(), broken, true);
-        wholeNumber(m_form.Command18[3], m_form.Command18[3]->text(), broken, true);
-        wholeLabels(m_form.Label17, broken, true);
-        for (const ListBox* list : m_form.List1)
+        for (const ListBox* list : f.List1)
             for (int row = 0; row < list->count(); ++row)
                 wholeNumber(list, list->item(row)->text(), broken);
-        if (const Form2* keypad = topLevel<Form2>())
+        if (const Form2* keypad = topLevels<Form2>().value(0))
             wholeNumber(keypad->Label1, keypad->Label1->text(), broken);
     }
 
@@ -423,7 +408,7 @@ private:
         if (m_form.ResultCount < m_resultCount)
             broken += QStringLiteral("ResultCount fell from %1 to %2; ").arg(m_resultCount).arg(m_form.ResultCount);
         m_resultCount = m_form.ResultCount;
-        const Form3* results = topLevel<Form3>();
+        const Form3* results = topLevels<Form3>().value(0);
         QStringList lines;
         if (results)
             for (int row = 0; row < results->List1->count(); ++row)
@@ -473,7 +458,6 @@ private Q_SLOTS:
         std::deque<QString> recent;
         QString broken = run.check();
         QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1, at start: %2").arg(seed).arg(broken)));
-        qint64 sectionsSeen = 0;
         QSet<int> sections;
         for (qint64 event = 1; event <= events; ++event) {
             recent.push_back(run.step());
@@ -489,12 +473,11 @@ private Q_SLOTS:
             }
             sections.insert(program.form->CurrentSection);
         }
-        sectionsSeen = sections.size();
         qInfo("seed %u: %lld events, %lld sections visited, %lld results lines, %lld message boxes", seed, events,
-            sectionsSeen, qint64(program.form->ResultCount), qint64(messages.texts.size()));
+            qint64(sections.size()), qint64(program.form->ResultCount), qint64(messages.texts.size()));
         // A run long enough to mean anything has been everywhere.
         if (events >= 2000)
-            QCOMPARE(sectionsSeen, 9);
+            QCOMPARE(sections.size(), 9);
     }
 };
 
