@@ -176,51 +176,7 @@ private Q_SLOTS:
         }
     }
 
-    void clickHitsTheSectorUnderThePointer_data()
-    {
-        QTest::addColumn<double>("dx"); // from the circle's centre, in radii
-        QTest::addColumn<double>("dy"); // downwards
-        QTest::addColumn<quint32>("before");
-        QTest::addColumn<quint32>("after");
-        QTest::addColumn<QString>("numerator");
-        // 1/2: the upper half is blue, the lower white.
-        QTest::addRow("white sector") << 0.3 << 0.5 << DesignColor::White << DesignColor::Blue << "2";
-        QTest::addRow("blue sector") << -0.4 << -0.5 << DesignColor::Blue << DesignColor::White << "0";
-        QTest::addRow("white, just under the diameter")
-            << 0.6 << 0.03 << DesignColor::White << DesignColor::Blue << "2";
-        QTest::addRow("blue, just over the diameter")
-            << -0.6 << -0.03 << DesignColor::Blue << DesignColor::White << "0";
-        QTest::addRow("background beside the circle")
-            << 1.3 << 0.0 << DesignColor::NearWhite << DesignColor::NearWhite << "1";
-    }
     void clickHitsTheSectorUnderThePointer()
-    {
-        QFETCH(double, dx);
-        QFETCH(double, dy);
-        QFETCH(quint32, before);
-        QFETCH(quint32, after);
-        QFETCH(QString, numerator);
-        testing::Program p;
-        p.click(QStringLiteral("Command1(0)"));
-        PictureBox* picture = p.form->Picture1;
-        const QImage& image = picture->image();
-        const FractionLayout layout = layoutFraction(image.width(), image.height(), 1, 2);
-        const double radius = layout.radius;
-        // The pointer in layout pixels of the widget; under it lie 1.5 x 1.5 screen pixels.
-        const QPointF centre = picture->widgetPointOf(QPoint(int(layout.centresX.front()), int(layout.centreY)));
-        const QPoint pointer = (centre + QPointF(dx, dy) * radius / kScale).toPoint();
-        // The opposite half, to see that it stays as it was.
-        const QPoint other = (centre + QPointF(-dx, -dy) * radius / kScale).toPoint();
-        const quint32 otherBefore = shownColour(picture, other);
-
-        QCOMPARE(shownColour(picture, pointer), before);
-        QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, pointer);
-        QCOMPARE(p.form->Label1[0]->text(), numerator);
-        QCOMPARE(shownColour(picture, pointer), after);
-        QCOMPARE(shownColour(picture, other), otherBefore);
-    }
-
-    void clickOnEverySectorOfTwelve()
     {
         // Twelve narrow sectors: each click must paint the one under the pointer and no other.
         testing::Program p;
@@ -232,17 +188,35 @@ private Q_SLOTS:
         const QImage& image = picture->image();
         const FractionLayout layout = layoutFraction(image.width(), image.height(), 1, 12);
         const QPointF centre = picture->widgetPointOf(QPoint(int(layout.centresX.front()), int(layout.centreY)));
-        auto pointerOf = [&](int sector) {
+        // The pointer (dx, dy) radii from the centre (dy downwards), in layout pixels: under it lie 1.5 x 1.5
+        // screen pixels.
+        const auto at
+            = [&](double dx, double dy) { return (centre + QPointF(dx, dy) * layout.radius / kScale).toPoint(); };
+        const auto middleOf = [&](int sector) {
             const double angle = (sector + 0.5) * 6.28318 / 12;
-            return (centre + QPointF(std::cos(angle), -std::sin(angle)) * 0.8 * layout.radius / kScale).toPoint();
+            return at(0.8 * std::cos(angle), -0.8 * std::sin(angle));
         };
+        const auto click = [&](QPoint pointer) { QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, pointer); };
         for (int sector = 1; sector < 12; ++sector) {
-            QCOMPARE(shownColour(picture, pointerOf(sector)), DesignColor::White);
-            QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, pointerOf(sector));
+            QCOMPARE(shownColour(picture, middleOf(sector)), DesignColor::White);
+            click(middleOf(sector));
             QCOMPARE(p.form->Label1[0]->text(), QString::number(sector + 1));
             for (int s = 0; s < 12; ++s)
-                QCOMPARE(shownColour(picture, pointerOf(s)), s <= sector ? DesignColor::Blue : DesignColor::White);
+                QCOMPARE(shownColour(picture, middleOf(s)), s <= sector ? DesignColor::Blue : DesignColor::White);
         }
+        // Just under the radius at 3 o'clock lies the last sector, just over it the first.
+        click(at(0.6, 0.03));
+        QCOMPARE(p.form->Label1[0]->text(), QStringLiteral("11"));
+        QCOMPARE(shownColour(picture, at(0.6, 0.03)), DesignColor::White);
+        QCOMPARE(shownColour(picture, at(0.6, -0.03)), DesignColor::Blue);
+        click(at(0.6, -0.03));
+        QCOMPARE(p.form->Label1[0]->text(), QStringLiteral("10"));
+        for (int s = 0; s < 12; ++s)
+            QCOMPARE(shownColour(picture, middleOf(s)), s == 0 || s == 11 ? DesignColor::White : DesignColor::Blue);
+        // Beside the circle the background takes no click.
+        click(at(1.3, 0));
+        QCOMPARE(p.form->Label1[0]->text(), QStringLiteral("10"));
+        QCOMPARE(shownColour(picture, at(1.3, 0)), DesignColor::NearWhite);
     }
 };
 
