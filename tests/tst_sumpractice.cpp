@@ -22,16 +22,31 @@ QString expectedLine(const Program& p, const QString& closing)
 class SumPractice : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void rightAnswerLogsALineAtEveryCheck_data()
+    {
+        QTest::addColumn<bool>("add");
+        QTest::addColumn<bool>("zero"); // a subtraction whose result is 0
+        QTest::addRow("sum") << true << false;
+        QTest::addRow("subtraction ending at zero") << false << true;
+    }
+
     void rightAnswerLogsALineAtEveryCheck()
     {
+        QFETCH(bool, add);
+        QFETCH(bool, zero);
         Program p(1);
-        steerToSum(p, [](const SumExercise& e) { return e.addThird; });
+        steerToSum(p, [=](const SumExercise& e) {
+            const auto& n = e.numerators;
+            const auto& d = e.denominators;
+            return e.addThird == add && ((n[0] * d[1] + n[1] * d[0]) * d[2] == n[2] * d[0] * d[1]) == zero;
+        });
         p.click("Command1(5)");
         const Form1& f = *p.form;
-        // The sign is a plus: its vertical strokes are shown (a subtraction hides them, below).
-        QVERIFY(f.Line5[9]->isVisible() && f.Line5[15]->isVisible() && f.Line5[10]->isVisible());
+        // The sign: a plus shows its upright strokes, a minus hides them.
+        QVERIFY(f.Line5[9]->isVisible() == add && f.Line5[15]->isVisible() == add && f.Line5[10]->isVisible());
 
         const std::array<int, 4> answer = rightSumAnswer(p);
+        QCOMPARE(answer[3] == 0, zero);
         pickCommonDenominator(p, commonDenominator(p));
         for (int j = 3; j <= 6; ++j)
             QCOMPARE(f.Label13[j]->text(), QString::number(commonDenominator(p)));
@@ -53,26 +68,6 @@ private Q_SLOTS:
         p.click("Command17");
         QCOMPARE(p.resultLines(), (QStringList { line, line }));
         QCOMPARE(f.ResultCount, 2);
-    }
-
-    void subtractionEndingAtZero()
-    {
-        Program p(5);
-        steerToSum(p, [](const SumExercise& e) {
-            const auto& n = e.numerators;
-            const auto& d = e.denominators;
-            return !e.addThird && (n[0] * d[1] + n[1] * d[0]) * d[2] == n[2] * d[0] * d[1];
-        });
-        p.click("Command1(5)");
-        const Form1& f = *p.form;
-        QVERIFY(!f.AddThird && f.Line5[9]->isHidden() && f.Line5[15]->isHidden() && f.Line5[10]->isVisible());
-        const std::array<int, 4> answer = rightSumAnswer(p);
-        QCOMPARE(answer[3], 0);
-        answerSum(p, answer);
-        p.click("Command17");
-        QCOMPARE(f.Command17->backColor(), DesignColor::Green);
-        QCOMPARE(p.resultLines(), QStringList { expectedLine(p, f.CheckTexts[0]) });
-        QVERIFY2(p.resultLines()[0].contains(QStringLiteral(" = 0/")), qPrintable(p.resultLines()[0]));
     }
 
     void wrongResultThenCorrected()
