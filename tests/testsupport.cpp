@@ -1,6 +1,7 @@
 // What the widget tests share.
 #include "testsupport.h"
 
+#include "keypad/form2.h"
 #include "logic/languagefiles.h"
 #include "results/form3.h"
 #include "shell/messagebox.h"
@@ -43,6 +44,13 @@ void click(QWidget* widget)
 {
     if (widget)
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void typeOnKeypad(const Program& p, int field, const QString& number)
+{
+    p.click(arrayName(QStringLiteral("Label17"), field));
+    for (QChar digit : number)
+        click(p.form->keypad()->Command1[digit.digitValue()]);
 }
 
 void verifyOnlySection(const Program& p, int section)

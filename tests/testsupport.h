@@ -38,6 +38,9 @@ struct Program {
 // A left click in the middle of a widget.
 void click(QWidget* widget);
 
+// Clicks answer field `field` of section 4 and types the whole number `number` on the keypad.
+void typeOnKeypad(const Program& p, int field, const QString& number);
+
 // Checks that section `section` is the one shown: its frame alone visible, its menu button alone green.
 void verifyOnlySection(const Program& p, int section);
 

@@ -1,7 +1,6 @@
 // The results log and its window: lines from the practice sections in the order they were finished,
 // written whether or not the window was ever shown; the window's title and place; and closing it
 // without losing a line.
-#include "keypad/form2.h"
 #include "logic/resultswindow.h"
 #include "practicedriver.h"
 #include "results/form3.h"
@@ -38,11 +37,8 @@ void finishSimplification(Program& p)
 {
     p.click("Command1(4)");
     const std::pair<int, const char*> typed[] = { { 0, "12" }, { 1, "18" }, { 2, "2" }, { 3, "3" } };
-    for (const auto& [field, number] : typed) {
-        p.click(arrayName("Label17", field));
-        for (const char* digit = number; *digit; ++digit)
-            click(p.form->keypad()->Command1[*digit - '0']);
-    }
+    for (const auto& [field, number] : typed)
+        typeOnKeypad(p, field, QString::fromLatin1(number));
     p.click("Command21(0)");
 }
 

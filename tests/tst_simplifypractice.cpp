@@ -1,7 +1,6 @@
 // Section 4 as the pupil works it: fields clicked, numbers typed on the keypad, steps checked, chains logged.
 #include "testsupport.h"
 
-#include "keypad/form2.h"
 #include "logic/simplifyexercise.h"
 #include "results/form3.h"
 
@@ -28,13 +27,7 @@ struct Pupil {
     bool shown(QWidget* w) const { return w->isVisibleTo(p.form->Frame9); }
 
     // Clicks a field and types a whole number from 0 on the keypad.
-    void type(int i, const QString& number)
-    {
-        p.click(arrayName(QStringLiteral("Label17"), i));
-        Form2* pad = p.form->keypad();
-        for (QChar digit : number)
-            testing::click(pad->Command1[digit.digitValue()]);
-    }
+    void type(int i, const QString& number) const { testing::typeOnKeypad(p, i, number); }
     void typeFraction(int step, const QString& numerator, const QString& denominator)
     {
         type(2 * step, numerator);
