@@ -123,9 +123,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("set");
         QTest::addColumn<int>("section");
         // The Spanish set beside the program, then the other shipped sets.
-        for (const char* set : { "es", "ca", "en", "eu", "gl" }) {
+        for (const QByteArray set : { "es", "ca", "en", "eu", "gl" }) {
             for (int section = 0; section < 9; ++section)
-                QTest::addRow("%s, section %d", set, section) << QString::fromLatin1(set) << section;
+                QTest::newRow(set + ", section " + QByteArray::number(section)) << QString::fromLatin1(set) << section;
         }
     }
     void textsFitTheirBoxes()
