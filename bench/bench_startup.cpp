@@ -1,8 +1,10 @@
 // Start-up of the whole program, as a process: the program started as main starts it (language files,
-// layout, both drawings, the first show, maximised) and quit at once, beside a bare window of 300
-// widgets built the same way (the program's own control classes placed in twips, shown maximised). Both
-// run offscreen in child processes of this benchmark; it reports their times, their peak memory (the
-// largest resident size) and the two ratios. The goal: the program within 1.3 times the bare window.
+// layout, both drawings, the first show, maximised) and quit as soon as its first frame is painted,
+// beside a bare window of 300 widgets built the same way (the program's own control classes placed in
+// twips, shown maximised, painted once). Both paint that first frame through QWidget::grab(): offscreen,
+// a window quit straight after its show may never paint, nor load a font. Both run offscreen in child
+// processes of this benchmark; it reports their times, their peak memory (the largest resident size)
+// and the two ratios. The goal: the program within 1.3 times the bare window.
 #include "logic/languagefiles.h"
 #include "shell/controls.h"
 #include "shell/form1.h"
@@ -38,6 +40,7 @@ int startProgram(int argc, char** argv)
     setLanguageFolder(QStringLiteral(MAROLETA_LANGUAGE_FOLDER));
     Form1 window;
     window.showMaximized();
+    window.grab(); // the first frame painted, every text and picture in it, as the screen would get it
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }
@@ -61,6 +64,7 @@ int startBareWindow(int argc, char** argv)
         }
     }
     window.showMaximized();
+    window.grab(); // the first frame painted, every text and picture in it, as the screen would get it
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }
