@@ -118,6 +118,10 @@ void Form1::describeFirstPicture()
 
 void Form1::DrawSecondFraction()
 {
+    // While the guided sum is shown the picture holds its circles, drawn right after; the second fraction
+    // is drawn again when a section that shows it comes back (the guided sum forgets it in SecondDrawn).
+    if (!Frame1[3]->isHidden())
+        return;
     QImage& image = Picture2->image();
     const DrawnFraction fraction { captionValue(Label2[0]->text()), captionValue(Label2[1]->text()), image.size() };
     // The same fraction on a picture of the same size: every pixel would come out as it is, and

@@ -201,59 +201,44 @@ void Form1::DrawSumPictures()
     Picture2->refresh();
 }
 
-void Form1::ShowFirstFractionSteps()
-{
-    for (LineShape* stroke : Line3)
-        stroke->show();
-    const QString factor = kFactorPrefix + numberCaption(value(Command12[0]) / value(Label9[0]));
-    for (Label* label : Label10) {
-        label->setText(factor);
-        label->show();
+namespace {
+    // The arrows of one working fraction and the factor " X n" beside them, n = working / task denominator.
+    template <std::size_t Strokes, std::size_t Labels>
+    void setSteps(const std::array<LineShape*, Strokes>& strokes, const std::array<Label*, Labels>& factors, bool shown,
+        double workingDenominator = 0, double taskDenominator = 1)
+    {
+        for (LineShape* stroke : strokes)
+            stroke->setVisible(shown);
+        const QString factor = kFactorPrefix + numberCaption(workingDenominator / taskDenominator);
+        for (Label* label : factors) {
+            if (shown)
+                label->setText(factor);
+            label->setVisible(shown);
+        }
     }
 }
 
-void Form1::HideFirstFractionSteps()
-{
-    for (LineShape* stroke : Line3)
-        stroke->hide();
-    for (Label* label : Label10)
-        label->hide();
-}
+void Form1::ShowFirstFractionSteps() { setSteps(Line3, Label10, true, value(Command12[0]), value(Label9[0])); }
 
-void Form1::ShowSecondFractionSteps()
-{
-    for (LineShape* stroke : Line4)
-        stroke->show();
-    const QString factor = kFactorPrefix + numberCaption(value(Command12[1]) / value(Label9[1]));
-    for (Label* label : Label11) {
-        label->setText(factor);
-        label->show();
+void Form1::HideFirstFractionSteps() { setSteps(Line3, Label10, false); }
+
+void Form1::ShowSecondFractionSteps() { setSteps(Line4, Label11, true, value(Command12[1]), value(Label9[1])); }
+
+void Form1::HideSecondFractionSteps() { setSteps(Line4, Label11, false); }
+
+namespace {
+    void setResultFraction(Form1& form, bool shown)
+    {
+        for (int i = 24; i <= 26; ++i)
+            form.Line1[i]->setVisible(shown);
+        for (int i = 2; i <= 7; ++i)
+            form.Command12[i]->setVisible(shown);
     }
 }
 
-void Form1::HideSecondFractionSteps()
-{
-    for (LineShape* stroke : Line4)
-        stroke->hide();
-    for (Label* label : Label11)
-        label->hide();
-}
+void Form1::ShowResultFraction() { setResultFraction(*this, true); }
 
-void Form1::ShowResultFraction()
-{
-    for (int i = 24; i <= 26; ++i)
-        Line1[i]->show();
-    for (int i = 2; i <= 7; ++i)
-        Command12[i]->show();
-}
-
-void Form1::HideResultFraction()
-{
-    for (int i = 24; i <= 26; ++i)
-        Line1[i]->hide();
-    for (int i = 2; i <= 7; ++i)
-        Command12[i]->hide();
-}
+void Form1::HideResultFraction() { setResultFraction(*this, false); }
 
 namespace {
     // Moves the working fraction X' (Index 0: A', 1: B') to `working`, shows the arrows of X' alone
