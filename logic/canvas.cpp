@@ -517,7 +517,6 @@ void Canvas::radiusLines(double cx, double cy, double radius, const std::vector<
         double gap = 0;
         int longest = head.length();
         int order = 0; // the slopes' direction along the group, once known
-        bool shortening = false; // the lengths rise to the line nearest the axis and fall after it
         while (end < lines.size()) {
             const RadiusPixels& next = lines[end];
             const RadiusPixels& previous = lines[end - 1];
@@ -526,18 +525,17 @@ void Canvas::radiusLines(double cx, double cy, double radius, const std::vector<
             const int direction = next.slope > previous.slope ? 1 : next.slope < previous.slope ? -1 : 0;
             if (direction != 0 && order != 0 && direction != order)
                 break;
-            if (shortening && next.length() > previous.length())
-                break;
             if (direction != 0)
                 order = direction;
-            shortening = shortening || next.length() < previous.length();
             gap = std::max(gap, std::abs(next.slope - previous.slope));
             longest = std::max(longest, next.length());
             ++end;
         }
         // At `k` steps from the first pixel the lines lie at most (k + 0.5) · gap apart across; below one
         // pixel (with a margin for rounding) the nearest pixels of neighbouring lines touch or coincide.
-        // The lines still that long are a run of the group, as their lengths rise and then fall.
+        // Slopes in order on one axis and in one direction are angles in order within the quarter turn round one axis,
+        // so the lengths rise to the line nearest the axis and fall after it: the lines still `k` steps
+        // long are a run of the group.
         int together = -1;
         if (end - i > 1) {
             const double reach = gap > 0 ? 0.99 / gap - 0.5 : double(longest);

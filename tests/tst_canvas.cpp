@@ -14,8 +14,6 @@
 
 using namespace maroleta;
 
-Q_DECLARE_METATYPE(std::vector<maroleta::Canvas::Slice>)
-
 namespace {
 constexpr double kPi = std::numbers::pi;
 
@@ -169,25 +167,11 @@ private Q_SLOTS:
         full.setFillColor(DesignColor::NearWhite);
         full.floodFill(950, 500, DesignColor::White);
         QCOMPARE(coloursOf(full), QSet<quint32> { DesignColor::NearWhite });
-        // A checkerboard of single pixels: a 4-connected fill paints one pixel only.
         QImage image(20, 20, QImage::Format_RGB32);
         Canvas canvas(image);
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x)
-                image.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-        canvas.setFillColor(DesignColor::Blue);
-        canvas.floodFill(4, 4, DesignColor::White);
-        QCOMPARE(canvas.pixel(4, 4), DesignColor::Blue);
-        QCOMPARE(canvas.pixel(6, 6), DesignColor::White);
-        // A U-shaped area is filled round its bend.
-        canvas.clear();
-        for (int y = 2; y < 18; ++y)
-            image.setPixel(10, y, qRgb(0, 0, 0));
-        canvas.floodFill(5, 5, DesignColor::White);
-        QCOMPARE(canvas.pixel(15, 5), DesignColor::Blue);
-        QCOMPARE(canvas.pixel(10, 5), DesignColor::Black);
         // Seeds off the image or not of the colour replaced, and filling with that colour, change nothing.
         canvas.clear();
+        canvas.setFillColor(DesignColor::Blue);
         canvas.floodFill(-1, 5, DesignColor::White);
         canvas.floodFill(5, 20, DesignColor::White);
         canvas.floodFill(5, 5, DesignColor::Black);
@@ -196,85 +180,15 @@ private Q_SLOTS:
         QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
     }
 
-    void piesDrawFillsThenOutlines_data()
-    {
-        // The slices of a circle as the program's drawings build them, and runs that are not circles.
-        QTest::addColumn<int>("lineWidth");
-        QTest::addColumn<QPointF>("centre");
-        QTest::addColumn<double>("radius");
-        QTest::addColumn<std::vector<Canvas::Slice>>("slices");
-        auto fraction = [](int sectors, int blue) {
-            // A first pie from 2θ round to θ, then sector 0 with no radius at its start, in single precision.
-            const double theta = 6.28318 / sectors;
-            std::vector<Canvas::Slice> slices { { float(-2 * theta), float(-theta), DesignColor::Blue } };
-            double a = 0;
-            for (int i = 0; i < sectors; ++i, a += theta)
-                slices.push_back({ float(-a), float(-(a + theta)), i < blue ? DesignColor::Blue : DesignColor::White });
-            return slices;
-        };
-        auto sum = [](int sectors, int coloured) {
-            // Sector 0 from the end of the last one round through 3 o'clock.
-            const double theta = 6.28318 / sectors;
-            std::vector<Canvas::Slice> slices;
-            for (int j = 0; j < sectors; ++j)
-                slices.push_back({ -(j == 0 ? 6.28318 : j * theta), -((j + 1) * theta),
-                    j < coloured ? quint32(0xC0C000) : DesignColor::White });
-            return slices;
-        };
-        std::vector<Canvas::Slice> unshared;
-        for (int i = 0; i < 40; ++i) {
-            // Each slice starts a little past the end of the one before, or with no radius.
-            const double start = i % 3 == 0 ? i * 0.157 : -(i * 0.157 + 1e-3);
-            unshared.push_back({ start, -((i + 1) * 0.157), i % 3 ? DesignColor::Blue : DesignColor::White });
-        }
-        std::vector<Canvas::Slice> radii;
-        for (int i = 0; i < 1500; ++i) {
-            // Start radii only, mostly in order round the circle, some anywhere.
-            const double angle = i % 9 ? i * 6.28318 / 1500 : std::fmod(i * 2.399, 6.28318);
-            radii.push_back({ -angle, angle + 0.001, DesignColor::Blue });
-        }
-        const QPointF middle(160.5, 108);
-        QTest::addRow("2000 thin sectors") << 1 << middle << 104.0 << fraction(2000, 1234);
-        QTest::addRow("150 sectors") << 1 << middle << 104.0 << fraction(150, 75);
-        QTest::addRow("7 sectors, wide pen") << 3 << middle << 104.0 << fraction(7, 3);
-        QTest::addRow("guided sum, 2400 sectors") << 1 << QPointF(140, 99.5) << 97.0 << sum(2400, 800);
-        QTest::addRow("guided sum, 5 sectors") << 1 << QPointF(140, 99.5) << 97.0 << sum(5, 2);
-        QTest::addRow("ends not shared") << 1 << middle << 104.0 << unshared;
-        QTest::addRow("ends not shared, wide pen") << 2 << middle << 104.0 << unshared;
-        QTest::addRow("radii only") << 1 << middle << 200.0 << radii;
-        QTest::addRow("partly off the picture") << 1 << QPointF(300.25, 30) << 150.0 << fraction(900, 450);
-    }
     void piesDrawFillsThenOutlines()
     {
-        // A run of pies leaves every pixel as drawing each pie in turn and then every outline again, each
-        // radius on its own, does: the fills in order, the outlines whole on top.
-        QFETCH(int, lineWidth);
-        QFETCH(QPointF, centre);
-        QFETCH(double, radius);
-        QFETCH(std::vector<Canvas::Slice>, slices);
-        QImage one(331, 217, QImage::Format_RGB32);
-        QImage run(one.size(), QImage::Format_RGB32);
-        Canvas inTurn(one);
-        Canvas together(run);
-        for (Canvas* canvas : { &inTurn, &together }) {
-            canvas->clear();
-            canvas->setLineWidth(lineWidth);
-        }
-        drawInTurn(inTurn, centre, radius, slices);
-        together.setFillColor(DesignColor::Black);
-        together.pies(centre.x(), centre.y(), radius, slices);
-        QCOMPARE(run, one);
-        QCOMPARE(together.fillColor(), slices.back().fillColor);
-        QVERIFY(coloursOf(together).contains(DesignColor::Black));
-    }
-
-    void piesOfRandomRuns()
-    {
-        // Seeded runs of every kind: many or few slices, in order round the circle or anywhere, meeting or
-        // not, any centre and radius (off the picture too), pens one to three pixels wide.
+        // A run of pies leaves every pixel as each pie drawn in turn and then every outline again, each
+        // radius on its own: the fills in order, the outlines whole on top. Seeded runs of every kind: the
+        // program's circles, runs in order with gaps and missing radii, slices anywhere; any centre and
+        // radius, off the picture too; pens one to three pixels wide.
         QRandomGenerator random(20261206);
         auto angle = [&random] { return random.bounded(12.56) - 6.28; };
-        for (int run = 0; run < 150; ++run) {
+        for (int run = 0; run < 200; ++run) {
             QImage one(40 + random.bounded(300), 40 + random.bounded(200), QImage::Format_RGB32);
             QImage many(one.size(), QImage::Format_RGB32);
             Canvas inTurn(one);
@@ -285,20 +199,33 @@ private Q_SLOTS:
                 canvas->setLineWidth(lineWidth);
             }
             const QPointF centre(random.bounded(one.width() * 1.2) - 10, random.bounded(one.height() * 1.2) - 10);
-            const double radius = random.bounded(run % 4 ? 160.0 : 12.0);
-            const int count = 1 + random.bounded(run % 3 ? 900 : 12);
+            const double radius = random.bounded(run % 5 ? 160.0 : 12.0);
+            const int count = 1 + random.bounded(run % 3 ? 2000 : 12);
             const double theta = 6.28318 / count;
+            const int coloured = random.bounded(count + 1);
+            const int kind = run % 4;
             std::vector<Canvas::Slice> slices;
-            for (int i = 0; i < count; ++i) {
-                const bool inOrder = run % 2 == 0 && random.bounded(8) != 0;
-                const double start = inOrder ? -(i * theta) : angle();
-                const double end = inOrder ? -((i + 1) * theta) : angle();
-                slices.push_back({ start, end, random.bounded(2) ? DesignColor::Blue : DesignColor::White });
+            if (kind == 0) // a fraction's circle starts with a pie from 2θ round to θ
+                slices.push_back({ float(-2 * theta), float(-theta), DesignColor::Blue });
+            double a = 0;
+            for (int i = 0; i < count; ++i, a += theta) {
+                const quint32 colour = i < coloured ? DesignColor::Blue : DesignColor::White;
+                if (kind == 0) // sector 0 has no radius at its start; angles in single precision
+                    slices.push_back({ float(-a), float(-(a + theta)), colour });
+                else if (kind == 1) // a guided sum's: sector 0 from the end of the last one through 3 o'clock
+                    slices.push_back({ -(i == 0 ? 6.28318 : i * theta), -((i + 1) * theta), colour });
+                else if (kind == 2) // in order, now and then with a gap or without a radius
+                    slices.push_back({ random.bounded(6) ? -(i * theta) : -(i * theta + 1e-3),
+                        random.bounded(6) ? -((i + 1) * theta) : (i + 1) * theta, colour });
+                else
+                    slices.push_back({ angle(), angle(), colour });
             }
             drawInTurn(inTurn, centre, radius, slices);
+            together.setFillColor(DesignColor::Black);
             together.pies(centre.x(), centre.y(), radius, slices);
             if (many != one)
                 QFAIL(qPrintable(QStringLiteral("run %1 differs").arg(run)));
+            QCOMPARE(together.fillColor(), slices.back().fillColor);
         }
     }
 
