@@ -533,9 +533,9 @@ void Canvas::radiusLines(double cx, double cy, double radius, const std::vector<
         }
         // At `k` steps from the first pixel the lines lie at most (k + 0.5) · gap apart across; below one
         // pixel (with a margin for rounding) the nearest pixels of neighbouring lines touch or coincide.
-        // Slopes in order on one axis and in one direction are angles in order within the quarter turn round one axis,
-        // so the lengths rise to the line nearest the axis and fall after it: the lines still `k` steps
-        // long are a run of the group.
+        // Slopes in order on one axis and in one direction are angles in order within the quarter turn
+        // round that axis, so the lengths rise to the line nearest the axis and fall after it: the lines
+        // still `k` steps long are a run of the group.
         int together = -1;
         if (end - i > 1) {
             const double reach = gap > 0 ? 0.99 / gap - 0.5 : double(longest);
