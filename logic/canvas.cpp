@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <numbers>
 #include <type_traits>
 #include <utility>
@@ -252,8 +251,6 @@ namespace {
 Canvas::Canvas(QImage& image)
     : m_image(image)
 {
-    // No angle is remembered yet: a NaN never equals the angle looked up.
-    m_angles.fill({ std::numeric_limits<double>::quiet_NaN(), 0, 0 });
     // One pixel layout, 0xffRRGGBB, so that a colour is compared as one word.
     if (m_image.format() != QImage::Format_RGB32)
         m_image = m_image.convertToFormat(QImage::Format_RGB32);
@@ -577,17 +574,7 @@ namespace {
     }
 }
 
-Canvas::SinCos Canvas::sinCos(double angle)
-{
-    for (const SinCos& known : m_angles) {
-        if (known.angle == angle)
-            return known;
-    }
-    const SinCos computed { angle, std::sin(angle), std::cos(angle) };
-    m_angles[m_nextAngle] = computed;
-    m_nextAngle = (m_nextAngle + 1) % m_angles.size();
-    return computed;
-}
+Canvas::SinCos Canvas::sinCos(double angle) { return { angle, std::sin(angle), std::cos(angle) }; }
 
 void Canvas::pie(double centreX, double centreY, double radius, double start, double end)
 {
@@ -692,7 +679,7 @@ void Canvas::pies(double centreX, double centreY, double radius, const std::vect
             m_rays[0].angles = std::move(wanted);
             m_rays[0].directions.clear();
             for (const double angle : m_rays[0].angles)
-                m_rays[0].directions.push_back({ angle, std::sin(angle), std::cos(angle) });
+                m_rays[0].directions.push_back(sinCos(angle));
         }
     }
     radiusLines(centreX, centreY, radius, m_rays[0].directions);

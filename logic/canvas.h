@@ -63,13 +63,13 @@ private:
     // The pixels of the disc counterclockwise from `from` over `span` radians, ending at angle `to`: filled
     // when `fill`, then their part of the rim when `outline`.
     void sector(double cx, double cy, double radius, double from, double span, double to, bool fill, bool outline);
-    // Sine and cosine of an angle, remembered for the angles a run of neighbouring pies shares.
+    // A direction: the sine and cosine of an angle.
     struct SinCos {
         double angle;
         double sin;
         double cos;
     };
-    SinCos sinCos(double angle);
+    static SinCos sinCos(double angle);
     // A radius in each of the directions, in the foreground colour.
     void radiusLines(double cx, double cy, double radius, const std::vector<SinCos>& directions);
     // The disc pixels of each row of the circle drawn last, [left, right] (empty when left > right),
@@ -91,8 +91,6 @@ private:
     int m_height = 0;
     int m_lineWidth = 1;
     quint32 m_fillColor = 0xFFFFFF;
-    std::array<SinCos, 4> m_angles {};
-    std::size_t m_nextAngle = 0;
     DiscRows m_disc;
     // The radii of the last two runs of pies and their directions.
     struct Rays {
