@@ -14,7 +14,6 @@
 #include <array>
 #include <cmath>
 #include <numbers>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -98,82 +97,35 @@ namespace {
         return span;
     }
 
-    // Which end of a row's span one side of a ray limits: the left end, the right end, or, for a ray
-    // along the rows, the whole row (kept or not).
-    enum class Bound { Left, Right, Row };
-
     // The pixels where a·X + c·Y ≥ 0, X and Y measured from the centre (Y upwards): one side of a ray.
     struct HalfPlane {
         double a;
         double c;
         double ratio; // the row's bound is X = ratio·Y
-        Bound bound;
 
         HalfPlane(double aX, double cY)
             : a(aX)
             , c(cY)
             , ratio(aX == 0 ? 0 : -cY / aX)
-            , bound(aX > 0     ? Bound::Left
-                      : aX < 0 ? Bound::Right
-                               : Bound::Row)
         {
-        }
-
-        // Narrows [left, right] of the row at height `up` above the centre; an emptied row has left > right.
-        template <Bound Kind> void limit(int& left, int& right, double cx, double up) const
-        {
-            constexpr double slack = 1e-9; // a pixel centre on the ray belongs to both sides
-            if constexpr (Kind == Bound::Row) {
-                if (c * up < -slack) {
-                    left = 1;
-                    right = 0;
-                }
-            } else {
-                // A ray close to the row's direction puts the bound far away: keep it within int range.
-                const double at = std::clamp(cx + ratio * up, -1e9, 1e9);
-                if constexpr (Kind == Bound::Left)
-                    left = std::max(left, ceilOf(at - slack));
-                else
-                    right = std::min(right, floorOf(at + slack));
-            }
         }
 
         void limit(Span& span, double cx, double up) const
         {
-            switch (bound) {
-            case Bound::Left:
-                return limit<Bound::Left>(span.left, span.right, cx, up);
-            case Bound::Right:
-                return limit<Bound::Right>(span.left, span.right, cx, up);
-            case Bound::Row:
-                return limit<Bound::Row>(span.left, span.right, cx, up);
+            constexpr double slack = 1e-9; // a pixel centre on the ray belongs to both sides
+            if (a == 0) {
+                if (c * up < -slack)
+                    span = {};
+                return;
             }
+            // A ray close to the row's direction puts the bound far away: keep it within int range.
+            const double bound = std::clamp(cx + ratio * up, -1e9, 1e9);
+            if (a > 0)
+                span.left = std::max(span.left, ceilOf(bound - slack));
+            else
+                span.right = std::min(span.right, floorOf(bound + slack));
         }
     };
-
-    // Calls `work` with the two bounds of a pair of half-planes as compile-time values, so that a loop
-    // over many rows tests neither of them.
-    template <typename Work> void withBounds(Bound first, Bound second, Work&& work)
-    {
-        auto withSecond = [&](auto firstKind) {
-            switch (second) {
-            case Bound::Left:
-                return work(firstKind, std::integral_constant<Bound, Bound::Left>());
-            case Bound::Right:
-                return work(firstKind, std::integral_constant<Bound, Bound::Right>());
-            case Bound::Row:
-                return work(firstKind, std::integral_constant<Bound, Bound::Row>());
-            }
-        };
-        switch (first) {
-        case Bound::Left:
-            return withSecond(std::integral_constant<Bound, Bound::Left>());
-        case Bound::Right:
-            return withSecond(std::integral_constant<Bound, Bound::Right>());
-        case Bound::Row:
-            return withSecond(std::integral_constant<Bound, Bound::Row>());
-        }
-    }
 
     // A wedge of at most half a turn, counterclockwise from `from` over `span` radians: the pixels on the
     // left of the ray at `from` and on the right of the ray at `from + span` (screen y grows downwards).
@@ -301,37 +253,6 @@ void Canvas::plot(int x, int y)
         setRun(row, x - before, x + after, kForeground);
 }
 
-const Canvas::DiscRows& Canvas::discRows(double centreX, double centreY, double radius)
-{
-    DiscRows& disc = m_disc;
-    if (disc.centreX == centreX && disc.centreY == centreY && disc.radius == radius && disc.imageHeight == m_height)
-        return disc;
-    disc.centreX = centreX;
-    disc.centreY = centreY;
-    disc.radius = radius;
-    disc.imageHeight = m_height;
-    // Every row a drawing asks for: the disc's rows and two more on each side, within two rows of the image.
-    const int top = std::max(int(std::floor(centreY - radius)) - 3, -2);
-    const int bottom = std::min(int(std::ceil(centreY + radius)) + 3, m_height + 1);
-    disc.firstRow = top;
-    disc.spans.clear();
-    for (int y = top; y <= bottom; ++y) {
-        const Span span = chord(centreX, centreY, radius, y);
-        disc.spans.push_back({ span.left, span.right });
-    }
-    return disc;
-}
-
-namespace {
-    Span spanOf(const std::vector<std::pair<int, int>>& spans, int firstRow, int y)
-    {
-        const qsizetype index = qsizetype(y) - firstRow;
-        if (index < 0 || index >= qsizetype(spans.size()))
-            return {};
-        return { spans[std::size_t(index)].first, spans[std::size_t(index)].second };
-    }
-}
-
 void Canvas::sector(
     double centreX, double centreY, double radius, double from, double span, double to, bool fill, bool outline)
 {
@@ -339,41 +260,19 @@ void Canvas::sector(
     const double cy = centreY;
     const int discTop = int(std::floor(cy - radius)) - 1;
     const int discBottom = int(std::ceil(cy + radius)) + 1;
-    const DiscRows& disc = discRows(cx, cy, radius);
-    auto chordAt = [&disc](int y) { return spanOf(disc.spans, disc.firstRow, y); };
+    auto chordAt = [&](int y) { return chord(cx, cy, radius, y); };
 
     // The fill of the wedge's rows first..last, each clipped to the image: the disc's pixels of the row
     // on the inner side of both rays.
     auto fillRows = [&](const Wedge& wedge, int first, int last) {
-        const int top = std::max({ first, 0, disc.firstRow });
-        const int bottom = std::min({ last, m_height - 1, disc.firstRow + int(disc.spans.size()) - 1 });
-        if (top > bottom)
-            return;
-        withBounds(wedge.afterFrom.bound, wedge.beforeTo.bound, [&](auto fromKind, auto toKind) {
-            // Local copies: the pixel writes cannot alias them, so they stay in registers across the rows.
-            const HalfPlane afterFrom = wedge.afterFrom;
-            const HalfPlane beforeTo = wedge.beforeTo;
-            const double x0 = cx;
-            const double y0 = cy;
-            const QRgb paint = toRgb(m_fillColor);
-            QRgb spare = paint;
-            const int lastColumn = m_width - 1;
-            const std::pair<int, int>* rows = disc.spans.data() + (top - disc.firstRow);
-            QRgb* pixels = line(top);
-            const qsizetype stride = m_stride;
-            for (int y = top; y <= bottom; ++y, ++rows, pixels += stride) {
-                const double up = y0 - double(y); // mathematical Y of the row
-                int left = std::max(rows->first, 0);
-                int right = std::min(rows->second, lastColumn);
-                afterFrom.limit<decltype(fromKind)::value>(left, right, x0, up);
-                beforeTo.limit<decltype(toKind)::value>(left, right, x0, up);
-                // A narrow sector puts one pixel or none on most rows, as unpredictably as its edge runs
-                // through them: the first pixel is written without a branch (an empty row's lands on `spare`).
-                *(left <= right ? pixels + left : &spare) = paint;
-                for (int x = left + 1; x <= right; ++x)
-                    pixels[x] = paint;
-            }
-        });
+        const QRgb paint = toRgb(m_fillColor);
+        for (int y = std::max(first, 0); y <= std::min(last, m_height - 1); ++y) {
+            const Span inside = wedge.clip(chordAt(y), y);
+            const int left = std::max(inside.left, 0);
+            const int right = std::min(inside.right, m_width - 1);
+            if (left <= right)
+                std::fill(line(y) + left, line(y) + right + 1, paint);
+        }
     };
 
     // The rim on row y: the disc pixels of the row missing a horizontal or vertical neighbour in the disc.

@@ -72,17 +72,6 @@ private:
     static SinCos sinCos(double angle);
     // A radius in each of the directions, in the foreground colour.
     void radiusLines(double cx, double cy, double radius, const std::vector<SinCos>& directions);
-    // The disc pixels of each row of the circle drawn last, [left, right] (empty when left > right),
-    // worked out once for all the sectors of a circle.
-    struct DiscRows {
-        double centreX = std::numeric_limits<double>::quiet_NaN();
-        double centreY = 0;
-        double radius = 0;
-        int imageHeight = 0;
-        int firstRow = 0;
-        std::vector<std::pair<int, int>> spans;
-    };
-    const DiscRows& discRows(double centreX, double centreY, double radius);
 
     QImage& m_image;
     QRgb* m_bits = nullptr;
@@ -91,7 +80,6 @@ private:
     int m_height = 0;
     int m_lineWidth = 1;
     quint32 m_fillColor = 0xFFFFFF;
-    DiscRows m_disc;
     // The radii of the last two runs of pies and their directions.
     struct Rays {
         std::vector<double> angles;
