@@ -40,21 +40,6 @@ private Q_SLOTS:
         }
     }
 
-    void pressingASpotTogglesOneSector()
-    {
-        // A press on a spot changes that sector alone: the sector keeps its own colour boundary.
-        QImage image(416, 226, QImage::Format_RGB32);
-        Canvas canvas(image);
-        drawFraction(canvas, 5, 9);
-        const std::vector<QPoint> spots = sectorSpots(416, 226, 5, 9);
-        QCOMPARE(toggleSector(canvas, spots[2].x(), spots[2].y()), -1);
-        QCOMPARE(toggleSector(canvas, spots[7].x(), spots[7].y()), 1);
-        for (std::size_t k = 0; k < spots.size(); ++k) {
-            const bool blue = (k < 5 && k != 2) || k == 7;
-            QCOMPARE(canvas.pixel(spots[k].x(), spots[k].y()), blue ? DesignColor::Blue : DesignColor::White);
-        }
-    }
-
     void words_data()
     {
         QTest::addColumn<double>("numerator");
