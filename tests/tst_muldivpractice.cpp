@@ -7,28 +7,23 @@ using namespace maroleta;
 using namespace maroleta::testing;
 
 namespace {
-// Opens section 6 on the exercise a/b and c/d.
-void openOn(Program& p, int a, int b, int c, int d)
-{
-    steerToMulDiv(p, a, b, c, d);
-    p.click("Command1(6)");
-}
-
 // A click on the option's round mark, as a pupil chooses an operation.
 void choose(const Program& p, int index)
 {
-    QWidget* option = p.find(arrayName("Option1", index));
-    QVERIFY(option);
+    QWidget* option = p.form->Option1[index];
     QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
 }
 
-bool crossShown(const Form1& f)
+// The sign shown ('X' the cross, ':' the two dots), then the marks of the answer's numerator, its denominator and
+// the check: 'g' green, 'r' red, '-' none.
+QString looks(const Form1& f)
 {
-    return !f.Line6[5]->isHidden() && !f.Line6[6]->isHidden() && f.Line6[7]->isHidden() && f.Line6[8]->isHidden();
-}
-bool dotsShown(const Form1& f)
-{
-    return f.Line6[5]->isHidden() && f.Line6[6]->isHidden() && !f.Line6[7]->isHidden() && !f.Line6[8]->isHidden();
+    const auto shown = [&](int stroke) { return !f.Line6[stroke]->isHidden(); };
+    const int cross = shown(5) + shown(6), dots = shown(7) + shown(8);
+    QString s = cross == 2 && !dots ? "X " : dots == 2 && !cross ? ": " : "? ";
+    for (const CommandButton* b : { f.Command18[0], f.Command18[3], f.Command19 })
+        s += b->backColor() == DesignColor::Green ? u'g' : b->backColor() == DesignColor::Red ? u'r' : u'-';
+    return s;
 }
 }
 
@@ -37,111 +32,73 @@ class MulDivPractice : public QObject {
 private Q_SLOTS:
     void workedExamples_data()
     {
-        QTest::addColumn<bool>("divide");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::addColumn<bool>("numeratorRight");
-        QTest::addColumn<bool>("denominatorRight");
-        QTest::addRow("2/3 X 3/4 = 6/12") << false << 6 << 12 << true << true;
-        QTest::addRow("2/3 X 3/4 = 1/2, reduced, wrong") << false << 1 << 2 << false << false;
-        QTest::addRow("2/3 : 3/4 = 8/9") << true << 8 << 9 << true << true;
-        QTest::addRow("2/3 : 3/4 = 9/8, wrong") << true << 9 << 8 << false << false;
-        QTest::addRow("2/3 X 3/4 = 6/9, numerator only") << false << 6 << 9 << true << false;
+        QTest::addColumn<QString>("walk"); // the answer typed, then the sign chosen and the marks
+        QTest::addRow("2/3 X 3/4 = 6/12") << "6/12 X ggg";
+        QTest::addRow("2/3 X 3/4 = 1/2, reduced, wrong") << "1/2 X rrr";
+        QTest::addRow("2/3 : 3/4 = 8/9") << "8/9 : ggg";
+        QTest::addRow("2/3 : 3/4 = 9/8, wrong") << "9/8 : rrr";
+        QTest::addRow("2/3 X 3/4 = 6/9, numerator only") << "6/9 X grr";
     }
 
     void workedExamples()
     {
-        QFETCH(bool, divide);
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QFETCH(bool, numeratorRight);
-        QFETCH(bool, denominatorRight);
+        QFETCH(QString, walk);
+        const QString answer = walk.section(u' ', 0, 0), expected = walk.section(u' ', 1);
         Program p(22);
-        openOn(p, 2, 3, 3, 4);
+        steerToMulDiv(p, 2, 3, 3, 4);
+        p.click("Command1(6)");
         const Form1& f = *p.form;
-        if (divide)
+        if (expected.startsWith(u':'))
             choose(p, 1);
-        QVERIFY(divide ? dotsShown(f) : crossShown(f));
-        answerMulDiv(p, x, y);
+        answerMulDiv(p, answer.section(u'/', 0, 0).toInt(), answer.section(u'/', 1).toInt());
         p.click("Command19");
-
-        QCOMPARE(f.Command18[0]->backColor(), numeratorRight ? DesignColor::Green : DesignColor::Red);
-        QCOMPARE(f.Command18[3]->backColor(), denominatorRight ? DesignColor::Green : DesignColor::Red);
-        const bool right = numeratorRight && denominatorRight;
-        QCOMPARE(f.Command19->backColor(), right ? DesignColor::Green : DesignColor::Red);
+        QCOMPARE(looks(f), expected);
+        const bool right = expected.endsWith(u'g');
         QCOMPARE(f.MistakeMade, !right);
-        const QString line = QStringLiteral("2/3 %1 3/4 = %2/%3 ** ").arg(divide ? ":" : "X").arg(x).arg(y);
+        const QString line = QStringLiteral("2/3 %1 3/4 = %2 ** ").arg(expected[0]).arg(answer);
         QCOMPARE(p.resultLines(), right ? QStringList { line + f.CheckTexts[0] + " **" } : QStringList {});
     }
 
-    void switchingOperationAfterACheck()
+    void adjustingAndSwitchingOperation()
     {
         Program p(24);
-        openOn(p, 2, 3, 3, 4);
+        steerToMulDiv(p, 2, 3, 3, 4);
+        p.click("Command1(6)");
         const Form1& f = *p.form;
+        // +1, +5 and -1 on the numerator, then on the denominator of 6/12: each steps its term and clears the marks.
+        const QStringList stepped { "7/12", "11/12", "5/12", "6/13", "6/17", "6/11" };
+        for (int i = 0; i < 6; ++i) {
+            answerMulDiv(p, 6, 12);
+            p.click("Command19");
+            QCOMPARE(looks(f), "X ggg");
+            p.click(arrayName("Command18", i));
+            QCOMPARE(f.Command18[0]->text() + u'/' + f.Command18[3]->text(), stepped[i]);
+            QCOMPARE(looks(f), "X ---");
+        }
+
         answerMulDiv(p, 8, 9);
         p.click("Command19");
-        QCOMPARE(f.Command19->backColor(), DesignColor::Red);
-
-        // The choice moves the sign only: the answer and its colours stay until the next press.
+        QCOMPARE(looks(f), "X rrr");
+        // The choice moves the sign only: the answer and its marks stay until the next press.
         choose(p, 1);
-        QVERIFY(dotsShown(f));
-        QCOMPARE(f.Command18[0]->text(), QStringLiteral("8"));
-        QCOMPARE(f.Command18[0]->backColor(), DesignColor::Red);
-        QCOMPARE(f.Command19->backColor(), DesignColor::Red);
-
+        QCOMPARE(looks(f) + u' ' + f.Command18[0]->text(), ": rrr 8");
         p.click("Command19"); // judged as a division now
-        QCOMPARE(f.Command19->backColor(), DesignColor::Green);
-        QCOMPARE(p.resultLines(), QStringList { "2/3 : 3/4 = 8/9 ** " + f.CheckTexts[1] + " **" });
-
+        QCOMPARE(looks(f), ": ggg");
+        QCOMPARE(p.resultLines().last(), "2/3 : 3/4 = 8/9 ** " + f.CheckTexts[1] + " **");
         choose(p, 0);
-        QVERIFY(crossShown(f));
-        QCOMPARE(f.Command19->backColor(), DesignColor::Green);
+        QCOMPARE(looks(f), "X ggg");
         p.click("Command19");
-        QCOMPARE(f.Command19->backColor(), DesignColor::Red);
-        QCOMPARE(f.ResultCount, 1);
-    }
+        QCOMPARE(looks(f), "X rrr");
+        QCOMPARE(f.ResultCount, 7);
 
-    void adjustersStepAndClearTheColours_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("answer");
-        QTest::addRow("numerator +1") << 0 << "7/12";
-        QTest::addRow("numerator +5") << 1 << "11/12";
-        QTest::addRow("numerator -1") << 2 << "5/12";
-        QTest::addRow("denominator +1") << 3 << "6/13";
-        QTest::addRow("denominator +5") << 4 << "6/17";
-        QTest::addRow("denominator -1") << 5 << "6/11";
-    }
-
-    void adjustersStepAndClearTheColours()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, answer);
-        Program p(25);
-        openOn(p, 2, 3, 3, 4);
-        const Form1& f = *p.form;
-        answerMulDiv(p, 6, 12);
-        p.click("Command19");
-        p.click(arrayName("Command18", index));
-        QCOMPARE(f.Command18[0]->text() + u'/' + f.Command18[3]->text(), answer);
-        for (const CommandButton* b : { f.Command18[0], f.Command18[3], f.Command19 })
-            QCOMPARE(b->backColor(), DesignColor::SystemButtonFace);
-
-        p.click("Command1(6)"); // a new, empty answer: "-1" gives -1
-        p.click(arrayName("Command18", index < 3 ? 2 : 5));
-        QCOMPARE(f.Command18[index < 3 ? 0 : 3]->text(), QStringLiteral("-1"));
-    }
-
-    void choiceStaysBetweenVisits()
-    {
-        Program p(27);
-        p.click("Command1(6)");
+        // The choice stays between visits; a new, empty answer: "-1" gives -1.
         choose(p, 1);
         p.click("Command1(5)");
         p.click("Command1(6)");
-        QVERIFY(p.form->Option1[1]->isChecked());
-        QVERIFY(dotsShown(*p.form));
+        QCOMPARE(looks(f), ": ---");
+        p.click("Command18(2)");
+        p.click("Command18(5)");
+        QCOMPARE(f.Command18[0]->text() + u'/' + f.Command18[3]->text(), "-1/-1");
     }
 };
 
