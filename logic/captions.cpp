@@ -1,6 +1,7 @@
 // Numbers kept in captions: reading them back and writing them out.
 #include "logic/captions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -79,28 +80,26 @@ QString numberCaption(double value)
     return QString::number(value, 'g', 15);
 }
 
+namespace {
+    // A whole number from `value` rounded by `round`, kept within qint64; 0 for what is no number.
+    qint64 wholeNumber(double value, double (*round)(double))
+    {
+        if (!std::isfinite(value))
+            return 0;
+        constexpr double limit = 9.2e18;
+        return static_cast<qint64>(round(std::clamp(value, -limit, limit)));
+    }
+}
+
 qint64 roundHalfEven(double value)
 {
-    if (!std::isfinite(value))
-        return 0;
-    const double limit = 9.2e18;
-    if (value > limit)
-        return static_cast<qint64>(limit);
-    if (value < -limit)
-        return static_cast<qint64>(-limit);
-    return static_cast<qint64>(std::nearbyint(value)); // the default rounding mode is to nearest, ties to even
+    // The default rounding mode is to nearest, ties to even.
+    return wholeNumber(value, [](double v) { return std::nearbyint(v); });
 }
 
 qint64 floorInt(double value)
 {
-    if (!std::isfinite(value))
-        return 0;
-    const double limit = 9.2e18;
-    if (value > limit)
-        return static_cast<qint64>(limit);
-    if (value < -limit)
-        return static_cast<qint64>(-limit);
-    return static_cast<qint64>(std::floor(value));
+    return wholeNumber(value, [](double v) { return std::floor(v); });
 }
 
 qint64 halveRounded(double value) { return roundHalfEven(value) / 2; }
