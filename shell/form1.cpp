@@ -123,7 +123,7 @@ void Form1::Form_Load()
         m_ownRandom.seedFromClock();
     ArrangeScreen();
     HideSimplifySteps();
-    Primes = { 2, 3, 5, 7, 11, 13, 17, 19, 23, 29 };
+    Primes = firstTenPrimes();
     // The two pictures keep their drawings in their own images: PictureBox is always persistent.
     Command1[7]->setBackColor(DesignColor::Green);
     DrawFirstFraction();

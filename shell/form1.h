@@ -5,6 +5,7 @@
 #include "shell/controls.h"
 
 #include "logic/random.h"
+#include "logic/simplifyexercise.h"
 
 #include <QWidget>
 
@@ -32,7 +33,7 @@ public:
     void LoadLanguageTexts();
 
     int CurrentSection = 7;
-    std::array<quint8, 10> Primes {};
+    PrimeTable Primes {};
     std::array<QString, 11> MenuExplanations;
     std::array<QString, 2> CheckTexts;
     bool MistakeMade = false;
