@@ -6,9 +6,6 @@
 namespace maroleta {
 
 namespace {
-    constexpr double kLargestTerm = 200;
-    constexpr double kSmallestDenominator = 2;
-
     struct NumberPlace {
         int left;
         int width;
@@ -96,7 +93,7 @@ void Form1::Command6_Click(int Index)
 void Form1::Command7_Click(int Index)
 {
     const double a = captionValue(Label4[0]->text());
-    if (Index == 0 && a < kLargestTerm) {
+    if (Index == 0 && a < kLargestBaseTerm) {
         Label4[0]->setText(numberCaption(a + 1));
         ShowAmplification();
     } else if (Index == 1 && a > 0) {
@@ -109,10 +106,10 @@ void Form1::Command7_Click(int Index)
 void Form1::Command8_Click(int Index)
 {
     const double b = captionValue(Label5[0]->text());
-    if (Index == 0 && b < kLargestTerm) {
+    if (Index == 0 && b < kLargestBaseTerm) {
         Label5[0]->setText(numberCaption(b + 1));
         ShowAmplification();
-    } else if (Index == 1 && b > kSmallestDenominator) {
+    } else if (Index == 1 && b > kSmallestBaseDenominator) {
         Label5[0]->setText(numberCaption(b - 1));
         ShowAmplification();
     }

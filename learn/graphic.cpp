@@ -15,9 +15,6 @@ namespace {
     // A full picture holds at most this many circles before the numerator "+" stops.
     constexpr double kMostWholeCircles = 16;
     constexpr double kLargestDenominator = 150;
-    // The range of the amplifying screen's base fraction, which the second denominator is copied into.
-    constexpr double kSmallestBaseDenominator = 2;
-    constexpr double kLargestBaseTerm = 200;
 
     // The editor of one fraction inside its frame: numerator, bar, denominator and four buttons in a column.
     struct EditorNames {

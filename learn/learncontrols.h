@@ -5,6 +5,10 @@
 
 namespace maroleta {
 
+// The range of the terms of the amplifying and simplifying screens' base fraction.
+constexpr double kLargestBaseTerm = 200;
+constexpr double kSmallestBaseDenominator = 2;
+
 // A number of a fraction: Arial bold 18 pt, centred, 495 twips high.
 Label* makeNumberLabel(QWidget* parent, const QString& name, int left, int top, int width, const QString& caption);
 

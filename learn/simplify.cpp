@@ -6,9 +6,6 @@
 namespace maroleta {
 
 namespace {
-    constexpr double kLargestTerm = 200;
-    constexpr double kSmallestDenominator = 2;
-
     // The prime of each button, fixed by its index, and where the button sits.
     struct PrimeButton {
         int prime;
@@ -131,7 +128,7 @@ void Form1::Command9_Click(int Index)
 void Form1::Command10_Click(int Index)
 {
     const double a = captionValue(Label6[0]->text());
-    if (Index == 0 && a < kLargestTerm) {
+    if (Index == 0 && a < kLargestBaseTerm) {
         Label6[0]->setText(numberCaption(a + 1));
         HideSimplifySteps();
     } else if (Index == 1 && a > 0) {
@@ -147,10 +144,10 @@ void Form1::Command10_Click(int Index)
 void Form1::Command11_Click(int Index)
 {
     const double b = captionValue(Label7[0]->text());
-    if (Index == 0 && b < kLargestTerm) {
+    if (Index == 0 && b < kLargestBaseTerm) {
         Label7[0]->setText(numberCaption(b + 1));
         HideSimplifySteps();
-    } else if (Index == 1 && b > kSmallestDenominator) {
+    } else if (Index == 1 && b > kSmallestBaseDenominator) {
         Label7[0]->setText(numberCaption(b - 1));
         HideSimplifySteps();
     }

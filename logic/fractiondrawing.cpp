@@ -10,9 +10,6 @@
 namespace maroleta {
 
 namespace {
-    // The sector angle is this turn divided by the denominator, so the last sector stops about
-    // 0.000005 rad short of a full turn; the outline of sector 0 at 3 o'clock comes from that end.
-    constexpr double kTurn = 6.28318;
     // Below this radius the sectors of a circle cannot be told apart: such circles are drawn plain.
     constexpr double kSmallestSectorRadius = 3;
     // A plain disc with an outline needs this radius for some of its fill to show inside.
@@ -23,7 +20,7 @@ namespace {
     // which cannot be marked as a radius; every sector is then drawn over in its own colour.
     void drawCircle(Canvas& canvas, double cx, double cy, double radius, qint64 sectors, qint64 blueSectors)
     {
-        const double theta = kTurn / double(sectors);
+        const double theta = kSectorTurn / double(sectors);
         std::vector<Canvas::Slice> slices;
         slices.reserve(std::size_t(sectors) + 1);
         if (blueSectors > 0) {

@@ -8,6 +8,10 @@
 
 namespace maroleta {
 
+// The turn the sectors of every circle share: each sector is this over the denominator, so the last one
+// stops about 0.000005 rad short of a full turn.
+constexpr double kSectorTurn = 6.28318;
+
 // Where the circles of a drawing go.
 struct FractionLayout {
     bool severalCircles = false; // numerator > denominator: a row of circles

@@ -4,6 +4,7 @@
 #include "logic/canvas.h"
 #include "logic/captions.h"
 #include "logic/colors.h"
+#include "logic/fractiondrawing.h"
 
 #include <algorithm>
 #include <vector>
@@ -81,13 +82,13 @@ namespace {
         const qint64 sectors = roundHalfEven(circle.denominator);
         if (sectors < 1 || radius <= 0)
             return;
-        const double angle = kSumFullTurn / static_cast<double>(sectors);
+        const double angle = kSectorTurn / static_cast<double>(sectors);
         std::vector<Canvas::Slice> slices;
         slices.reserve(static_cast<std::size_t>(sectors));
         for (qint64 j = 0; j < sectors; ++j) {
             // Angle 0 cannot carry the minus that asks for a radius, so the first sector starts at the end
             // of the last one (6.28318, just short of a full turn) and runs counterclockwise through 3 o'clock.
-            const double start = j == 0 ? kSumFullTurn : static_cast<double>(j) * angle;
+            const double start = j == 0 ? kSectorTurn : static_cast<double>(j) * angle;
             const double end = static_cast<double>(j + 1) * angle;
             const quint32 fill = static_cast<double>(j + 1) <= circle.numerator ? circle.color : DesignColor::White;
             slices.push_back({ -start, -end, fill });

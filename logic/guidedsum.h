@@ -59,9 +59,6 @@ bool isResultNumeratorRight(double resultNumerator, double workingNumeratorA, do
 // Any common denominator the pupil has reached is right, not only the least one.
 bool isResultDenominatorRight(double resultDenominator, double workingDenominatorA);
 
-// The full turn the sectors share: 6.28318, so the last sector ends just short of a full turn.
-constexpr double kSumFullTurn = 6.28318;
-
 // One working fraction as a circle of `denominator` sectors, the first `numerator` of them in `color`.
 struct SumCircle {
     double numerator = 0;

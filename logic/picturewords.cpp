@@ -10,8 +10,6 @@
 namespace maroleta {
 
 namespace {
-    // The same turn the sectors are drawn with, so that each point falls where its sector really is.
-    constexpr double kTurn = 6.28318;
     // Points sit on the bisector of their sector at this part of the radius: clear of the centre, where
     // the radii crowd together, and of the rim.
     constexpr double kSpotRadius = 0.62;
@@ -40,7 +38,7 @@ std::vector<QPoint> sectorSpots(double width, double height, double numerator, d
     const qint64 sectors = sectorCount(denominator);
     const FractionLayout layout = layoutFraction(width, height, numerator, double(sectors));
     std::vector<QPoint> spots;
-    const double theta = kTurn / double(sectors);
+    const double theta = kSectorTurn / double(sectors);
     for (const double cx : layout.centresX) {
         if (layout.plainDiscs) {
             spots.emplace_back(int(std::lround(cx)), int(std::lround(layout.centreY)));
