@@ -1,5 +1,5 @@
 // What the tests of the drawings and the learning screens share: reading the drawn sectors of a picture
-// and pressing on it.
+// and pressing on it; reading and writing the captions of a fraction.
 #pragma once
 
 #include "logic/canvas.h"
@@ -14,6 +14,19 @@
 #include <cmath>
 
 namespace maroleta::testing {
+
+// The fraction "n/d" that two captions show.
+inline QString shownFraction(const QLabel* numerator, const QLabel* denominator)
+{
+    return numerator->text() + u'/' + denominator->text();
+}
+
+// Writes the fraction "n/d" into two captions without redrawing anything, as a pupil's many clicks would.
+inline void writeFraction(QLabel* numerator, QLabel* denominator, const QString& fraction)
+{
+    numerator->setText(fraction.section(u'/', 0, 0));
+    denominator->setText(fraction.section(u'/', 1, 1));
+}
 
 // The colours of the `sectors` sectors of the circle centred at (cx, cy), each read in its middle at `reach`
 // of the radius, counterclockwise from 3 o'clock: 'b' blue, 'w' white, 'c' cyan, 'm' magenta, '?' other.
