@@ -158,28 +158,6 @@ private Q_SLOTS:
         QCOMPARE(canvas.pixel(0, 0), DesignColor::White);
     }
 
-    void floodFill()
-    {
-        // A full-screen fill runs from a work list, not recursion.
-        QImage large(1900, 1000, QImage::Format_RGB32);
-        Canvas full(large);
-        full.clear();
-        full.setFillColor(DesignColor::NearWhite);
-        full.floodFill(950, 500, DesignColor::White);
-        QCOMPARE(coloursOf(full), QSet<quint32> { DesignColor::NearWhite });
-        QImage image(20, 20, QImage::Format_RGB32);
-        Canvas canvas(image);
-        // Seeds off the image or not of the colour replaced, and filling with that colour, change nothing.
-        canvas.clear();
-        canvas.setFillColor(DesignColor::Blue);
-        canvas.floodFill(-1, 5, DesignColor::White);
-        canvas.floodFill(5, 20, DesignColor::White);
-        canvas.floodFill(5, 5, DesignColor::Black);
-        canvas.setFillColor(DesignColor::White);
-        canvas.floodFill(5, 5, DesignColor::White);
-        QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
-    }
-
     void piesDrawFillsThenOutlines()
     {
         // A run of pies leaves every pixel as each pie drawn in turn and then every outline again, each
@@ -229,42 +207,51 @@ private Q_SLOTS:
         }
     }
 
-    void floodFillPaintsTheWholeConnectedArea()
+    void floodFill()
     {
         // Scattered black pixels make runs that split and join again row after row: the fill must paint
         // exactly the white area 4-connected to the seed, as a plain pixel-by-pixel search finds it.
         QImage image(97, 61, QImage::Format_RGB32);
         Canvas canvas(image);
         canvas.clear();
-        quint32 state = 12345;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                state = state * 1664525u + 1013904223u;
-                if ((state >> 24) % 10 < 4)
+        QRandomGenerator random(12345);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (random.bounded(10) < 4 && QPoint(x, y) != QPoint(48, 30))
                     image.setPixel(x, y, qRgb(0, 0, 0));
-            }
-        }
-        image.setPixel(48, 30, qRgb(255, 255, 255));
         QImage expected = image.copy();
-        std::vector<QPoint> todo { QPoint(48, 30) };
-        const QRgb white = qRgb(255, 255, 255);
         const QRgb blue = qRgb(0, 0, 255); // the design's blue, 0xFF0000 with red in the low byte
+        std::vector<QPoint> todo { QPoint(48, 30) };
         expected.setPixel(48, 30, blue);
         while (!todo.empty()) {
             const QPoint point = todo.back();
             todo.pop_back();
-            for (const QPoint step : { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) }) {
-                const QPoint next = point + step;
-                if (expected.rect().contains(next) && expected.pixel(next) == white) {
+            for (const QPoint next :
+                { point + QPoint(1, 0), point - QPoint(1, 0), point + QPoint(0, 1), point - QPoint(0, 1) }) {
+                if (expected.rect().contains(next) && expected.pixel(next) == qRgb(255, 255, 255)) {
                     expected.setPixel(next, blue);
                     todo.push_back(next);
                 }
             }
         }
+        // Filling an area with its own colour, seeds off the image or not of the colour replaced change nothing.
+        canvas.setFillColor(DesignColor::White);
+        canvas.floodFill(48, 30, DesignColor::White);
         canvas.setFillColor(DesignColor::Blue);
+        canvas.floodFill(-1, 5, DesignColor::White);
+        canvas.floodFill(5, 61, DesignColor::White);
+        canvas.floodFill(48, 30, DesignColor::Black);
+        QVERIFY(coloursOf(canvas) == (QSet<quint32> { DesignColor::White, DesignColor::Black }));
         canvas.floodFill(48, 30, DesignColor::White);
         QCOMPARE(image, expected);
         QVERIFY(coloursOf(canvas).contains(DesignColor::White)); // some white lies beyond the black
+        // A full-screen fill runs from a work list, not recursion.
+        QImage large(1900, 1000, QImage::Format_RGB32);
+        Canvas full(large);
+        full.clear();
+        full.setFillColor(DesignColor::NearWhite);
+        full.floodFill(950, 500, DesignColor::White);
+        QCOMPARE(coloursOf(full), QSet<quint32> { DesignColor::NearWhite });
     }
 
     void clearAndReading()
