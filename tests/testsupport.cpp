@@ -49,8 +49,10 @@ void click(QWidget* widget)
 void typeOnKeypad(const Program& p, int field, const QString& number)
 {
     p.click(arrayName(QStringLiteral("Label17"), field));
-    for (QChar digit : number)
-        click(p.form->keypad()->Command1[digit.digitValue()]);
+    for (QChar digit : number) {
+        QVERIFY2(digit.isDigit(), qPrintable(number)); // the keypad has digit keys only
+        click(p.form->keypad()->Command1[std::size_t(digit.digitValue())]);
+    }
 }
 
 void verifyOnlySection(const Program& p, int section)

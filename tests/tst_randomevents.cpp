@@ -232,8 +232,8 @@ struct RandomRun {
             const auto divides = [&](qint64 prime) { return from[0] % prime == 0 && from[1] % prime == 0; };
             const auto prime = std::ranges::find_if(f.Primes, divides);
             for (int i = 0; i < 2; ++i)
-                typeOnKeypad(
-                    program, 2 * step + 2 + i, QString::number(from[i] / (prime == f.Primes.end() ? 1 : *prime)));
+                typeOnKeypad(program, 2 * step + 2 + i, // the keypad types digits only: a typed minus is dropped
+                    QString::number(std::abs(from[i] / (prime == f.Primes.end() ? 1 : *prime))));
             click(f.Command21[step]);
             return QStringLiteral("answer step %1 of section 4").arg(step + 1);
         }
