@@ -92,27 +92,15 @@ void Form1::Command6_Click(int Index)
 
 void Form1::Command7_Click(int Index)
 {
-    const double a = captionValue(Label4[0]->text());
-    if (Index == 0 && a < kLargestBaseTerm) {
-        Label4[0]->setText(numberCaption(a + 1));
+    if (stepBaseTerm(Label4[0], Index, 0))
         ShowAmplification();
-    } else if (Index == 1 && a > 0) {
-        Label4[0]->setText(numberCaption(a - 1));
-        ShowAmplification();
-    }
     Label3[2]->hide(); // the simplifying screen's "cannot be divided" message is stale now
 }
 
 void Form1::Command8_Click(int Index)
 {
-    const double b = captionValue(Label5[0]->text());
-    if (Index == 0 && b < kLargestBaseTerm) {
-        Label5[0]->setText(numberCaption(b + 1));
+    if (stepBaseTerm(Label5[0], Index, kSmallestBaseDenominator))
         ShowAmplification();
-    } else if (Index == 1 && b > kSmallestBaseDenominator) {
-        Label5[0]->setText(numberCaption(b - 1));
-        ShowAmplification();
-    }
     Label3[2]->hide();
 }
 

@@ -1,7 +1,19 @@
 // Controls the learning screens build alike.
 #include "learn/learncontrols.h"
 
+#include "logic/captions.h"
+
 namespace maroleta {
+
+bool stepBaseTerm(Label* term, int index, double smallest)
+{
+    const double value = captionValue(term->text());
+    const double next = index == 0 ? value + 1 : value - 1;
+    if ((index != 0 && index != 1) || next > kLargestBaseTerm || next < smallest)
+        return false;
+    term->setText(numberCaption(next));
+    return true;
+}
 
 Label* makeNumberLabel(QWidget* parent, const QString& name, int left, int top, int width, const QString& caption)
 {

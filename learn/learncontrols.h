@@ -9,6 +9,10 @@ namespace maroleta {
 constexpr double kLargestBaseTerm = 200;
 constexpr double kSmallestBaseDenominator = 2;
 
+// A "+" (index 0) or "--" (index 1) on a term of the base fraction: one up to kLargestBaseTerm or one
+// down to `smallest`. Returns whether the term changed.
+bool stepBaseTerm(Label* term, int index, double smallest);
+
 // A number of a fraction: Arial bold 18 pt, centred, 495 twips high.
 Label* makeNumberLabel(QWidget* parent, const QString& name, int left, int top, int width, const QString& caption);
 

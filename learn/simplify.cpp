@@ -125,35 +125,28 @@ void Form1::Command9_Click(int Index)
     DrawSecondFraction();
 }
 
+namespace {
+    // Changed or not, the base becomes the second fraction; the "cannot be divided" message stays.
+    void baseToSecondFraction(Form1& form)
+    {
+        form.Label2[0]->setText(form.Label6[0]->text());
+        form.Label2[1]->setText(form.Label7[0]->text());
+        form.DrawSecondFraction();
+    }
+}
+
 void Form1::Command10_Click(int Index)
 {
-    const double a = captionValue(Label6[0]->text());
-    if (Index == 0 && a < kLargestBaseTerm) {
-        Label6[0]->setText(numberCaption(a + 1));
+    if (stepBaseTerm(Label6[0], Index, 0))
         HideSimplifySteps();
-    } else if (Index == 1 && a > 0) {
-        Label6[0]->setText(numberCaption(a - 1));
-        HideSimplifySteps();
-    }
-    // Changed or not, the base becomes the second fraction; the "cannot be divided" message stays.
-    Label2[0]->setText(Label6[0]->text());
-    Label2[1]->setText(Label7[0]->text());
-    DrawSecondFraction();
+    baseToSecondFraction(*this);
 }
 
 void Form1::Command11_Click(int Index)
 {
-    const double b = captionValue(Label7[0]->text());
-    if (Index == 0 && b < kLargestBaseTerm) {
-        Label7[0]->setText(numberCaption(b + 1));
+    if (stepBaseTerm(Label7[0], Index, kSmallestBaseDenominator))
         HideSimplifySteps();
-    } else if (Index == 1 && b > kSmallestBaseDenominator) {
-        Label7[0]->setText(numberCaption(b - 1));
-        HideSimplifySteps();
-    }
-    Label2[0]->setText(Label6[0]->text());
-    Label2[1]->setText(Label7[0]->text());
-    DrawSecondFraction();
+    baseToSecondFraction(*this);
 }
 
 } // namespace maroleta
