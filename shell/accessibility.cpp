@@ -227,19 +227,25 @@ namespace {
         return nullptr;
     }
 
-    // Labels and buttons: the name says what the control is, the value what its caption holds now.
-    class CaptionAccessible : public QAccessibleWidget {
+    // A label reads as what it shows: its caption is its name, as for any QLabel. A label that takes
+    // Tab focus (an answer field of the simplification practice) is a button a screen reader can press.
+    class LabelAccessible : public QAccessibleWidget {
     public:
-        CaptionAccessible(QWidget* widget, QAccessible::Role role)
-            : QAccessibleWidget(widget, role)
+        explicit LabelAccessible(Label* label)
+            : QAccessibleWidget(label, QAccessible::StaticText)
         {
+        }
+
+        // Asked each time: a field is given Tab focus after it is built, and loses it while it is closed.
+        QAccessible::Role role() const override
+        {
+            return widget()->focusPolicy() & Qt::TabFocus ? QAccessible::Button : QAccessible::StaticText;
         }
 
         QString text(QAccessible::Text t) const override
         {
-            const QString caption = captionOf(widget());
-            if (t == QAccessible::Value || (t == QAccessible::Name && widget()->accessibleName().isEmpty()))
-                return caption;
+            if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+                return static_cast<const QLabel*>(widget())->text();
             return QAccessibleWidget::text(t);
         }
 
@@ -253,38 +259,39 @@ namespace {
 
         void doAction(const QString& action) override
         {
-            if (action != pressAction() || role() != QAccessible::Button || !widget()->isEnabled()) {
+            // Later, as Qt's buttons do (they animate the click): a press that opens a message box must
+            // not keep the screen reader waiting for its answer until the box is closed.
+            if (action == pressAction() && role() == QAccessible::Button && widget()->isEnabled())
+                QMetaObject::invokeMethod(
+                    widget(), [label = static_cast<Label*>(widget())] { Q_EMIT label->clicked(); }, Qt::QueuedConnection);
+            else
                 QAccessibleWidget::doAction(action);
-                return;
-            }
-            if (auto* button = qobject_cast<QAbstractButton*>(widget()))
-                button->click();
-            else if (auto* label = qobject_cast<Label*>(widget()))
-                Q_EMIT label->clicked();
-        }
-
-    private:
-        static QString captionOf(const QWidget* widget)
-        {
-            if (const auto* label = qobject_cast<const QLabel*>(widget))
-                return label->text();
-            if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-                return button->text();
-            return {};
         }
     };
 
-    QAccessibleInterface* captionAccessible(const QString& className, QObject* object)
+    QAccessibleInterface* labelAccessible(const QString& className, QObject* object)
     {
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (!widget)
-            return nullptr;
-        if (className == QLatin1String("maroleta::CommandButton"))
-            return new CaptionAccessible(widget, QAccessible::Button);
         if (className == QLatin1String("maroleta::Label"))
-            return new CaptionAccessible(
-                widget, widget->focusPolicy() & Qt::TabFocus ? QAccessible::Button : QAccessible::StaticText);
+            return new LabelAccessible(static_cast<Label*>(object));
         return nullptr;
+    }
+
+    // What a control is, from its design name and the table of its window; empty for a control not named.
+    QString whatOf(const QWidget* control)
+    {
+        const NameTable* names = namesOf(control->window());
+        if (!names)
+            return {};
+        const auto [array, index] = splitName(control->objectName());
+        const auto found = names->find(array);
+        return found == names->end() ? QString() : found->second(index);
+    }
+
+    // Controls with a caption (labels, buttons, option buttons) are named by it; what they are goes
+    // into their description. Pictures, frames and lists have no caption: they are named by what they are.
+    bool hasCaption(const QWidget* control)
+    {
+        return qobject_cast<const QLabel*>(control) || qobject_cast<const QAbstractButton*>(control);
     }
 
     enum class Marks { CurrentSection, BlueRight, GreenRight, TypedField };
@@ -314,11 +321,14 @@ namespace {
         return DesignColor::SystemButtonFace;
     }
 
+    // "Numerador de la respuesta", and where its colour judges an answer, ". Correcto" after it.
     void describeColour(QWidget* control)
     {
         const QString meaning = colourMeaning(control->objectName(), colourOf(control), control->isEnabled());
-        if (control->accessibleDescription() != meaning)
-            control->setAccessibleDescription(meaning);
+        const QString what = whatOf(control);
+        const QString description = meaning.isEmpty() ? what : what + QStringLiteral(". ") + meaning;
+        if (control->accessibleDescription() != description)
+            control->setAccessibleDescription(description);
     }
 
     // An answer field of section 4 is accepted by turning it blue and then disabling it: the change of
@@ -337,22 +347,26 @@ namespace {
     };
 }
 
-void nameControls(QWidget* window)
+void installAccessibleControls()
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(captionAccessible);
+    static const bool installed = [] {
+        QAccessible::installFactory(labelAccessible);
         return true;
     }();
-    Q_UNUSED(factoryInstalled)
+    Q_UNUSED(installed)
+}
 
-    const NameTable* names = namesOf(window);
-    if (!names)
-        return;
+void nameControls(QWidget* window)
+{
+    installAccessibleControls();
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        const auto [array, index] = splitName(control->objectName());
-        const auto found = names->find(array);
-        if (found != names->end())
-            control->setAccessibleName(found->second(index));
+        const QString what = whatOf(control);
+        if (what.isEmpty())
+            continue;
+        if (hasCaption(control))
+            control->setAccessibleDescription(what);
+        else
+            control->setAccessibleName(what);
     }
 }
 

@@ -1,5 +1,6 @@
-// What screen readers are told: every control's accessible name, said in Spanish from its design name,
-// and the meaning of the colours that mark answers right or wrong.
+// What screen readers are told. A label, button or option button is named by its caption, as shown; what
+// it is ("Numerador de la primera fracción"), and what its colour says of an answer, is its description.
+// A control without a caption (a picture, a frame, a list) is named by what it is.
 #pragma once
 
 #include <QString>
@@ -10,13 +11,15 @@ namespace maroleta {
 
 class Form1;
 
-// Gives every control of `window` (Form1, Form2 or Form3) the accessible name its design name stands for.
-// Labels and buttons also report their caption as their value, so a reader says both what a field is and
-// what it holds.
+// Makes labels readable as their captions, and the answer fields that take Tab focus pressable. Call it
+// before the first control is built: Qt keeps the interface it first made for a control.
+void installAccessibleControls();
+
+// Tells screen readers what every control of `window` (Form1, Form2 or Form3) is, from its design name.
 void nameControls(QWidget* window);
 
 // Keeps the accessible description of every control whose colour judges an answer (or marks the current
-// section) saying in words what its colour says: "Correcto", "Incorrecto"...
+// section) saying in words, after what the control is, what its colour says: "Correcto", "Incorrecto"...
 void describeColours(Form1& form);
 
 // What the colour `color` of control `name` ("Command21(2)") means, or an empty text when it means

@@ -42,6 +42,7 @@ Form1::Form1(Random* random, QWidget* parent)
     : QWidget(parent)
     , m_random(random ? random : &m_ownRandom)
 {
+    installAccessibleControls();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Maroleta 1.2 - maroleta@example.org - escuelas@example.org"));
     setAutoFillBackground(true);
