@@ -1,21 +1,41 @@
 #!/usr/bin/env bash
 # Starts the real maroleta under strace on a virtual X display, visits every section with the mouse,
-# opens the results window, closes the main window, and then fails if the program opened any file for
-# writing or creating outside the temporary and runtime folders, or created any socket but the local
-# ones named below. Usage: nowrites.sh path/to/maroleta
+# opens the results window, closes the main window, and then fails if any process of the program is
+# left, or if the program opened any file for writing or creating outside the temporary and runtime
+# folders, or created any socket but the local ones named below. It does so twice: inside a session bus
+# of its own, as on a desktop, and with no session bus at all, as on a plain X login or a kiosk.
+# Usage: nowrites.sh path/to/maroleta
 set -uo pipefail
 
 program=$1
-for tool in strace Xvfb openbox xdotool wmctrl; do
+bus=${2:-}
+for tool in strace Xvfb openbox xdotool wmctrl dbus-run-session; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
+if [ -z "$bus" ]; then
+    echo "== with a session bus"
+    timeout -k 5 120 dbus-run-session -- bash "$0" "$program" session
+    with=$?
+    echo "== with no session bus"
+    timeout -k 5 120 bash "$0" "$program" none
+    without=$?
+    [ "$with" -eq 0 ] && [ "$without" -eq 0 ]
+    exit
+fi
+
 work=$(mktemp -d)
 log=$work/strace.log
 cleanup() {
-    kill "${app_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null
+    kill "${strace_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
+if [ "$bus" = none ]; then
+    # No bus address, and a runtime folder of our own with no bus socket in it.
+    unset DBUS_SESSION_BUS_ADDRESS
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 
 # A display of our own, on whatever number is free.
 exec {displayfd}<> <(:)
@@ -31,7 +51,7 @@ sleep 1
 strace -f -qq -o "$log" \
     -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,truncate,socket,connect,bind \
     "$program" &
-app_pid=$!
+strace_pid=$!
 
 window=$(timeout 30 xdotool search --sync --name '^Maroleta 1\.2' | head -1)
 [ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
@@ -41,16 +61,30 @@ for y in 132 168 204 236 268 324 360 396 76 452; do
     xdotool mousemove --window "$window" 60 "$y" click 1
     sleep 0.3
 done
+app_pid=$(pgrep -P "$strace_pid" | head -1)
 wmctrl -c 'Maroleta 1.2'
 if ! timeout 20 tail --pid="$app_pid" -f /dev/null; then
     echo "maroleta did not end when its main window was closed"
     exit 1
 fi
-app_pid=
+failures=0
+
+# Whatever the program started is still traced by strace: name each process left, and end it.
+sleep 0.5
+for status in /proc/[0-9]*/status; do
+    if [ "$(awk '/^TracerPid:/ { print $2 }' "$status" 2>/dev/null)" = "$strace_pid" ]; then
+        pid=${status#/proc/}
+        pid=${pid%/status}
+        echo "left running after the program ended: $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)(pid $pid)"
+        kill -9 "$pid" 2>/dev/null
+        failures=$((failures + 1))
+    fi
+done
+timeout 10 tail --pid="$strace_pid" -f /dev/null
+strace_pid=
 
 runtime=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -un)}
 temporary=${TMPDIR:-/tmp}
-failures=0
 
 # Files: any open for writing, creating or truncating, and any creation, renaming or removal.
 while IFS= read -r line; do
@@ -64,7 +98,8 @@ while IFS= read -r line; do
     esac
 done < <(grep -E ' (open|openat)\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)| (creat|mkdir|mkdirat|rename|renameat|renameat2|unlink|unlinkat|truncate)\(' "$log")
 
-# Sockets: only local ones, and connections only to the X display and to glibc's name service cache.
+# Sockets: only local ones, and connections only to the X display, glibc's name service cache and, on a
+# desktop, the session and accessibility buses in the temporary and runtime folders.
 while IFS= read -r line; do
     echo "network socket: $line"
     failures=$((failures + 1))
@@ -72,12 +107,12 @@ done < <(grep -E ' socket\(' "$log" | grep -v 'socket(AF_UNIX')
 while IFS= read -r line; do
     echo "connection: $line"
     failures=$((failures + 1))
-done < <(grep -E ' (connect|bind)\(' "$log" | grep -vE 'sun_path=@?"(/tmp/\.X11-unix/X[0-9]+|/var/run/nscd/socket)"')
+done < <(grep -E ' (connect|bind)\(' "$log" | grep -vE 'sun_path=@?"(/tmp/\.X11-unix/X[0-9]+|/var/run/nscd/socket|'"$temporary"'/dbus-[^"]*|'"$runtime"'/[^"]*)"')
 
 opened=$(grep -c 'idioma/menu.txt' "$log")
 if [ "$opened" -eq 0 ]; then
     echo "strace saw nothing of the program"
     failures=$((failures + 1))
 fi
-echo "$(grep -c . "$log") system calls checked"
+echo "$(grep -c . "$log") system calls checked ($bus)"
 [ "$failures" -eq 0 ]
