@@ -15,10 +15,25 @@ namespace {
         if (line.endsWith('\r'))
             line.chop(1);
         QStringDecoder decoder("windows-1252");
-        if (!decoder.isValid()) // a Qt built without ICU: only the bytes 0x80..0x9F come out otherwise
-            return QString::fromLatin1(line);
+        if (!decoder.isValid())
+            return windows1252WithoutCodec(line);
         return decoder.decode(line);
     }
+}
+
+QString windows1252WithoutCodec(QByteArrayView bytes)
+{
+    // Windows-1252 is Latin-1 but for the bytes 0x80..0x9F, where it keeps its typographic characters.
+    // The five bytes it leaves undefined stay the control characters they are in Latin-1.
+    static constexpr char16_t high[32] = { u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020',
+        u'\u2021', u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F', u'\u0090',
+        u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014', u'\u02DC', u'\u2122', u'\u0161',
+        u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178' };
+    QString text = QString::fromLatin1(bytes);
+    for (QChar& c : text)
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            c = QChar(high[c.unicode() - 0x80]);
+    return text;
 }
 
 QStringList languageLines(QByteArrayView bytes, int count)

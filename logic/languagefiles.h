@@ -11,6 +11,10 @@ namespace maroleta {
 // dropped; the last line needs no line end. Lines are taken whole, blanks and all. Empty bytes hold no line.
 QStringList languageLines(QByteArrayView bytes, int count);
 
+// Windows-1252 text decoded without a codec, for a Qt built without one (without ICU, as on Windows):
+// Latin-1 with the characters of the bytes 0x80..0x9F (€, curly quotes, Œ, š ...) put back.
+QString windows1252WithoutCodec(QByteArrayView bytes);
+
 // The first `count` lines of a language file. A file that is missing, unreadable, a folder or empty
 // gives no lines; nothing is ever reported.
 QStringList readLanguageLines(const QString& path, int count);
