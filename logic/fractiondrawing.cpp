@@ -100,9 +100,14 @@ std::optional<qint64> drawFraction(Canvas& canvas, double numerator, double deno
             const double cx = layout.centresX[std::size_t(i)];
             const qint64 blue = std::min(sectors, counted - i * sectors);
             if (layout.plainDiscs) {
-                // A full circle is a blue disc; the partly painted one is left white inside its rim.
-                canvas.setFillColor(blue == sectors ? DesignColor::Blue : DesignColor::White);
-                canvas.disc(cx, layout.centreY, layout.radius, layout.discOutlines);
+                // A full circle is a blue disc. The partly painted one is left white inside its rim; where the
+                // cells are too narrow for rims, it still gets one, or its white would go grey with the
+                // background and the picture would read as a whole number, and it is blue once at least
+                // half of it is painted, so that its fill shows at all.
+                const bool whole = blue == sectors;
+                const bool mostly = !whole && !layout.discOutlines && 2 * blue >= sectors;
+                canvas.setFillColor(whole || mostly ? DesignColor::Blue : DesignColor::White);
+                canvas.disc(cx, layout.centreY, layout.radius, layout.discOutlines || !whole);
             } else {
                 drawCircle(canvas, cx, layout.centreY, layout.radius, sectors, blue);
             }

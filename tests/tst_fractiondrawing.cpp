@@ -102,6 +102,38 @@ private Q_SLOTS:
             QVERIFY2(blue[std::size_t(i)], qPrintable(QStringLiteral("circle %1 shows no blue").arg(i)));
     }
 
+    // The last, partly painted circle of cells too narrow for rims: a dot with a black rim, so that it
+    // shows against the grey background, blue inside once half of it is painted.
+    void partlyPaintedDotShows_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("numerator");
+        QTest::addColumn<double>("denominator");
+        QTest::addColumn<quint32>("middle");
+        QTest::addRow("153/2, half painted") << QSize(390, 200) << 153.0 << 2.0 << quint32(DesignColor::Blue);
+        QTest::addRow("457/6, a sixth painted") << QSize(390, 200) << 457.0 << 6.0 << quint32(DesignColor::White);
+        QTest::addRow("597/2, a pixel a circle") << QSize(300, 200) << 597.0 << 2.0 << quint32(DesignColor::Black);
+    }
+
+    void partlyPaintedDotShows()
+    {
+        QFETCH(QSize, size);
+        QFETCH(double, numerator);
+        QFETCH(double, denominator);
+        QFETCH(quint32, middle);
+        Picture p(size.width(), size.height());
+        drawFraction(p.canvas, numerator, denominator);
+        const FractionLayout layout = layoutFraction(size.width(), size.height(), numerator, denominator);
+        QVERIFY(!layout.discOutlines);
+        const int x = int(layout.centresX.back());
+        const int y = int(layout.centreY);
+        QCOMPARE(p.at(x, y), middle);
+        QVERIFY(p.at(x - 1, y) == DesignColor::Black || p.at(x, y) == DesignColor::Black);
+        // The whole circle before it is still a blue dot without a rim.
+        const int before = int(layout.centresX[layout.centresX.size() - 2]);
+        QCOMPARE(p.at(before, y), quint32(DesignColor::Blue));
+    }
+
     void twoThousandSectors()
     {
         // So many radii leave few pixels inside the sectors, but those few keep their colours.
