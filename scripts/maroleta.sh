@@ -6,7 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation libbenchmark-dev)
-test_packages=(clang libclang-rt-14-dev strace xvfb xauth openbox xdotool wmctrl)
+# The sanitizer runtime of the default clang, whatever the release; what the checks of the real program
+# use (strace, a virtual display and its window manager); and what a desktop has, so that the program is
+# tested as it runs there: a session bus, dbus-launch, the accessibility bus and a screen reader's library.
+test_packages=(clang libclang-rt-dev strace xvfb xauth openbox xdotool wmctrl
+    dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()
