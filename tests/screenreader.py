@@ -132,6 +132,12 @@ seen("the presentation lines", lambda: all(described(f"Presentación, línea {i}
 seen("the current section said", lambda: described(f"Menú: Presentación").description.endswith(". Sección actual"))
 every_control_is_told("presentation")
 
+# Every section: its explanation line heard, every control it shows told.
+for section in (8, 1, 2, 3, 5):
+    press(named(menu[section], "push button"))
+    if seen(f"the explanation of section {section}", lambda: described("Explicación de la sección").name == explanations[section]):
+        every_control_is_told(f"section {section}")
+
 # Section 0: a press on "+" changes the numerator, and the picture says what it shows.
 press(named(menu[0], "push button"))
 seen("the explanation of section 0", lambda: described("Explicación de la sección").name == explanations[0])
