@@ -8,7 +8,7 @@
 #include "logic/captions.h"
 #include "results/form3.h"
 #include "shell/form1.h"
-#include "shell/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QFile>

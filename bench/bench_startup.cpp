@@ -6,7 +6,7 @@
 // processes of this benchmark; it reports their times, their peak memory (the largest resident size)
 // and the two ratios. The goal: the program within 1.3 times the bare window.
 #include "logic/languagefiles.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 #include "shell/form1.h"
 
 #include <QApplication>

@@ -1,13 +1,11 @@
 // Form2, the number-entry keypad.
 #include "keypad/form2.h"
 
-#include "keypad/keypadtarget.h"
 #include "logic/captions.h"
 #include "logic/keypadkeys.h"
 #include "logic/languagefiles.h"
-#include "shell/accessibility.h"
-#include "shell/form1.h"
-#include "shell/keyboard.h"
+#include "widgets/accessibility.h"
+#include "widgets/keyboard.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,9 +33,10 @@ namespace {
     }
 }
 
-Form2::Form2(Form1* main)
+Form2::Form2(const QWidget* sectionArea, const QWidget* answers)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
-    , m_main(main)
+    , m_sectionArea(sectionArea)
+    , m_answers(answers)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString());
@@ -96,8 +95,8 @@ Form2::Form2(Form1* main)
 void Form2::Form_Load()
 {
     // Just below the answer fields of section 4; the main window's coordinates are taken as screen ones.
-    const QRect section = twipsGeometry(m_main->Frame1[0]);
-    const QRect answers = twipsGeometry(m_main->Frame9);
+    const QRect section = twipsGeometry(m_sectionArea);
+    const QRect answers = twipsGeometry(m_answers);
     const Twips& t = screenTwips();
     move(t.toPixels(section.left() + answers.left()), t.toPixels(section.top() + answers.top() + answers.height()));
 
@@ -110,19 +109,25 @@ void Form2::Form_Load()
         Command3->setText(erase.first());
 }
 
+void Form2::edit(Label* field)
+{
+    show();
+    raise();
+    activateWindow();
+    Label1->setText(QStringLiteral("0"));
+    m_field = field;
+}
+
 bool Form2::targetIsOpen() const
 {
-    if (KeypadTarget < 0 || KeypadTarget >= qint16(m_main->Label17.size()))
-        return false;
-    const Label* field = m_main->Label17[KeypadTarget];
     // isHidden(), not isVisible(): the field stays open while section 4 itself is out of sight.
-    return field && field->isEnabled() && !field->isHidden();
+    return m_field && m_field->isEnabled() && !m_field->isHidden();
 }
 
 void Form2::showNumber(const QString& text)
 {
     Label1->setText(text);
-    m_main->Label17[KeypadTarget]->setText(Label1->text());
+    m_field->setText(Label1->text());
 }
 
 void Form2::Command1_Click(int Index)
@@ -183,10 +188,12 @@ void Form2::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        m_main->raise();
-        m_main->activateWindow();
+        if (!m_field)
+            return;
+        m_field->window()->raise();
+        m_field->window()->activateWindow();
         if (targetIsOpen())
-            m_main->Label17[KeypadTarget]->setFocus(Qt::OtherFocusReason);
+            m_field->setFocus(Qt::OtherFocusReason);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -1,21 +1,24 @@
 // Form2, the number-entry keypad of the simplification practice: a small frameless window with a display,
-// digit keys, step keys and an erase key. Every key copies the display into the answer field being edited.
+// digit keys, step keys and an erase key. Every key copies the display into the answer field it edits.
 #pragma once
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 
 namespace maroleta {
 
-class Form1;
-
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form2(Form1* main);
+    // It opens just below `answers` (the answer fields), inside `sectionArea`, both places in twips.
+    Form2(const QWidget* sectionArea, const QWidget* answers);
+
+    // Starts editing `field`: the keypad is shown, its display reads "0", and every key writes there.
+    void edit(Label* field);
 
     // Runs once, when the keypad is first needed: placement below the answer fields, display, key captions.
     void Form_Load();
@@ -46,7 +49,9 @@ private:
     // A key acts only while the field it writes into is open: shown in its step and not yet accepted.
     bool targetIsOpen() const;
 
-    Form1* m_main;
+    const QWidget* m_sectionArea;
+    const QWidget* m_answers;
+    QPointer<Label> m_field;
     QWidget* m_client = nullptr;
     float AnchorX = 0;
     qint16 AnchorY = 0;

@@ -1,7 +1,9 @@
 // Section 1: amplifying a fraction by a factor k/k.
-#include "learn/learncontrols.h"
+#include "learn/amplify.h"
+
 #include "logic/captions.h"
-#include "shell/form1.h"
+
+#include <algorithm>
 
 namespace maroleta {
 
@@ -32,9 +34,10 @@ namespace {
     void colourAsText(LineShape* stroke) { stroke->setBorderColor(DesignColor::SystemHighlightText); }
 }
 
-void Form1::buildAmplifySection()
+AmplifySection::AmplifySection(Frame* frame, SecondFraction& second)
+    : m_second(second)
 {
-    Frame4 = makeInnerFrame(1, QStringLiteral("Frame4"));
+    Frame* Frame4 = makeInnerFrame(frame, 1, QStringLiteral("Frame4"));
     for (int i = 0; i < 4; ++i) {
         Label4[i] = makeNumberLabel(Frame4, arrayName(QStringLiteral("Label4"), i), numeratorPlaces[i].left, 720,
             numeratorPlaces[i].width, QString::fromLatin1(numeratorCaptions[i]));
@@ -66,7 +69,7 @@ void Form1::buildAmplifySection()
     }
 }
 
-void Form1::ShowAmplification()
+void AmplifySection::ShowAmplification()
 {
     const QString k = numberCaption(AmplifyIndex + 1);
     const double factor = AmplifyIndex + 1;
@@ -76,13 +79,19 @@ void Form1::ShowAmplification()
     Label5[2]->setText(Label5[0]->text() + QStringLiteral(" X ") + k);
     Label4[3]->setText(numberCaption(captionValue(Label4[0]->text()) * factor));
     Label5[3]->setText(numberCaption(captionValue(Label5[0]->text()) * factor));
-    // The result becomes the second fraction of the graphic representation, drawn below.
-    Label2[0]->setText(Label4[3]->text());
-    Label2[1]->setText(Label5[3]->text());
-    DrawSecondFraction();
+    // The result becomes the second fraction of the graphic representation.
+    m_second.showFraction(Label4[3]->text(), Label5[3]->text());
 }
 
-void Form1::Command6_Click(int Index)
+void AmplifySection::setBaseDenominator(double denominator)
+{
+    // The second fraction may be an amplified one (up to 2000), so the base keeps its own range 2..200:
+    // copied as it is, a base of 1999 amplified by 10 would come back there as 19990, and every round
+    // trip would multiply the sectors to draw until a redraw took seconds.
+    Label5[0]->setText(numberCaption(std::clamp(denominator, kSmallestBaseDenominator, kLargestBaseTerm)));
+}
+
+void AmplifySection::Command6_Click(int Index)
 {
     if (Index < 0 || Index > 9)
         return;
@@ -90,18 +99,20 @@ void Form1::Command6_Click(int Index)
     ShowAmplification();
 }
 
-void Form1::Command7_Click(int Index)
+void AmplifySection::Command7_Click(int Index)
 {
     if (stepBaseTerm(Label4[0], Index, 0))
         ShowAmplification();
-    Label3[2]->hide(); // the simplifying screen's "cannot be divided" message is stale now
+    if (baseChanged)
+        baseChanged();
 }
 
-void Form1::Command8_Click(int Index)
+void AmplifySection::Command8_Click(int Index)
 {
     if (stepBaseTerm(Label5[0], Index, kSmallestBaseDenominator))
         ShowAmplification();
-    Label3[2]->hide();
+    if (baseChanged)
+        baseChanged();
 }
 
 } // namespace maroleta

@@ -1,12 +1,11 @@
 // Section 3: adding and subtracting two fractions, guided by their multiples.
 // The task A ± B stands beside a working copy A' ± B'; each click on a working denominator moves it to
 // the next multiple of the task's denominator, until the two meet and the result can be set.
-#include "shell/form1.h"
+#include "learn/guidedsum.h"
 
 #include "logic/captions.h"
 #include "logic/guidedsum.h"
-#include "logic/picturewords.h"
-#include "shell/messagebox.h"
+#include "widgets/messagebox.h"
 
 namespace maroleta {
 
@@ -47,9 +46,12 @@ namespace {
     }
 }
 
-void Form1::buildGuidedSumSection()
+GuidedSumSection::GuidedSumSection(Frame* frame, SecondFraction& second, Random& random, const LanguageTexts& texts)
+    : m_second(second)
+    , m_random(random)
+    , m_texts(texts)
 {
-    Frame6 = makeInnerFrame(3, QStringLiteral("Frame6"));
+    Frame* Frame6 = makeInnerFrame(frame, 3, QStringLiteral("Frame6"));
     setTwipsPosition(Frame6, QPoint(120, 480));
 
     // The task A ± B and the working numerators of A' and B'.
@@ -166,9 +168,17 @@ void Form1::buildGuidedSumSection()
     }
 }
 
-void Form1::NewSumExample()
+void GuidedSumSection::prepare()
 {
-    const SumTask task = newSumTask(random());
+    NewSumExample();
+    DrawSumPictures();
+    HideFirstFractionSteps();
+    HideSecondFractionSteps();
+}
+
+void GuidedSumSection::NewSumExample()
+{
+    const SumTask task = newSumTask(m_random);
     const int numerators[2] = { task.numeratorA, task.numeratorB };
     const int denominators[2] = { task.denominatorA, task.denominatorB };
     for (int i = 0; i < 2; ++i) {
@@ -190,15 +200,11 @@ void Form1::NewSumExample()
         HideResultFraction();
 }
 
-void Form1::DrawSumPictures()
+void GuidedSumSection::DrawSumPictures()
 {
     const SumCircle a { value(Label8[2]), value(Command12[0]), sumCircleColorA(EqualDenominators) };
     const SumCircle b { value(Label8[3]), value(Command12[1]), sumCircleColorB(EqualDenominators) };
-    drawSumCircles(Picture2->image(), a, b);
-    Picture2->setAccessibleDescription(
-        sumPictureText(a.numerator, a.denominator, b.numerator, b.denominator, EqualDenominators));
-    SecondDrawn.reset(); // Picture2 no longer shows the second fraction
-    Picture2->refresh();
+    m_second.drawSumPictures(a, b, EqualDenominators);
 }
 
 namespace {
@@ -218,68 +224,60 @@ namespace {
     }
 }
 
-void Form1::ShowFirstFractionSteps() { setSteps(Line3, Label10, true, value(Command12[0]), value(Label9[0])); }
+void GuidedSumSection::ShowFirstFractionSteps() { setSteps(Line3, Label10, true, value(Command12[0]), value(Label9[0])); }
 
-void Form1::HideFirstFractionSteps() { setSteps(Line3, Label10, false); }
+void GuidedSumSection::HideFirstFractionSteps() { setSteps(Line3, Label10, false); }
 
-void Form1::ShowSecondFractionSteps() { setSteps(Line4, Label11, true, value(Command12[1]), value(Label9[1])); }
+void GuidedSumSection::ShowSecondFractionSteps() { setSteps(Line4, Label11, true, value(Command12[1]), value(Label9[1])); }
 
-void Form1::HideSecondFractionSteps() { setSteps(Line4, Label11, false); }
+void GuidedSumSection::HideSecondFractionSteps() { setSteps(Line4, Label11, false); }
 
-namespace {
-    void setResultFraction(Form1& form, bool shown)
-    {
-        for (int i = 24; i <= 26; ++i)
-            form.Line1[i]->setVisible(shown);
-        for (int i = 2; i <= 7; ++i)
-            form.Command12[i]->setVisible(shown);
+void GuidedSumSection::setResultFraction(bool shown)
+{
+    for (int i = 24; i <= 26; ++i)
+        Line1[i]->setVisible(shown);
+    for (int i = 2; i <= 7; ++i)
+        Command12[i]->setVisible(shown);
+}
+
+void GuidedSumSection::ShowResultFraction() { setResultFraction(true); }
+
+void GuidedSumSection::HideResultFraction() { setResultFraction(false); }
+
+void GuidedSumSection::setWorkingFraction(int index, const WorkingFraction& working)
+{
+    Command12[index]->setText(numberCaption(working.denominator));
+    Label8[index + 2]->setText(numberCaption(working.numerator));
+    if (index == 0) {
+        HideSecondFractionSteps();
+        ShowFirstFractionSteps();
+    } else {
+        HideFirstFractionSteps();
+        ShowSecondFractionSteps();
+    }
+    for (int i = 2; i <= 3; ++i) {
+        Command12[i]->setText(QString());
+        Command12[i]->setBackColor(DesignColor::Green);
     }
 }
 
-void Form1::ShowResultFraction() { setResultFraction(*this, true); }
-
-void Form1::HideResultFraction() { setResultFraction(*this, false); }
-
-namespace {
-    // Moves the working fraction X' (Index 0: A', 1: B') to `working`, shows the arrows of X' alone
-    // and clears the result, which no longer matches.
-    void setWorkingFraction(Form1& form, int index, const WorkingFraction& working)
-    {
-        form.Command12[index]->setText(numberCaption(working.denominator));
-        form.Label8[index + 2]->setText(numberCaption(working.numerator));
-        if (index == 0) {
-            form.HideSecondFractionSteps();
-            form.ShowFirstFractionSteps();
-        } else {
-            form.HideFirstFractionSteps();
-            form.ShowSecondFractionSteps();
-        }
-        for (int i = 2; i <= 3; ++i) {
-            form.Command12[i]->setText(QString());
-            form.Command12[i]->setBackColor(DesignColor::Green);
-        }
-    }
-
-    // What every change ends with: the result fraction appears exactly while the working denominators
-    // are equal, and the circles are redrawn.
-    void finishSumChange(Form1& form)
-    {
-        form.EqualDenominators = form.Command12[0]->text() == form.Command12[1]->text();
-        if (form.EqualDenominators)
-            form.ShowResultFraction();
-        else
-            form.HideResultFraction();
-        form.DrawSumPictures();
-    }
+void GuidedSumSection::finishSumChange()
+{
+    EqualDenominators = Command12[0]->text() == Command12[1]->text();
+    if (EqualDenominators)
+        ShowResultFraction();
+    else
+        HideResultFraction();
+    DrawSumPictures();
 }
 
-void Form1::Command12_Click(int Index)
+void GuidedSumSection::Command12_Click(int Index)
 {
     if (Index < 0 || Index > 7)
         return;
     if (Index <= 1) {
         const WorkingFraction working { value(Label8[Index + 2]), value(Command12[Index]) };
-        setWorkingFraction(*this, Index, nextMultiple(working, value(Label8[Index]), value(Label9[Index])));
+        setWorkingFraction(Index, nextMultiple(working, value(Label8[Index]), value(Label9[Index])));
     } else if (changesResultNumerator(Index)) {
         const double numerator = value(Command12[2]) + resultStep(Index);
         Command12[2]->setText(numberCaption(numerator));
@@ -294,19 +292,19 @@ void Form1::Command12_Click(int Index)
         Command12[3]->setBackColor(right ? DesignColor::Blue : DesignColor::Red);
     }
 
-    finishSumChange(*this);
+    finishSumChange();
     if (Command12[2]->backColor() == DesignColor::Blue && Command12[3]->backColor() == DesignColor::Blue)
-        showMessage(this, CheckTexts[0]);
+        showMessage(Command12[2]->window(), m_texts.CheckTexts[0]);
 }
 
-void Form1::Command13_Click(int Index)
+void GuidedSumSection::Command13_Click(int Index)
 {
     if (Index < 0 || Index > 1)
         return;
     const WorkingFraction working { value(Label8[Index + 2]), value(Command12[Index]) };
     if (const auto back = previousMultiple(working, value(Label8[Index]), value(Label9[Index])))
-        setWorkingFraction(*this, Index, *back);
-    finishSumChange(*this);
+        setWorkingFraction(Index, *back);
+    finishSumChange();
 }
 
 } // namespace maroleta

@@ -1,13 +1,21 @@
 // Controls the learning screens build alike: number labels, fraction bars and signs, small buttons.
 #pragma once
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
+
+#include <array>
+#include <functional>
 
 namespace maroleta {
 
 // The range of the terms of the amplifying and simplifying screens' base fraction.
 constexpr double kLargestBaseTerm = 200;
 constexpr double kSmallestBaseDenominator = 2;
+
+// The editing buttons of the graphic screen's two fractions: a picture holds at most this many whole
+// circles before the numerator's "+" stops, and a denominator goes no higher than this.
+constexpr double kMostWholeCircles = 16;
+constexpr double kLargestDenominator = 150;
 
 // A "+" (index 0) or "--" (index 1) on a term of the base fraction: one up to kLargestBaseTerm or one
 // down to `smallest`. Returns whether the term changed.
@@ -29,5 +37,28 @@ CommandButton* makeButton(
     QObject::connect(button, &QPushButton::clicked, parent, onClick);
     return button;
 }
+
+// Adds `step` to the number a caption shows.
+void addToCaption(Label* label, double step);
+
+// The editor of one fraction of the graphic screen in its frame: numerator over denominator with the bar
+// between, and a column of four buttons, "+" and "--" for each.
+struct FractionEditor {
+    std::array<Label*, 2> terms {}; // numerator 0, denominator 1
+    std::array<CommandButton*, 2> numeratorButtons {};
+    std::array<CommandButton*, 2> denominatorButtons {};
+    LineShape* bar = nullptr;
+};
+struct EditorNames {
+    const char* terms; // "Label1"
+    int termLeft;
+    int termWidth;
+    int bar; // the index of the bar in Line1
+    const char* numeratorButtons; // "Command2"
+    const char* denominatorButtons; // "Command3"
+    const char* denominatorMinus; // the caption of the denominator's "--"
+};
+FractionEditor makeFractionEditor(Frame* frame, const EditorNames& names, const std::function<void(int)>& onNumerator,
+    const std::function<void(int)>& onDenominator);
 
 } // namespace maroleta

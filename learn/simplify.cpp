@@ -1,7 +1,7 @@
 // Section 2: simplifying a fraction by a prime.
-#include "learn/learncontrols.h"
+#include "learn/simplify.h"
+
 #include "logic/captions.h"
-#include "shell/form1.h"
 
 namespace maroleta {
 
@@ -41,9 +41,10 @@ namespace {
     };
 }
 
-void Form1::buildSimplifySection()
+SimplifySection::SimplifySection(Frame* frame, SecondFraction& second)
+    : m_second(second)
 {
-    Frame5 = makeInnerFrame(2, QStringLiteral("Frame5"));
+    Frame* Frame5 = makeInnerFrame(frame, 2, QStringLiteral("Frame5"));
 
     struct NumberPlace {
         int left;
@@ -78,14 +79,19 @@ void Form1::buildSimplifySection()
             QRect(960, 1560 + 240 * i, 375, 255), caption, [this, i] { Command11_Click(i); });
     }
 
-    Label3[2] = makeControl<Label>(Frame5, QStringLiteral("Label3(2)"), QRect(1920, 720, 5175, 1455));
-    Label3[2]->setFont(designFont(QStringLiteral("Arial"), 12, true));
-    Label3[2]->setForeColor(DesignColor::Red);
-    Label3[2]->setText(QStringLiteral("Texto no divisible"));
-    Label3[2]->hide();
+    Label3 = makeControl<Label>(Frame5, QStringLiteral("Label3(2)"), QRect(1920, 720, 5175, 1455));
+    Label3->setFont(designFont(QStringLiteral("Arial"), 12, true));
+    Label3->setForeColor(DesignColor::Red);
+    Label3->setText(QStringLiteral("Texto no divisible"));
+    Label3->hide();
+    HideSimplifySteps(); // the working line appears with the first division
 }
 
-void Form1::HideSimplifySteps()
+void SimplifySection::takeTexts(const LanguageTexts& texts) { takeLine(Label3, texts.explanations, 9); }
+
+void SimplifySection::hideCannotDivide() { Label3->hide(); }
+
+void SimplifySection::HideSimplifySteps()
 {
     for (int i = 7; i <= 12; ++i)
         Line1[i]->hide();
@@ -93,7 +99,7 @@ void Form1::HideSimplifySteps()
         label->hide();
 }
 
-void Form1::ShowSimplifySteps()
+void SimplifySection::ShowSimplifySteps()
 {
     for (int i = 7; i <= 12; ++i)
         Line1[i]->show();
@@ -101,7 +107,7 @@ void Form1::ShowSimplifySteps()
         label->show();
 }
 
-void Form1::Command9_Click(int Index)
+void SimplifySection::Command9_Click(int Index)
 {
     if (Index < 0 || Index > 6)
         return;
@@ -110,43 +116,33 @@ void Form1::Command9_Click(int Index)
     const qint64 b = roundHalfEven(captionValue(Label7[0]->text()));
     if (a % p != 0 || b % p != 0) {
         HideSimplifySteps();
-        Label3[2]->show();
+        Label3->show();
         return; // the second fraction keeps what it showed
     }
     ShowSimplifySteps();
-    Label3[2]->hide();
+    Label3->hide();
     const QString prime = numberCaption(double(p));
     Label6[1]->setText(Label6[0]->text() + QStringLiteral(" : ") + prime);
     Label7[1]->setText(Label7[0]->text() + QStringLiteral(" : ") + prime);
     Label6[2]->setText(numberCaption(double(a / p)));
     Label7[2]->setText(numberCaption(double(b / p)));
-    Label2[0]->setText(Label6[2]->text());
-    Label2[1]->setText(Label7[2]->text());
-    DrawSecondFraction();
+    m_second.showFraction(Label6[2]->text(), Label7[2]->text());
 }
 
-namespace {
-    // Changed or not, the base becomes the second fraction; the "cannot be divided" message stays.
-    void baseToSecondFraction(Form1& form)
-    {
-        form.Label2[0]->setText(form.Label6[0]->text());
-        form.Label2[1]->setText(form.Label7[0]->text());
-        form.DrawSecondFraction();
-    }
-}
+void SimplifySection::baseToSecondFraction() { m_second.showFraction(Label6[0]->text(), Label7[0]->text()); }
 
-void Form1::Command10_Click(int Index)
+void SimplifySection::Command10_Click(int Index)
 {
     if (stepBaseTerm(Label6[0], Index, 0))
         HideSimplifySteps();
-    baseToSecondFraction(*this);
+    baseToSecondFraction();
 }
 
-void Form1::Command11_Click(int Index)
+void SimplifySection::Command11_Click(int Index)
 {
     if (stepBaseTerm(Label7[0], Index, kSmallestBaseDenominator))
         HideSimplifySteps();
-    baseToSecondFraction(*this);
+    baseToSecondFraction();
 }
 
 } // namespace maroleta

@@ -1,8 +1,9 @@
 // Section 6: multiplying and dividing two fractions.
-#include "shell/form1.h"
+#include "practice/muldivpractice.h"
 
 #include "logic/captions.h"
 #include "logic/muldivexercise.h"
+#include "results/resultslog.h"
 
 #include <QPainter>
 
@@ -68,20 +69,25 @@ namespace {
     }
 }
 
-void Form1::buildMulDivSection()
+MulDivSection::MulDivSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results)
+    : m_random(random)
+    , m_texts(texts)
+    , m_results(results)
 {
-    Frame8 = makeInnerFrame(6, QStringLiteral("Frame8"));
+    Frame* Frame8 = makeInnerFrame(frame, 6, QStringLiteral("Frame8"));
     Option1[0] = makeControl<OptionButton>(Frame8, QStringLiteral("Option1(0)"), QRect(360, 360, 4575, 375));
     Option1[0]->setText(QString::fromUtf8("Multiplicación de fracciones"));
     Option1[0]->setChecked(true);
     Option1[1] = makeControl<OptionButton>(Frame8, QStringLiteral("Option1(1)"), QRect(360, 840, 4575, 375));
     Option1[1]->setText(QString::fromUtf8("División de fracciones"));
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
+        Option1[i]->setBackColor(DesignColor::DarkCyan); // filled as the section around them
         // Whether chosen by mouse or by the arrow keys, the newly chosen operation reports its choice.
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
             if (chosen)
                 Option1_Click(i);
         });
+    }
 
     Label15[0] = fractionLabel(Frame8, QStringLiteral("Label15(0)"), QRect(480, 1680, 975, 495));
     Label16[0] = fractionLabel(Frame8, QStringLiteral("Label16(0)"), QRect(600, 2400, 735, 495));
@@ -99,7 +105,7 @@ void Form1::buildMulDivSection()
     Command19 = makeControl<CommandButton>(Frame8, QStringLiteral("Command19"), QRect(600, 3120, 3255, 1215));
     Command19->setFont(designFont(QStringLiteral("Arial"), 18, true));
     Command19->setText(QStringLiteral("COMPROBAR"));
-    connect(Command19, &QPushButton::clicked, this, &Form1::Command19_Click);
+    connect(Command19, &QPushButton::clicked, this, &MulDivSection::Command19_Click);
 
     for (int i = 0; i < 9; ++i) {
         const bool dot = i >= 7;
@@ -112,7 +118,7 @@ void Form1::buildMulDivSection()
     showMulDivSign();
 }
 
-void Form1::showMulDivSign()
+void MulDivSection::showMulDivSign()
 {
     const bool multiply = operationOf(Option1) == MulDivOperation::Multiply;
     for (int i = 5; i <= 6; ++i) {
@@ -121,9 +127,22 @@ void Form1::showMulDivSign()
     }
 }
 
-void Form1::NewMulDivExercise()
+void MulDivSection::prepare()
 {
-    const MulDivExercise exercise = drawMulDivExercise(random());
+    NewMulDivExercise();
+    MistakeMade = false;
+}
+
+void MulDivSection::takeTexts(const LanguageTexts& texts)
+{
+    takeLine(Command19, texts.check, 0);
+    takeLine(Option1[0], texts.choices, 0);
+    takeLine(Option1[1], texts.choices, 1);
+}
+
+void MulDivSection::NewMulDivExercise()
+{
+    const MulDivExercise exercise = drawMulDivExercise(m_random);
     Label15[0]->setText(numberCaption(exercise.a));
     Label16[0]->setText(numberCaption(exercise.b));
     Label15[1]->setText(numberCaption(exercise.c));
@@ -135,7 +154,7 @@ void Form1::NewMulDivExercise()
         marked->setBackColor(DesignColor::SystemButtonFace);
 }
 
-void Form1::Option1_Click(int Index)
+void MulDivSection::Option1_Click(int Index)
 {
     if (Index < 0 || Index > 1)
         return;
@@ -143,7 +162,7 @@ void Form1::Option1_Click(int Index)
     showMulDivSign();
 }
 
-void Form1::Command18_Click(int Index)
+void MulDivSection::Command18_Click(int Index)
 {
     if (Index < 0 || Index > 5)
         return;
@@ -154,7 +173,7 @@ void Form1::Command18_Click(int Index)
         marked->setBackColor(DesignColor::SystemButtonFace);
 }
 
-void Form1::Command19_Click()
+void MulDivSection::Command19_Click()
 {
     const MulDivOperation operation = operationOf(Option1);
     const MulDivAnswer expected = expectedMulDiv(captionValue(Label15[0]->text()), captionValue(Label16[0]->text()),
@@ -178,8 +197,8 @@ void Form1::Command19_Click()
     line.operation = operation;
     line.x = Command18[0]->text();
     line.y = Command18[3]->text();
-    line.closing = CheckTexts[MistakeMade ? 1 : 0];
-    WriteResultLine(mulDivResultLine(line));
+    line.closing = m_texts.CheckTexts[MistakeMade ? 1 : 0];
+    m_results.WriteResultLine(mulDivResultLine(line));
 }
 
 } // namespace maroleta

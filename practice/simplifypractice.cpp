@@ -1,11 +1,10 @@
 // Section 4: simplifying a fraction step by step, with the keypad.
-#include "shell/form1.h"
+#include "practice/simplifypractice.h"
 
 #include "keypad/form2.h"
-#include "keypad/keypadtarget.h"
 #include "logic/captions.h"
-#include "logic/simplifyexercise.h"
-#include "shell/messagebox.h"
+#include "results/resultslog.h"
+#include "widgets/messagebox.h"
 
 namespace maroleta {
 
@@ -22,9 +21,15 @@ namespace {
     QLine fractionBar(int left) { return QLine(left - 120, 1080, left + 840, 1080); }
 }
 
-void Form1::buildSimplifyPracticeSection()
+SimplifyPracticeSection::SimplifyPracticeSection(
+    Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, std::function<Form2*()> keypad)
+    : m_random(random)
+    , m_texts(texts)
+    , m_results(results)
+    , m_keypad(std::move(keypad))
+    , Primes(firstTenPrimes())
 {
-    Frame9 = makeInnerFrame(4, QStringLiteral("Frame9"));
+    Frame* Frame9 = makeInnerFrame(frame, 4, QStringLiteral("Frame9"));
     for (int i = 0; i < 12; ++i) {
         const int column = i / 2;
         const int top = i % 2 == 0 ? numeratorTop : denominatorTop;
@@ -47,7 +52,7 @@ void Form1::buildSimplifyPracticeSection()
         connect(Command21[i], &QPushButton::clicked, this, [this, i] { Command21_Click(i); });
     }
 
-    const auto makeStroke = [this](int index, const QLine& line) {
+    const auto makeStroke = [this, Frame9](int index, const QLine& line) {
         auto* stroke = makeControl<LineShape>(Frame9, arrayName(QStringLiteral("Line7"), index));
         stroke->setLine(line.x1(), line.y1(), line.x2(), line.y2());
         stroke->setBorderWidth(3);
@@ -65,9 +70,21 @@ void Form1::buildSimplifyPracticeSection()
     }
 }
 
-void Form1::NewSimplifyExercises()
+void SimplifyPracticeSection::prepare()
 {
-    const SimplifyExercise exercise = drawSimplifyExercise(random());
+    NewSimplifyExercises();
+    MistakeMade = false;
+}
+
+void SimplifyPracticeSection::takeTexts(const LanguageTexts& texts)
+{
+    for (CommandButton* button : Command21)
+        takeLine(button, texts.check, 0);
+}
+
+void SimplifyPracticeSection::NewSimplifyExercises()
+{
+    const SimplifyExercise exercise = drawSimplifyExercise(m_random);
 
     for (int i = 0; i < 12; ++i) {
         Label17[i]->setForeColor(DesignColor::White);
@@ -93,22 +110,17 @@ void Form1::NewSimplifyExercises()
         Line7[i]->setVisible(i <= 3);
 }
 
-void Form1::Label17_Click(int Index)
+void SimplifyPracticeSection::Label17_Click(int Index)
 {
     if (Index < 0 || Index >= int(Label17.size()))
         return;
     Label17[Index]->setForeColor(DesignColor::Blue);
-    Form2* pad = keypad();
-    pad->show();
-    pad->raise();
-    pad->activateWindow();
-    pad->Label1->setText(QStringLiteral("0"));
-    KeypadTarget = qint16(Index);
+    m_keypad()->edit(Label17[Index]);
 }
 
-void Form1::CheckStillSimplifiable() { CanSimplify = canBeSimplified(ToNum, ToDen, Primes); }
+void SimplifyPracticeSection::CheckStillSimplifiable() { CanSimplify = canBeSimplified(ToNum, ToDen, Primes); }
 
-void Form1::Command21_Click(int Index)
+void SimplifyPracticeSection::Command21_Click(int Index)
 {
     if (Index < 0 || Index >= int(Command21.size()))
         return;
@@ -125,7 +137,7 @@ void Form1::Command21_Click(int Index)
     ToDen = wholeNumber32(captionValue(answerDenominator->text()));
 
     if (FromNum == FromDen) {
-        showMessage(this, QString::fromUtf8("Numerador y denominador han de tener distinto número"));
+        showMessage(check->window(), QString::fromUtf8("Numerador y denominador han de tener distinto número"));
         return;
     }
 
@@ -139,7 +151,7 @@ void Form1::Command21_Click(int Index)
         } else {
             Label17[0]->setForeColor(DesignColor::Red);
             Label17[1]->setForeColor(DesignColor::Red);
-            showMessage(this, QString::fromUtf8("Esta fracción no se puede simplificar"));
+            showMessage(check->window(), QString::fromUtf8("Esta fracción no se puede simplificar"));
         }
     }
 
@@ -165,7 +177,7 @@ void Form1::Command21_Click(int Index)
             captions << Label17[i]->text();
         return captions;
     };
-    const auto closing = [this] { return CheckTexts[MistakeMade ? 1 : 0]; };
+    const auto closing = [this] { return m_texts.CheckTexts[MistakeMade ? 1 : 0]; };
 
     switch (simplifyBranch(FromDen, ToDen, CanSimplify)) {
     case SimplifyBranch::WholeNumber:
@@ -174,7 +186,7 @@ void Form1::Command21_Click(int Index)
             const QRect place = twipsGeometry(answerNumerator);
             setTwipsPosition(answerNumerator, QPoint(place.left(), place.top() + wholeNumberDrop));
             accept({ answerNumerator });
-            WriteResultLine(simplifyResultLine(chainCaptions(), k, true, closing()));
+            m_results.WriteResultLine(simplifyResultLine(chainCaptions(), k, true, closing()));
             break;
         }
         case StepVerdict::Wrong:
@@ -205,7 +217,7 @@ void Form1::Command21_Click(int Index)
     case SimplifyBranch::Final:
         if (sameFractionValue(FromNum, FromDen, ToNum, ToDen)) {
             accept({ answerNumerator, answerDenominator });
-            WriteResultLine(simplifyResultLine(chainCaptions(), k, false, closing()));
+            m_results.WriteResultLine(simplifyResultLine(chainCaptions(), k, false, closing()));
         } else {
             reject({ answerNumerator, answerDenominator });
         }

@@ -1,8 +1,9 @@
 // Section 5: adding and subtracting three fractions over a common denominator.
-#include "shell/form1.h"
+#include "practice/sumpractice.h"
 
 #include "logic/captions.h"
 #include "logic/sumexercise.h"
+#include "results/resultslog.h"
 
 #include <QSignalBlocker>
 
@@ -45,9 +46,12 @@ namespace {
     }
 }
 
-void Form1::buildSumPracticeSection()
+SumPracticeSection::SumPracticeSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results)
+    : m_random(random)
+    , m_texts(texts)
+    , m_results(results)
 {
-    Frame7 = makeInnerFrame(5, QStringLiteral("Frame7"));
+    Frame* Frame7 = makeInnerFrame(frame, 5, QStringLiteral("Frame7"));
 
     for (int i = 0; i < 3; ++i) {
         Label12[i]
@@ -98,12 +102,20 @@ void Form1::buildSumPracticeSection()
     Command17->setFont(designFont(QStringLiteral("Arial"), 26.25, true));
     Command17->setText(QStringLiteral("COMPROBAR"));
     Command17->hide();
-    connect(Command17, &QPushButton::clicked, this, &Form1::Command17_Click);
+    connect(Command17, &QPushButton::clicked, this, &SumPracticeSection::Command17_Click);
 }
 
-void Form1::NewSumExercise()
+void SumPracticeSection::prepare()
 {
-    const SumExercise exercise = drawSumExercise(random());
+    NewSumExercise();
+    MistakeMade = false;
+}
+
+void SumPracticeSection::takeTexts(const LanguageTexts& texts) { takeLine(Command17, texts.check, 0); }
+
+void SumPracticeSection::NewSumExercise()
+{
+    const SumExercise exercise = drawSumExercise(m_random);
     for (int i = 0; i < 3; ++i) {
         Label12[i]->setText(numberCaption(exercise.numerators[i]));
         Label13[i]->setText(numberCaption(exercise.denominators[i]));
@@ -135,7 +147,7 @@ void Form1::NewSumExercise()
     }
 }
 
-void Form1::stepSumNumerator(int Index, double step)
+void SumPracticeSection::stepSumNumerator(int Index, double step)
 {
     if (Index < 0 || Index > 3)
         return;
@@ -147,13 +159,13 @@ void Form1::stepSumNumerator(int Index, double step)
     Command14[Index]->setBackColor(DesignColor::SystemButtonFace);
 }
 
-void Form1::Command14_Click(int Index) { stepSumNumerator(Index, 1); }
+void SumPracticeSection::Command14_Click(int Index) { stepSumNumerator(Index, 1); }
 
-void Form1::Command15_Click(int Index) { stepSumNumerator(Index, 5); }
+void SumPracticeSection::Command15_Click(int Index) { stepSumNumerator(Index, 5); }
 
-void Form1::Command16_Click(int Index) { stepSumNumerator(Index, -1); }
+void SumPracticeSection::Command16_Click(int Index) { stepSumNumerator(Index, -1); }
 
-void Form1::List1_Click(int Index)
+void SumPracticeSection::List1_Click(int Index)
 {
     if (Index < 0 || Index > 2)
         return;
@@ -186,7 +198,7 @@ void Form1::List1_Click(int Index)
     }
 }
 
-void Form1::Command17_Click()
+void SumPracticeSection::Command17_Click()
 {
     std::array<double, 3> numerators {};
     std::array<int, 3> multipliers {};
@@ -216,8 +228,8 @@ void Form1::Command17_Click()
     line.addThird = !Line5[9]->isHidden();
     line.resultNumerator = Command14[3]->text();
     line.resultDenominator = Label13[6]->text();
-    line.closing = CheckTexts[MistakeMade ? 1 : 0];
-    WriteResultLine(sumResultLine(line));
+    line.closing = m_texts.CheckTexts[MistakeMade ? 1 : 0];
+    m_results.WriteResultLine(sumResultLine(line));
 }
 
 } // namespace maroleta

@@ -3,16 +3,15 @@
 
 #include "logic/languagefiles.h"
 #include "logic/resultswindow.h"
-#include "shell/accessibility.h"
-#include "shell/form1.h"
+#include "widgets/accessibility.h"
 
 #include <QCloseEvent>
 
 namespace maroleta {
 
-Form3::Form3(Form1* main)
+Form3::Form3(const QWidget* sectionArea)
     : QWidget(nullptr, Qt::Window)
-    , m_main(main)
+    , m_sectionArea(sectionArea)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("TUS RESULTADOS"));
@@ -38,7 +37,7 @@ void Form3::Form_Load()
         setWindowTitle(title.first());
 
     // The section frame's place in the main window is taken as a place on the screen.
-    const QPoint place = resultsWindowPlace(twipsGeometry(m_main->Frame1[0]), designSize);
+    const QPoint place = resultsWindowPlace(twipsGeometry(m_sectionArea), designSize);
     const Twips& t = screenTwips();
     move(t.toPixels(place.x()), t.toPixels(place.y()));
 }

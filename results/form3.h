@@ -1,18 +1,17 @@
 // Form3, the results window: the list of exercises finished in this run.
 #pragma once
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QWidget>
 
 namespace maroleta {
 
-class Form1;
-
 class Form3 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form3(Form1* main);
+    // `sectionArea`: the control whose place (in twips) the window opens over, taken as a place on the screen.
+    explicit Form3(const QWidget* sectionArea);
 
     // The designed client area, in twips.
     static constexpr QSize designSize { 9720, 5940 };
@@ -28,7 +27,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Form1* m_main;
+    const QWidget* m_sectionArea;
 };
 
 } // namespace maroleta

@@ -1,32 +1,30 @@
-// The results log: one line for every exercise finished in this run, kept in the results window's list.
+// The results log, kept in the results window's list.
+#include "results/resultslog.h"
+
 #include "results/form3.h"
-#include "shell/form1.h"
 
 namespace maroleta {
 
-Form3* Form1::results()
+ResultsLog::ResultsLog(const QWidget* sectionArea)
+    : m_sectionArea(sectionArea)
+{
+}
+
+ResultsLog::~ResultsLog() = default;
+
+Form3* ResultsLog::window()
 {
     // Loaded on first use, shown or not, so lines can be written before "HISTORIAL" was ever pressed.
-    if (!m_results)
-        m_results = std::make_unique<Form3>(this);
-    return m_results.get();
+    if (!m_window)
+        m_window = std::make_unique<Form3>(m_sectionArea);
+    return m_window.get();
 }
 
-void Form1::WriteResultLine(const QString& line)
+void ResultsLog::WriteResultLine(const QString& line)
 {
     // The window is never unloaded, so the end of the list is always position ResultCount.
-    results()->List1->addItem(line);
-    ++ResultCount;
-}
-
-void Form1::Command20_Click()
-{
-    Form3* window = results();
-    // Shown again if it was closed, brought back if it was minimised, and brought forward in any case.
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    window()->List1->addItem(line);
+    ++m_count;
 }
 
 } // namespace maroleta

@@ -1,13 +1,24 @@
-// Form1 as designed, and its start-up.
+// Form1 as designed: its start-up, the menu, the layout, the language texts and the windows it opens.
 #include "shell/form1.h"
 
 #include "keypad/form2.h"
+#include "learn/amplify.h"
+#include "learn/graphic.h"
+#include "learn/guidedsum.h"
+#include "learn/secondfraction.h"
+#include "learn/simplify.h"
 #include "logic/layout.h"
+#include "practice/muldivpractice.h"
+#include "practice/simplifypractice.h"
+#include "practice/sumpractice.h"
 #include "results/form3.h"
-#include "shell/accessibility.h"
+#include "shell/presentation.h"
+#include "widgets/accessibility.h"
+#include "widgets/keyboard.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QScreen>
 
 namespace maroleta {
 
@@ -53,16 +64,31 @@ Form1::Form1(Random* random, QWidget* parent)
         Frame1[i]->setVisible(i == 7); // the window opens on the presentation
     }
     buildMenu();
-    buildSharedPictures();
-    buildGraphicSection();
-    buildAmplifySection();
-    buildSimplifySection();
-    buildGuidedSumSection();
-    buildSimplifyPracticeSection();
-    buildSumPracticeSection();
-    buildMulDivSection();
-    buildPresentationSection();
-    buildStartSection();
+    m_results = std::make_unique<ResultsLog>(Frame1[0]);
+
+    // The sections, each built into its frame with what it uses.
+    m_second = std::make_unique<SecondFraction>(this, Frame1[3]);
+    auto graphic = std::make_unique<GraphicSection>(this);
+    auto amplify = std::make_unique<AmplifySection>(Frame1[1], *m_second);
+    auto simplify = std::make_unique<SimplifySection>(Frame1[2], *m_second);
+    m_graphic = graphic.get();
+    m_amplify = amplify.get();
+    m_simplify = simplify.get();
+    m_sections[0] = std::move(graphic);
+    m_sections[1] = std::move(amplify);
+    m_sections[2] = std::move(simplify);
+    m_sections[3] = std::make_unique<GuidedSumSection>(Frame1[3], *m_second, *m_random, m_texts);
+    m_sections[4] = std::make_unique<SimplifyPracticeSection>(
+        Frame1[4], *m_random, m_texts, *m_results, [this] { return keypad(); });
+    m_sections[5] = std::make_unique<SumPracticeSection>(Frame1[5], *m_random, m_texts, *m_results);
+    m_sections[6] = std::make_unique<MulDivSection>(Frame1[6], *m_random, m_texts, *m_results);
+    m_sections[7] = std::make_unique<PresentationSection>(Frame1[7]);
+    m_sections[8] = std::make_unique<StartSection>(Frame1[8]);
+
+    // What one screen does to another: a new denominator of the second fraction becomes the amplifying
+    // screen's base denominator, and a new base there makes the simplifying screen's message stale.
+    m_second->denominatorChanged = [this](double denominator) { m_amplify->setBaseDenominator(denominator); };
+    m_amplify->baseChanged = [this] { m_simplify->hideCannotDivide(); };
 
     Form_Load();
     nameControls(this);
@@ -100,37 +126,18 @@ void Form1::buildMenu()
     connect(Command20, &QPushButton::clicked, this, &Form1::Command20_Click);
 }
 
-void Form1::buildSharedPictures()
-{
-    Picture1 = makeControl<PictureBox>(this, QStringLiteral("Picture1"));
-    Picture2 = makeControl<PictureBox>(this, QStringLiteral("Picture2"));
-    Frame2 = makeControl<Frame>(this, QStringLiteral("Frame2"), QRect(0, 0, 1815, 2295));
-    Frame3 = makeControl<Frame>(this, QStringLiteral("Frame3"), QRect(0, 0, 1815, 2295));
-}
-
-Frame* Form1::makeInnerFrame(int section, const QString& name)
-{
-    const QSize size = designInnerFrameSizes()[section];
-    auto* frame = makeControl<Frame>(Frame1[section], name, QRect(QPoint(0, 0), size));
-    innerFrames[section] = frame;
-    return frame;
-}
-
 void Form1::Form_Load()
 {
     CurrentSection = 7;
-    AmplifyIndex = 0;
     if (m_random == &m_ownRandom)
         m_ownRandom.seedFromClock();
     ArrangeScreen();
-    HideSimplifySteps();
-    Primes = firstTenPrimes();
     // The two pictures keep their drawings in their own images: PictureBox is always persistent.
     Command1[7]->setBackColor(DesignColor::Green);
-    DrawFirstFraction();
-    DrawSecondFraction();
+    m_graphic->DrawFirstFraction();
+    m_second->DrawSecondFraction();
     LoadLanguageTexts();
-    Label21->setText(MenuExplanations[7]);
+    Label21->setText(m_texts.MenuExplanations[7]);
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -138,10 +145,111 @@ void Form1::closeEvent(QCloseEvent* event)
     // Closing the main window ends the program at once, whatever else is open.
     if (m_keypad)
         m_keypad->close();
-    if (m_results)
-        m_results->close();
+    if (Form3* window = m_results->loadedWindow())
+        window->close();
     event->accept();
     QCoreApplication::quit();
+}
+
+void Form1::Command1_Click(int Index)
+{
+    if (Index < 0 || Index > 8)
+        return;
+    Frame1[CurrentSection]->hide();
+    Command1[CurrentSection]->setBackColor(DesignColor::White);
+    Command1[Index]->setBackColor(DesignColor::Green);
+    Frame1[Index]->show();
+    Label21->setText(m_texts.MenuExplanations[Index]);
+    m_amplify->ShowAmplification();
+
+    // The four controls shared by sections 0 to 3, set before any preparation runs: the first picture and
+    // its editor in section 0, the second picture in sections 0 to 3, its editor in sections 0 to 2.
+    m_graphic->setShown(Index == 0);
+    m_second->setShown(Index <= 3, Index <= 2);
+    // Sections 3 to 6 get a new example or exercise; sections 0, 1, 2, 7 and 8 keep their state.
+    m_sections[Index]->prepare();
+    CurrentSection = Index;
+}
+
+void Form1::ArrangeScreen()
+{
+    const Twips& t = screenTwips();
+    const QScreen* shown = screen();
+    const QSize pixels = shown ? shown->geometry().size() : QSize(1024, 768);
+
+    LayoutInput input;
+    input.screen = QSize(qRound(t.toTwips(pixels.width())), qRound(t.toTwips(pixels.height())));
+    input.topMenuButtonTop = twipsGeometry(Command1[7]).top();
+    input.menuLeft = twipsGeometry(Command1[0]).left();
+    input.menuWidth = twipsGeometry(Command1[0]).width();
+    input.sideFrameWidth = twipsGeometry(m_graphic->editor()).width();
+    for (int section = 1; section < 9; ++section)
+        input.innerFrame[section] = twipsGeometry(m_sections[section]->innerFrame()).size();
+    input.frame6Left = twipsGeometry(m_sections[3]->innerFrame()).left();
+    const LayoutResult layout = arrangeScreen(input);
+
+    for (Frame* section : Frame1)
+        setTwipsGeometry(section, layout.section);
+
+    QPalette background = palette();
+    background.setColor(QPalette::Window, designColor(DesignColor::DarkCyan));
+    setPalette(background);
+    for (int i = 0; i < 9; ++i) {
+        Frame1[i]->setBackColor(DesignColor::DarkCyan);
+        Command1[i]->setBackColor(DesignColor::White);
+    }
+    for (int section = 1; section < 9; ++section) {
+        m_sections[section]->innerFrame()->setBackColor(DesignColor::DarkCyan);
+        setTwipsPosition(m_sections[section]->innerFrame(), layout.innerFrame[section]);
+    }
+    // The presentation shows none of the pictures and editors of sections 0 to 3.
+    m_graphic->arrange(layout);
+    m_second->arrange(layout);
+    m_graphic->picture()->raise();
+    m_second->editor()->raise();
+    m_graphic->editor()->raise();
+}
+
+void Form1::LoadLanguageTexts()
+{
+    m_texts.load();
+    const QStringList& menu = m_texts.menu;
+    for (int i = 0; i < 9; ++i)
+        takeLine(Command1[i], menu, i);
+    takeLine(Command20, menu, 9);
+    for (int i = 0; i < 3; ++i)
+        takeLine(Label20[i], menu, 10 + i);
+    for (const auto& section : m_sections)
+        section->takeTexts(m_texts);
+}
+
+Form2* Form1::keypad()
+{
+    if (!m_keypad)
+        m_keypad = std::make_unique<Form2>(Frame1[0], m_sections[4]->innerFrame());
+    return m_keypad.get();
+}
+
+void Form1::Command20_Click()
+{
+    Form3* window = results();
+    // Shown again if it was closed, brought back if it was minimised, and brought forward in any case.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+bool Form1::focusNextPrevChild(bool next) { return focusNextOnScreen(this, next); }
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    const int digit = typedDigit(event);
+    if (digit >= 0 && m_keypad && m_keypad->isVisible()) {
+        m_keypad->Command1_Click(digit);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace maroleta

@@ -1,11 +1,11 @@
 // Sections 7 and 8: the presentation and the start screen with its large named fraction.
-#include "shell/form1.h"
+#include "shell/presentation.h"
 
 namespace maroleta {
 
-void Form1::buildPresentationSection()
+PresentationSection::PresentationSection(Frame* frame)
 {
-    Frame10 = makeInnerFrame(7, QStringLiteral("Frame10"));
+    Frame* Frame10 = makeInnerFrame(frame, 7, QStringLiteral("Frame10"));
     struct Line {
         const char* text;
         int top;
@@ -32,9 +32,11 @@ void Form1::buildPresentationSection()
     }
 }
 
-void Form1::buildStartSection()
+void PresentationSection::takeTexts(const LanguageTexts& texts) { takeLine(Label18[1], texts.presentation, 0); }
+
+StartSection::StartSection(Frame* frame)
 {
-    Frame11 = makeInnerFrame(8, QStringLiteral("Frame11"));
+    Frame* Frame11 = makeInnerFrame(frame, 8, QStringLiteral("Frame11"));
     struct Word {
         const char* text;
         QRect place;
@@ -56,6 +58,12 @@ void Form1::buildStartSection()
     Line8->setLine(600, 2520, 3600, 2520);
     Line8->setBorderWidth(10);
     Line8->setBorderColor(DesignColor::White);
+}
+
+void StartSection::takeTexts(const LanguageTexts& texts)
+{
+    takeLine(Label19[2], texts.words, 0);
+    takeLine(Label19[3], texts.words, 1);
 }
 
 } // namespace maroleta

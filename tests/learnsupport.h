@@ -6,7 +6,7 @@
 #include "logic/colors.h"
 #include "logic/fractiondrawing.h"
 #include "logic/guidedsum.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QStringList>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "keypad/form2.h"
 #include "logic/languagefiles.h"
 #include "results/form3.h"
-#include "shell/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QCoreApplication>
 #include <QFile>

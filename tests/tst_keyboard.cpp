@@ -5,7 +5,7 @@
 #include "logic/simplifyexercise.h"
 #include "practicedriver.h"
 #include "results/form3.h"
-#include "shell/keyboard.h"
+#include "widgets/keyboard.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,11 +1,10 @@
 // Accessible names and colour meanings, for screen readers. The names come from the design names, in one
 // table per window, so a control built anywhere is named here.
-#include "shell/accessibility.h"
+#include "widgets/accessibility.h"
 
 #include "logic/colors.h"
 #include "logic/keypadkeys.h"
-#include "shell/controls.h"
-#include "shell/form1.h"
+#include "widgets/controls.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -395,7 +394,7 @@ QString colourMeaning(const QString& name, quint32 color, bool enabled)
     return {};
 }
 
-void describeColours(Form1& form)
+void describeColours(QWidget& form)
 {
     auto* watcher = new EnabledWatcher(&form);
     for (QWidget* control : form.findChildren<QWidget*>()) {

@@ -9,8 +9,6 @@ class QWidget;
 
 namespace maroleta {
 
-class Form1;
-
 // Makes labels readable as their captions, and the answer fields that take Tab focus pressable. Call it
 // before the first control is built: Qt keeps the interface it first made for a control.
 void installAccessibleControls();
@@ -20,7 +18,7 @@ void nameControls(QWidget* window);
 
 // Keeps the accessible description of every control whose colour judges an answer (or marks the current
 // section) saying in words, after what the control is, what its colour says: "Correcto", "Incorrecto"...
-void describeColours(Form1& form);
+void describeColours(QWidget& window);
 
 // What the colour `color` of control `name` ("Command21(2)") means, or an empty text when it means
 // nothing; `enabled` tells an accepted answer field of the simplification practice from one being typed.

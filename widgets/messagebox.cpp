@@ -1,5 +1,5 @@
 // The program's message boxes.
-#include "shell/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QMessageBox>
 

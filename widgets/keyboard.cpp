@@ -1,8 +1,6 @@
 // The keyboard order of a window, worked out from the controls' places.
-#include "shell/keyboard.h"
+#include "widgets/keyboard.h"
 
-#include "keypad/form2.h"
-#include "shell/form1.h"
 
 #include <QKeyEvent>
 
@@ -94,18 +92,6 @@ int typedDigit(const QKeyEvent* event)
     if (event->key() < Qt::Key_0 || event->key() > Qt::Key_9)
         return -1;
     return event->key() - Qt::Key_0;
-}
-
-bool Form1::focusNextPrevChild(bool next) { return focusNextOnScreen(this, next); }
-
-void Form1::keyPressEvent(QKeyEvent* event)
-{
-    const int digit = typedDigit(event);
-    if (digit >= 0 && m_keypad && m_keypad->isVisible()) {
-        m_keypad->Command1_Click(digit);
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace maroleta

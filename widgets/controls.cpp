@@ -1,5 +1,5 @@
 // The controls the windows are built from.
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QFontDatabase>

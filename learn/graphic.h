@@ -1,0 +1,46 @@
+// Section 0, the graphic representation: the first fraction drawn as circles cut into sectors, edited with
+// its buttons (Frame2) and by clicking sectors of its picture (Picture1), beside the second fraction.
+#pragma once
+
+#include "learn/learncontrols.h"
+#include "logic/layout.h"
+#include "widgets/section.h"
+
+namespace maroleta {
+
+class GraphicSection : public Section {
+    Q_OBJECT
+public:
+    // The picture and the editor are built into the main window `window`, over the section frames.
+    explicit GraphicSection(QWidget* window);
+
+    void DrawFirstFraction();
+    // Where the layout puts the picture and the editor; both stay hidden until the section is shown.
+    void arrange(const LayoutResult& layout);
+    void setShown(bool shown);
+    PictureBox* picture() const { return Picture1; }
+    Frame* editor() const { return Frame2; }
+
+    // The editing buttons: Index 0 is "+", Index 1 is "--".
+    void Command2_Click(int Index);
+    void Command3_Click(int Index);
+    // A press on the picture: Button 1 left, 2 right, 4 middle; X and Y in pixels of the picture.
+    void Picture1_Mousedown(int Button, int Shift, double X, double Y);
+
+private:
+    // What the picture shows now, for screen readers.
+    void describeFirstPicture();
+
+    PictureBox* Picture1 = nullptr;
+    Frame* Frame2 = nullptr;
+    std::array<Label*, 2> Label1 {};
+    std::array<CommandButton*, 2> Command2 {};
+    std::array<CommandButton*, 2> Command3 {};
+    LineShape* bar = nullptr;
+    // Full circles of the last drawing with numerator > denominator; they limit the editing buttons.
+    double FirstWholeCircles = 0;
+    // Circles on the picture since it was last drawn: clicks on sectors change its numerator alone.
+    qint64 FirstPictureCircles = 1;
+};
+
+} // namespace maroleta

@@ -1,0 +1,15 @@
+// What every section shares.
+#include "widgets/section.h"
+
+#include "logic/layout.h"
+
+namespace maroleta {
+
+Frame* Section::makeInnerFrame(Frame* sectionFrame, int section, const QString& name)
+{
+    const QSize size = designInnerFrameSizes()[std::size_t(section)];
+    m_innerFrame = makeControl<Frame>(sectionFrame, name, QRect(QPoint(0, 0), size));
+    return m_innerFrame;
+}
+
+} // namespace maroleta
