@@ -24,17 +24,53 @@ Program::Program(quint32 seed)
 
 Program::~Program() = default;
 
-void Program::click(const QString& name) const
+QWidget* Program::findWidget(const QString& name) const
+{
+    const qsizetype dot = name.indexOf(u'.');
+    if (dot < 0)
+        return form->findChild<QWidget*>(name);
+    const QString window = name.left(dot);
+    QWidget* top = window == QLatin1String("Form2") ? static_cast<QWidget*>(form->keypad())
+        : window == QLatin1String("Form3")          ? static_cast<QWidget*>(form->results())
+                                                    : nullptr;
+    return top ? top->findChild<QWidget*>(name.mid(dot + 1)) : nullptr;
+}
+
+QString Program::caption(const QString& name) const
 {
     QWidget* control = find(name);
-    QVERIFY2(control, qPrintable(name));
-    testing::click(control);
+    if (const auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (const auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    throw std::runtime_error("no caption");
+}
+
+void Program::click(const QString& name) const { testing::click(find(name)); }
+
+void Program::click(const QStringList& names) const
+{
+    for (const QString& name : names)
+        click(name);
+}
+
+int Program::shownSection() const
+{
+    int shown = -1;
+    for (int i = 0; i < 9; ++i) {
+        if (!find(arrayName(QStringLiteral("Frame1"), i))->isVisible())
+            continue;
+        if (shown >= 0)
+            return -1;
+        shown = i;
+    }
+    return shown;
 }
 
 QStringList Program::resultLines() const
 {
     QStringList lines;
-    const ListBox* list = form->results()->List1;
+    const auto* list = find<QListWidget>(QStringLiteral("Form3.List1"));
     for (int i = 0; i < list->count(); ++i)
         lines.append(list->item(i)->text());
     return lines;
@@ -42,26 +78,17 @@ QStringList Program::resultLines() const
 
 void click(QWidget* widget)
 {
-    if (widget)
-        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    VERIFY_OR_THROW(widget != nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
 void typeOnKeypad(const Program& p, int field, const QString& number)
 {
     p.click(arrayName(QStringLiteral("Label17"), field));
     for (QChar digit : number) {
-        QVERIFY2(digit.isDigit(), qPrintable(number)); // the keypad has digit keys only
-        click(p.form->keypad()->Command1[std::size_t(digit.digitValue())]);
+        VERIFY_OR_THROW(digit.isDigit()); // the keypad has digit keys only
+        p.click(QStringLiteral("Form2.Command1(%1)").arg(digit.digitValue()));
     }
-}
-
-void verifyOnlySection(const Program& p, int section)
-{
-    for (int i = 0; i < 9; ++i) {
-        QCOMPARE(p.form->Frame1[i]->isVisible(), i == section);
-        QCOMPARE(p.form->Command1[i]->backColor(), i == section ? DesignColor::Green : DesignColor::White);
-    }
-    QCOMPARE(p.form->CurrentSection, section);
 }
 
 MessageRecorder::MessageRecorder()

@@ -1,58 +1,70 @@
-// What the widget tests share: a main window built offscreen with a seeded generator, finding and
-// clicking controls by their design names, answering message boxes, and language sets of their own.
+// What the widget tests share: the real main window built offscreen with a seeded generator, its controls
+// found and clicked by their design names ("Label13(2)"), message boxes answered, language sets of a
+// test's own. A check inside a helper stops the whole test when it fails.
 #pragma once
 
 #include "logic/random.h"
 #include "shell/form1.h"
+#include "widgets/controls.h"
 
-#include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <stdexcept>
+
+// Like QVERIFY and QCOMPARE, for helpers: a failure is reported where it happened and ends the test.
+#define VERIFY_OR_THROW(condition)                                                                           \
+    do {                                                                                                     \
+        if (!QTest::qVerify(static_cast<bool>(condition), #condition, "", __FILE__, __LINE__))              \
+            throw std::runtime_error(#condition);                                                           \
+    } while (false)
+#define COMPARE_OR_THROW(actual, expected)                                                                   \
+    do {                                                                                                     \
+        if (!QTest::qCompare(actual, expected, #actual, #expected, __FILE__, __LINE__))                     \
+            throw std::runtime_error(#actual);                                                              \
+    } while (false)
 
 namespace maroleta::testing {
 
-// A main window built and shown as the program does, with a generator seeded for repeatable exercises.
+// The main window built and shown as the program does, with a generator seeded for repeatable exercises.
 struct Program {
     explicit Program(quint32 seed = 20261206);
     ~Program();
     Random random;
     std::unique_ptr<Form1> form;
 
-    // The control of Form1 named `name` ("Command1(3)", "Label21"); fails the test when it is missing.
+    // The control named `name`: of the main window, or of the keypad ("Form2.Command1(3)") or the results
+    // window ("Form3.List1"). Stops the test when there is none of that name and kind.
     template <typename Control = QWidget> Control* find(const QString& name) const
     {
-        auto* control = form->findChild<Control*>(name);
-        if (!control)
-            qWarning("no control named %s", qPrintable(name));
+        auto* control = qobject_cast<Control*>(findWidget(name));
+        if (!control) {
+            QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
+            throw std::runtime_error("no such control");
+        }
         return control;
     }
-    // A left click in the middle of the named control, as a pupil does.
+    // The caption of a label or a button.
+    QString caption(const QString& name) const;
+    // Left clicks in the middle of each named control in turn, as a pupil does.
     void click(const QString& name) const;
+    void click(const QStringList& names) const;
+    // The section shown: the one section frame visible (-1 when not exactly one is).
+    int shownSection() const;
     // The lines of the results log, in order.
     QStringList resultLines() const;
+
+private:
+    QWidget* findWidget(const QString& name) const;
 };
 
 // A left click in the middle of a widget.
 void click(QWidget* widget);
 
-// Clicks answer field `field` of section 4 and types the whole number `number` on the keypad.
+// Clicks answer field `field` of section 4 and types the whole number `number` on the keypad's keys.
 void typeOnKeypad(const Program& p, int field, const QString& number);
-
-// Checks that section `section` is the one shown: its frame alone visible, its menu button alone green.
-void verifyOnlySection(const Program& p, int section);
-
-// The top-level windows of type T (the keypad, the results window) that exist now.
-template <typename T> QList<T*> topLevels()
-{
-    QList<T*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<T*>(widget))
-            found.append(window);
-    return found;
-}
 
 // Records every message box instead of showing it, answering it at once.
 struct MessageRecorder {
