@@ -5,8 +5,8 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation libbenchmark-dev)
-test_packages=(clang libclang-rt-14-dev strace xvfb xauth openbox xdotool wmctrl)
+packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
+test_packages=(libbenchmark-dev clang libclang-rt-dev strace xvfb xauth openbox xdotool wmctrl dpkg-dev file lintian appstream)
 
 install_missing() {
     local missing=()
@@ -21,15 +21,23 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# build PRESET [TARGET...]: configures and builds the preset, only the targets named if any.
 build() {
-    cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1"
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null
+    local targets=()
+    if [ $# -gt 0 ]; then
+        targets=(--target "$@")
+    fi
+    cmake --build --preset "$preset" "${targets[@]}"
 }
 
 case "${1:-}" in
 run)
     install_missing "${packages[@]}"
-    build release
+    # The program alone, not the test and benchmark programs: the window is up as soon as it can be.
+    build release maroleta
     exec build/release/maroleta
     ;;
 test)
