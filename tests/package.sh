@@ -99,8 +99,9 @@ default=$(awk '$1 == "--install" { print $5, $4 }' "$work/alternatives" | sort -
 # and the results window read theirs when they are first opened), and none of them may be missing.
 ln -s "$root$default" "$root/usr/lib/maroleta/idioma"
 log=$work/strace.log
-QT_QPA_PLATFORM=offscreen strace -f -qq -e trace=open,openat -o "$log" \
-    sh -c 'echo $$ >"$0"; exec "$1"' "$work/pid" "$root/usr/bin/maroleta" &
+# Without a display, so that no D-Bus session is started for it that strace would wait for.
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen timeout 60 strace -f -qq -e trace=open,openat \
+    -o "$log" sh -c 'echo $$ >"$0"; exec "$1"' "$work/pid" "$root/usr/bin/maroleta" &
 idioma=$root/usr/lib/maroleta/idioma
 for _ in $(seq 300); do
     grep -qF "\"$idioma/menu.txt\"" "$log" 2>/dev/null && break
