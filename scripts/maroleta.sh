@@ -5,12 +5,13 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation libbenchmark-dev)
-# The sanitizer runtime of the default clang, whatever the release; what the checks of the real program
-# use (strace, a virtual display and its window manager); and what a desktop has, so that the program is
-# tested as it runs there: a session bus, dbus-launch, the accessibility bus and a screen reader's library.
-test_packages=(clang libclang-rt-dev strace xvfb xauth openbox xdotool wmctrl
-    dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi)
+packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
+# The benchmarks; the sanitizer runtime of the default clang, whatever the release; what the checks of the
+# real program use (strace, a virtual display and its window manager); what a desktop has, so that the
+# program is tested as it runs there (a session bus, dbus-launch, the accessibility bus and a screen
+# reader's library); and what the package test uses.
+test_packages=(libbenchmark-dev clang libclang-rt-dev strace xvfb xauth openbox xdotool wmctrl
+    dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi dpkg-dev file lintian appstream)
 
 install_missing() {
     local missing=()
@@ -25,15 +26,23 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# build PRESET [TARGET...]: configures and builds the preset, only the targets named if any.
 build() {
-    cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1"
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null
+    local targets=()
+    if [ $# -gt 0 ]; then
+        targets=(--target "$@")
+    fi
+    cmake --build --preset "$preset" "${targets[@]}"
 }
 
 case "${1:-}" in
 run)
     install_missing "${packages[@]}"
-    build release
+    # The program alone, not the test and benchmark programs: the window is up as soon as it can be.
+    build release maroleta
     exec build/release/maroleta
     ;;
 test)
