@@ -56,34 +56,20 @@ public:
     void floodFill(int x, int y, quint32 color);
 
 private:
-    void attach();
-    QRgb* line(int y) const { return m_bits + qsizetype(y) * m_stride; }
-    void setRun(int y, int left, int right, quint32 designColor);
-    void plot(int x, int y);
-    // The pixels of the disc counterclockwise from `from` over `span` radians, ending at angle `to`: filled
-    // when `fill`, then their part of the rim when `outline`.
-    void sector(double cx, double cy, double radius, double from, double span, double to, bool fill, bool outline);
-    // A direction: the sine and cosine of an angle.
-    struct SinCos {
-        double angle;
+    // The sine and cosine of a radius's angle.
+    struct Direction {
         double sin;
         double cos;
     };
-    static SinCos sinCos(double angle);
-    // A radius in each of the directions, in the foreground colour.
-    void radiusLines(double cx, double cy, double radius, const std::vector<SinCos>& directions);
+    // The directions of a run's radii at these angles, remembered from the last two runs.
+    const std::vector<Direction>& directionsOf(std::vector<double> angles);
 
     QImage& m_image;
-    QRgb* m_bits = nullptr;
-    qsizetype m_stride = 0;
-    int m_width = 0;
-    int m_height = 0;
     int m_lineWidth = 1;
     quint32 m_fillColor = 0xFFFFFF;
-    // The radii of the last two runs of pies and their directions.
     struct Rays {
         std::vector<double> angles;
-        std::vector<SinCos> directions;
+        std::vector<Direction> directions;
     };
     std::array<Rays, 2> m_rays;
 };
