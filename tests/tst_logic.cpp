@@ -1,0 +1,522 @@
+// The logic without any window: numbers in captions, language files, the screen layout, fractions drawn as
+// circles and the points and words of such a drawing, the guided sum, and the exercises of the practices.
+#include "sectorcolours.h"
+
+#include "logic/captions.h"
+#include "logic/languagefiles.h"
+#include "logic/layout.h"
+#include "logic/muldivexercise.h"
+#include "logic/picturewords.h"
+#include "logic/resultswindow.h"
+#include "logic/simplifyexercise.h"
+#include "logic/sumexercise.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <limits>
+#include <map>
+#include <set>
+
+using namespace maroleta;
+using namespace maroleta::testing;
+
+namespace {
+// The values each named part of `draws` draws from a generator seeded `seed` took: "first..last", and how
+// many when they leave gaps.
+using Values = std::vector<std::pair<QString, int>>;
+QStringList spreads(quint32 seed, int draws, const std::function<Values(Random&)>& draw)
+{
+    Random random(seed);
+    std::map<QString, std::set<int>> seen;
+    for (int i = 0; i < draws; ++i)
+        for (const auto& [name, value] : draw(random))
+            seen[name].insert(value);
+    QStringList spread;
+    for (const auto& [name, values] : seen) {
+        const int first = *values.begin(), last = *values.rbegin();
+        spread << QStringLiteral("%1 %2..%3").arg(name).arg(first).arg(last)
+                + (int(values.size()) == last - first + 1 ? QString()
+                                                          : QStringLiteral(", %1 values").arg(values.size()));
+    }
+    return spread;
+}
+
+// Every term a simplification exercise can have: 2^(1..4) 3^(0..threes) 5^(0..1) 7^(0..1) 11^(0..1) in 4..1000.
+QSet<int> possibleTerms(int threes)
+{
+    QSet<int> terms;
+    for (int twos = 2; twos <= 16; twos *= 2)
+        for (int power3 = 1, b = 0; b <= threes; ++b, power3 *= 3)
+            for (const int others : { 1, 5, 7, 11, 35, 55, 77, 385 })
+                if (const int term = twos * power3 * others; term >= 4 && term <= 1000)
+                    terms.insert(term);
+    return terms;
+}
+
+// The halves of the picture, above and below its middle row, where `colour` shows.
+QString halvesShowing(QImage& image, quint32 colour)
+{
+    const Canvas canvas(image);
+    std::set<QString> halves;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width() && 2 * y != image.height(); ++x)
+            if (canvas.pixel(x, y) == colour)
+                halves.insert(2 * y < image.height() ? "above" : "below");
+    return QStringList(halves.begin(), halves.end()).join(u' ');
+}
+
+// The black runs met walking once around a circle at 80 % of its radius: the radii it shows.
+int radiiAround(const Canvas& canvas, double cx, double cy, double radius)
+{
+    const auto black = [&](int s) { // s in 4000ths of a turn
+        const double angle = (s % 4000) * 6.283185307179586 / 4000;
+        return letterAt(canvas, cx + 0.8 * radius * std::cos(angle), cy - 0.8 * radius * std::sin(angle)) == u'k';
+    };
+    int runs = 0;
+    for (int s = 1; s <= 4000; ++s)
+        runs += black(s) && !black(s - 1);
+    return runs;
+}
+} // namespace
+
+class LogicTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void readsCaptions_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<double>("value");
+        constexpr double largest = std::numeric_limits<double>::max();
+        QTest::addRow("question mark") << "?" << 0.0;
+        QTest::addRow("blanks then digits then letters") << " \t12abc" << 12.0;
+        QTest::addRow("negative") << "-3" << -3.0;
+        QTest::addRow("decimal") << "12.5" << 12.5;
+        QTest::addRow("plus sign") << "+7" << 7.0;
+        QTest::addRow("leading point") << ".5" << 0.5;
+        QTest::addRow("fraction text stops at slash") << "6/9" << 6.0;
+        QTest::addRow("blank inside stops") << "1 2" << 1.0;
+        QTest::addRow("exponent") << "1e3" << 1000.0;
+        QTest::addRow("every digit") << "1234567890" << 1234567890.0;
+        // Never infinity, however long the run of digits.
+        QTest::addRow("400 nines") << QString(400, u'9') << largest;
+        QTest::addRow("-400 nines") << QString(400, u'9').prepend(u'-') << -largest;
+        QTest::addRow("huge exponent") << "1e400" << largest;
+        QTest::addRow("tiny exponent") << "1e-400" << 0.0;
+    }
+    void readsCaptions()
+    {
+        QFETCH(QString, caption);
+        QFETCH(double, value);
+        QCOMPARE(captionValue(caption), value);
+    }
+
+    void writesCaptions()
+    {
+        QStringList written;
+        for (const double value : { 0.0, -0.0, 12.0, -1.0, 1234567.0, 2.5 })
+            written << numberCaption(value) + u'=' + QString::number(captionValue(numberCaption(value)), 'g', 15);
+        QCOMPARE(written, (QStringList { "0=0", "0=0", "12=12", "-1=-1", "1234567=1234567", "2.5=2.5" }));
+    }
+
+    void roundsHalfToEven()
+    {
+        QStringList rounded; // nearest with halves to even, floored, halved after rounding
+        for (const double value : { 0.5, 1.5, 2.5, -2.5, 5175.0, -7.0, 2.6 })
+            rounded
+                << QStringLiteral("%1 %2 %3").arg(roundHalfEven(value)).arg(floorInt(value)).arg(halveRounded(value));
+        QCOMPARE(
+            rounded, (QStringList { "0 0 0", "2 1 1", "2 2 1", "-2 -3 -1", "5175 5175 2587", "-7 -7 -3", "3 2 1" }));
+    }
+
+    void readsLanguageLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addRow("mixed ends, more asked than held")
+            << QByteArray("uno\r\ndos\ntres") << 5 << QStringList { "uno", "dos", "tres" };
+        QTest::addRow("fewer asked than held") << QByteArray("a\nb\nc\n") << 2 << QStringList { "a", "b" };
+        QTest::addRow("blanks kept") << QByteArray("  dos espacios  \r\n") << 1 << QStringList { "  dos espacios  " };
+        QTest::addRow("empty line is a line") << QByteArray("\r\nB\r\n") << 2 << QStringList { "", "B" };
+        QTest::addRow("empty bytes") << QByteArray() << 3 << QStringList {};
+        QTest::addRow("lone CR stays in the line") << QByteArray("a\rb\n") << 2 << QStringList { "a\rb" };
+        QTest::addRow("NUL kept") << QByteArray("a\0b\n", 4) << 1 << QStringList { QString("a") + QChar(0) + "b" };
+        QByteArray many;
+        for (int i = 0; i < 1000; ++i)
+            many += QByteArray::number(i) + "\r\n";
+        QTest::addRow("three of a thousand") << many << 3 << QStringList { "0", "1", "2" };
+    }
+    // Each row split from memory and read from a file.
+    void readsLanguageLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, count);
+        QFETCH(QStringList, lines);
+        QCOMPARE(languageLines(bytes, count), lines);
+        QFile file(dir.filePath(QTest::currentDataTag()));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        QCOMPARE(readLanguageLines(file.fileName(), count), lines);
+    }
+
+    // Every character of the bytes 0x80..0x9F (where Windows-1252 and Latin-1 differ) and some accented
+    // letters, decoded by the codec of this Qt and as a Qt without one decodes them.
+    void decodesWindows1252()
+    {
+        // 0x81, 0x8D, 0x8F, 0x90 and 0x9D are undefined in Windows-1252.
+        const QByteArray bytes(
+            "\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8e\x91\x92\x93\x94\x95\x96\x97\x98\x99"
+            "\x9a\x9b\x9c\x9e\x9f Representaci\xf3n gr\xe1"
+            "fica PRESENTACI\xd3N");
+        const QString expected = QString::fromUtf8("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ Representación gráfica PRESENTACIÓN");
+        QCOMPARE(languageLines(bytes + "\r\nsiguiente\r\n", 1), QStringList { expected });
+        QCOMPARE(windows1252WithoutCodec(bytes), expected);
+        // The five undefined bytes do not end the line.
+        const QStringList lines = languageLines(QByteArray("a\x81\x8d\x8f\x90\x9dz\r\nsiguiente\r\n"), 2);
+        QVERIFY2(lines.size() == 2 && lines[0].startsWith(u'a') && lines[0].endsWith(u'z') && lines[1] == "siguiente",
+            qPrintable(lines.join(u'|')));
+    }
+
+    void layoutOf1024x768()
+    {
+        LayoutInput in;
+        in.screen = QSize(15360, 11520);
+        in.innerFrame = designInnerFrameSizes();
+        const LayoutResult r = arrangeScreen(in);
+        QCOMPARE((QList<QRect> { r.section, r.picture1, r.picture2 }),
+            (QList<QRect> { { 1845, 890, 13435, 9630 }, { 1905, 1090, 11480, 4615 }, { 1905, 5735, 11480, 4615 } }));
+        // The side frames, then the inner frames of sections 7, 2, 4 and 3 (Frame10, Frame5, Frame9, Frame6,
+        // which keeps its own left edge).
+        QCOMPARE(
+            (QList<QPoint> { r.frame2, r.frame3, r.innerFrame[7], r.innerFrame[2], r.innerFrame[4], r.innerFrame[3] }),
+            (QList<QPoint> {
+                { 13405, 1090 }, { 13405, 5735 }, { 3230, 2587 }, { 3050, 1260 }, { 2090, 200 }, { 120, 780 } }));
+    }
+
+    void layoutFitsEveryScreen_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        for (const QSize pixels : { QSize(800, 600), QSize(1280, 1024), QSize(1366, 768), QSize(1920, 1080),
+                 QSize(3840, 2160), QSize(1023, 767) })
+            QTest::addRow("%dx%d", pixels.width(), pixels.height()) << pixels;
+    }
+    void layoutFitsEveryScreen()
+    {
+        QFETCH(QSize, pixels);
+        LayoutInput in;
+        in.screen = pixels * 15;
+        in.innerFrame = designInnerFrameSizes();
+        const LayoutResult r = arrangeScreen(in);
+        const QRect& s = r.section;
+        QVERIFY(QRect(QPoint(0, 0), in.screen).contains(s) && s.left() > in.menuLeft + in.menuWidth);
+        // The two pictures one above the other, alike and apart, each with its side frame to its right, all
+        // inside the section.
+        QVERIFY(r.picture1.size() == r.picture2.size() && r.picture1.left() == r.picture2.left()
+            && r.picture1.bottom() < r.picture2.top());
+        for (const auto& [picture, frame] : { std::pair { r.picture1, r.frame2 }, std::pair { r.picture2, r.frame3 } })
+            QVERIFY(frame.y() == picture.top() && frame.x() > picture.right() && s.contains(picture)
+                && frame.x() + in.sideFrameWidth <= s.right());
+        // Every inner frame inside its section: those of sections 5 to 8 centred to a twip, of sections 1 to 3
+        // centred in the upper half, of section 4 centred across.
+        for (int section = 1; section < 9; ++section) {
+            const QRect frame(r.innerFrame[section], in.innerFrame[section]);
+            const int across = s.width() - frame.right() - 1 - frame.left();
+            const int down = (section < 4 ? s.height() / 2 : s.height()) - frame.bottom() - 1 - frame.top();
+            QVERIFY2(QRect(QPoint(0, 0), s.size()).contains(frame) && (section == 3 || qAbs(across) <= 1)
+                    && (section == 4 || qAbs(down) <= 1),
+                qPrintable(QStringLiteral("section %1: %2 across, %3 down").arg(section).arg(across).arg(down)));
+        }
+    }
+
+    void drawsFractions_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("numerator");
+        QTest::addColumn<double>("denominator");
+        QTest::addColumn<QString>("colours"); // each circle's sectors read in their middles; "" not read
+        QTest::addColumn<qint64>("wholeCircles"); // -1: one circle, no count
+        const QSize small(300, 100), screen(765, 307), wide(600, 100);
+        QTest::addRow("1/2") << small << 1.0 << 2.0 << "bw" << qint64(-1);
+        QTest::addRow("0/5") << small << 0.0 << 5.0 << "wwwww" << qint64(-1);
+        QTest::addRow("7/7") << screen << 7.0 << 7.0 << "bbbbbbb" << qint64(-1);
+        QTest::addRow("5/2") << small << 5.0 << 2.0 << "bb bb bw" << qint64(2);
+        QTest::addRow("4/2: exactly two circles") << screen << 4.0 << 2.0 << "bb bb" << qint64(2);
+        QTest::addRow("47/2, partly painted last") << small << 47.0 << 2.0 << "" << qint64(23);
+        QTest::addRow("0/1: one white circle") << wide << 0.0 << 1.0 << "w" << qint64(-1);
+        QTest::addRow("1/1") << wide << 1.0 << 1.0 << "b" << qint64(-1);
+        QTest::addRow("3/1: three blue circles") << wide << 3.0 << 1.0 << "b b b" << qint64(3);
+        QTest::addRow("53/150, counted counterclockwise")
+            << QSize(1000, 1000) << 53.0 << 150.0 << QString(53, u'b') + QString(97, u'w') << qint64(-1);
+        // A hundred circles: plain discs where the cells are too narrow for sectors.
+        QTest::addRow("199/2 in 300 pixels") << small << 199.0 << 2.0 << "" << qint64(99);
+        QTest::addRow("2000/20 on a small screen") << screen << 2000.0 << 20.0 << "" << qint64(100);
+        QTest::addRow("2000/20 wide") << QSize(1900, 500) << 2000.0 << 20.0 << "" << qint64(100);
+    }
+    void drawsFractions()
+    {
+        QFETCH(QSize, size);
+        QFETCH(double, numerator);
+        QFETCH(double, denominator);
+        QFETCH(QString, colours);
+        QFETCH(qint64, wholeCircles);
+        QImage image(size, QImage::Format_RGB32);
+        Canvas canvas(image);
+        QCOMPARE(drawFraction(canvas, numerator, denominator).value_or(-1), wholeCircles);
+        if (!colours.isEmpty())
+            QCOMPARE(circleColours(image, numerator, denominator), colours);
+        // The circles stand in one row inside the picture, 6 pixels from its top and bottom, clear of each other.
+        const FractionLayout layout = layoutFraction(size.width(), size.height(), numerator, denominator);
+        const double radius = layout.radius;
+        QVERIFY(radius > 0 && layout.centreY - radius >= 6 && layout.centreY + radius <= size.height() - 6);
+        for (std::size_t i = 0; i < layout.centresX.size(); ++i)
+            QVERIFY(layout.centresX[i] - radius >= 0 && layout.centresX[i] + radius < size.width()
+                && (i == 0 || layout.centresX[i] - layout.centresX[i - 1] > 2 * radius));
+        // Every pixel clear of all circles is near-white grey; every circle pixel black, white or blue, never an
+        // antialiased shade (or grey, a white disc too small for an outline); every full circle shows blue.
+        const QString inside = layout.discOutlines ? "kwb" : "kwbg";
+        std::vector<bool> blue(layout.centresX.size());
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const auto cell = std::size_t(std::clamp<qint64>(
+                    x / std::max<qint64>(layout.cellWidth, 1), 0, qint64(layout.centresX.size()) - 1));
+                const double distance = std::hypot(x - layout.centresX[cell], y - layout.centreY);
+                const QChar letter = letterAt(canvas, x, y);
+                QVERIFY2(distance <= radius + 1.5 || letter == u'g', qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY2(
+                    distance > radius || inside.contains(letter), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                blue[cell] = blue[cell] || (distance <= radius && letter == u'b');
+            }
+        }
+        for (qint64 i = 0; i < std::max<qint64>(wholeCircles, numerator == denominator ? 1 : 0); ++i)
+            QVERIFY2(blue[std::size_t(i)], qPrintable(QStringLiteral("circle %1 shows no blue").arg(i)));
+    }
+
+    // The last, partly painted circle of cells too narrow for rims: a dot with a black rim, so that it shows
+    // against the grey background, blue inside once half of it is painted.
+    void partlyPaintedDotShows()
+    {
+        QStringList seen; // the middle of the dot and the pixel left of it, the middle of the whole circle before
+        for (const auto& [size, numerator, denominator] : { std::tuple { QSize(390, 200), 153.0, 2.0 },
+                 { QSize(390, 200), 457.0, 6.0 }, { QSize(300, 200), 597.0, 2.0 } }) {
+            QImage image(size, QImage::Format_RGB32);
+            Canvas canvas(image);
+            drawFraction(canvas, numerator, denominator);
+            const FractionLayout layout = layoutFraction(size.width(), size.height(), numerator, denominator);
+            const int x = int(layout.centresX.back()), y = int(layout.centreY);
+            seen << QString(letterAt(canvas, x, y)) + letterAt(canvas, x - 1, y) + u' '
+                    + letterAt(canvas, layout.centresX[layout.centresX.size() - 2], y)
+                    + (layout.discOutlines ? " with outlines" : "");
+        }
+        // Half painted, a sixth painted, and a circle a pixel wide.
+        QCOMPARE(seen, (QStringList { "bk b", "wk b", "kb b" }));
+    }
+
+    void twoThousandSectors()
+    {
+        // So many radii leave few pixels inside the sectors, but those few keep their colours.
+        QImage image(1900, 500, QImage::Format_RGB32);
+        Canvas canvas(image);
+        QStringList seen;
+        for (const double numerator : { 2000.0, 1000.0 }) {
+            QVERIFY(!drawFraction(canvas, numerator, 2000).has_value());
+            seen << halvesShowing(image, DesignColor::Blue) + " / " + halvesShowing(image, DesignColor::White);
+        }
+        QCOMPARE(seen, (QStringList { "above below / ", "above / below" }));
+    }
+
+    void everySpotLiesInItsSector_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("denominator");
+        // The picture of section 0 on common screens, and a wide and a narrow one.
+        for (const QSize size : { QSize(416, 226), QSize(900, 300), QSize(180, 240) })
+            for (const int denominator : { 1, 2, 3, 7, 12, 24, 40 })
+                QTest::addRow("%dx%d, /%d", size.width(), size.height(), denominator) << size << denominator;
+    }
+    void everySpotLiesInItsSector()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, denominator);
+        // Every numerator up to three whole circles: the first `numerator` spots are blue, the rest white.
+        QImage image(size, QImage::Format_RGB32);
+        Canvas canvas(image);
+        for (int numerator = 0; numerator <= 3 * denominator; ++numerator) {
+            drawFraction(canvas, numerator, denominator);
+            const std::vector<QPoint> spots = sectorSpots(size.width(), size.height(), numerator, denominator);
+            QString seen;
+            for (const QPoint spot : spots)
+                seen += letterAt(canvas, spot.x(), spot.y());
+            const qint64 circles = fractionCircles(size.width(), size.height(), numerator, denominator);
+            QCOMPARE(seen, QString(numerator, u'b') + QString(circles * denominator - numerator, u'w'));
+        }
+    }
+
+    void pictureWords()
+    {
+        QCOMPARE((QStringList { fractionPictureText(0, 5, 1), fractionPictureText(1, 1, 1) }),
+            (QStringList { QString::fromUtf8("0/5: un círculo de 5 partes, 0 coloreadas"),
+                QString::fromUtf8("1/1: un círculo de 1 parte, 1 coloreada") }));
+    }
+
+    void sumDraws()
+    {
+        // Exact over the product of the denominators: first two minus the third, scaled. Equal parts compared
+        // as doubles may come out either way (1/3 + 1/6 against 1/2), and a sum is harmless.
+        const auto draw = [](Random& random) {
+            const SumExercise e = drawSumExercise(random);
+            const auto& n = e.numerators;
+            const auto& d = e.denominators;
+            const long long difference = (long long)(n[0] * d[1] + n[1] * d[0]) * d[2] - (long long)n[2] * d[0] * d[1];
+            return Values { { "numerators", n[0] }, { "numerators", n[1] }, { "numerators", n[2] },
+                { "denominators", d[0] }, { "denominators", d[1] }, { "denominators", d[2] }, { "added", e.addThird },
+                { "misjudged", e.addThird ? difference > 0 : difference < 0 },
+                { "subtraction to 0", !e.addThird && difference == 0 } };
+        };
+        QCOMPARE(spreads(7, 20000, draw),
+            (QStringList {
+                "added 0..1", "denominators 2..11", "misjudged 0..0", "numerators 1..10", "subtraction to 0 0..1" }));
+        // 1/2 + 1/4 against 3/4 (equal) and 4/5 (greater), 3/4 + 2/5 against 1/2 (smaller).
+        QVERIFY(!thirdIsAdded(1, 2, 1, 4, 3, 4) && thirdIsAdded(1, 2, 1, 4, 4, 5) && !thirdIsAdded(3, 4, 2, 5, 1, 2));
+    }
+
+    void multiplesLists()
+    {
+        // Every multiple below the product of the three denominators + 30, so every common multiple up to it.
+        QCOMPARE(multiplesList(5, 30).join(u' '), "5 10 15 20 25 30 35 40 45 50 55");
+    }
+
+    void judgesSums()
+    {
+        // The verdicts on the three amplified numerators and the result, 1 for right; a right answer row is
+        // judged on the window in tst_sumpractice.
+        const auto verdicts = [](std::array<double, 3> numerators, std::array<int, 3> multipliers, bool add,
+                                  std::array<double, 4> answers) {
+            const SumJudgement j = judgeSum(numerators, multipliers, add, answers);
+            QString letters;
+            for (const bool right : j.right)
+                letters += right ? u'1' : u'0';
+            return j.allRight() ? letters + " all right" : letters;
+        };
+        // 3/4 + 2/5 - 1/2 over 20 (multipliers 5, 4, 10), the result added instead; 1/2 + 1/4 + 4/5 over 20, the
+        // second amplified wrong: the result of the right numerators is right; no row picked counts as 0.
+        QCOMPARE((QStringList { verdicts({ 3, 2, 1 }, { 5, 4, 10 }, false, { 15, 8, 10, 33 }),
+                     verdicts({ 1, 1, 4 }, { 10, 5, 4 }, true, { 10, 6, 16, 31 }),
+                     verdicts({ 1, 1, 3 }, { 0, 1, 1 }, false, { 1, 1, 3, -1 }) }),
+            (QStringList { "1110", "1011", "0110" }));
+    }
+
+    void mulDivDraws()
+    {
+        const auto draw = [](Random& random) {
+            const MulDivExercise e = drawMulDivExercise(random);
+            return Values { { "a", e.a }, { "b", e.b }, { "c", e.c }, { "d", e.d } };
+        };
+        QCOMPARE(spreads(5, 5000, draw), (QStringList { "a 1..10", "b 3..12", "c 1..10", "d 3..12" }));
+    }
+
+    void resultsWindowPlace()
+    {
+        // The window is 9720 x 5940: centred across, 500 twips below centre down, each difference halved
+        // with the remainder dropped (toward zero for a smaller section).
+        const auto place = [](QRect section) { return maroleta::resultsWindowPlace(section, QSize(9720, 5940)); };
+        QCOMPARE((QList<QPoint> {
+                     place({ 1920, 960, 11720, 7940 }), place({ 0, 0, 9723, 5941 }), place({ 100, 100, 9717, 5937 }) }),
+            (QList<QPoint> { { 1920 + 1000, 960 + 500 + 1000 }, { 1, 500 }, { 99, 599 } }));
+    }
+
+    void simplifyDraws()
+    {
+        // Every term even, in 4..1000 and built from the prime powers, and every such term turns up: numerators
+        // never carry 27, denominators may. The two terms always differ.
+        Random random(99);
+        QSet<int> numerators, denominators;
+        for (int draw = 0; draw < 40000; ++draw) {
+            const SimplifyExercise e = drawSimplifyExercise(random);
+            QVERIFY(e.numerator != e.denominator);
+            numerators.insert(e.numerator);
+            denominators.insert(e.denominator);
+        }
+        QCOMPARE(numerators, possibleTerms(2));
+        QCOMPARE(denominators, possibleTerms(3));
+    }
+
+    void judgesSimplification()
+    {
+        // The plain cases, 12/18 and 7/9, and a right and a wrong whole number (3/1 = 3, = 5), are met on the
+        // window in tst_simplifypractice.
+        QVERIFY2(canBeSimplified(3, 1, firstTenPrimes()), "3/1 asks for the whole number");
+        QVERIFY2(canBeSimplified(58, 87, firstTenPrimes()), "58/87 by 29, the last prime");
+        QVERIFY2(!canBeSimplified(62, 93, firstTenPrimes()), "62/93 by 31, beyond the table");
+        QVERIFY(canBeSimplified(-4, 6, firstTenPrimes()) && canBeSimplified(0, 6, firstTenPrimes()));
+        QVERIFY2(canBeSimplified(4e12, 6e12, firstTenPrimes()), "huge terms overflow");
+        // Nothing typed; 12/18 = 12 is no simplification; a denominator typed, even 0, is no whole-number answer.
+        QCOMPARE((QList<StepVerdict> { judgeWholeNumber("3", 1, "?", "?"), judgeWholeNumber("12", 18, "12", "?"),
+                     judgeWholeNumber("12", 18, "6", "0"), judgeWholeNumber("3", 1, "3", "0") }),
+            (QList<StepVerdict> {
+                StepVerdict::Wrong, StepVerdict::Wrong, StepVerdict::NotJudged, StepVerdict::NotJudged }));
+        // A typed denominator: halves to even, a huge caption held within the 32-bit range.
+        QCOMPARE((QList<qint32> { wholeNumber32(2.5), wholeNumber32(3.5), wholeNumber32(-1e12), wholeNumber32(1e12) }),
+            (QList<qint32> { 2, 4, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max() }));
+        // A whole number at the first step: no fraction between the start and the number.
+        QCOMPARE(simplifyResultLine({ "6", "1", "6", "?" }, 0, true, "T"), "6/1 = 6 =  * T *");
+    }
+
+    void guidedSumTasks()
+    {
+        // Every fraction n/d with d in 2..12 and n in 1..d, 2 + 3 + ... + 12 = 77 of them, for A and for B; a
+        // sum exactly when B is at least A, so that the result over dA * dB is never negative.
+        const auto draw = [](Random& random) {
+            const SumTask t = newSumTask(random);
+            const int nA = t.numeratorA, dA = t.denominatorA, nB = t.numeratorB, dB = t.denominatorB;
+            return Values { { "A", 100 * dA + nA }, { "B", 100 * dB + nB }, { "A numerator above", nA - dA },
+                { "B numerator above", nB - dB }, { "numerators", nA }, { "numerators", nB }, { "sum", t.sum },
+                { "sum when B >= A", t.sum == (nB * dA >= nA * dB) } };
+        };
+        QCOMPARE(spreads(11, 40000, draw),
+            (QStringList { "A 201..1212, 77 values", "A numerator above -11..0", "B 201..1212, 77 values",
+                "B numerator above -11..0", "numerators 1..12", "sum 0..1", "sum when B >= A 1..1" }));
+        // 6/24 + 16/24 given as 11/12, simplified, is not taken; 3/7 - 3/7 with the result left empty reads
+        // 0 over 0: a right numerator, a wrong denominator. Right results are judged on the window in tst_guidedsum.
+        QVERIFY(!isResultNumeratorRight(11, 6, 16, true) && !isResultDenominatorRight(12, 24));
+        QVERIFY(isResultNumeratorRight(0, 3, 3, false) && !isResultDenominatorRight(0, 7));
+    }
+
+    void guidedSumCircles()
+    {
+        // nA/dA and nB/dB in the picture sizes given; in the narrow one radius H/2 - 2 = 98 would make circles
+        // centred at 75 and 225 overlap: they get 73. For each circle its radii, its sectors, its rim at the top
+        // and white just outside; then the picture between and around the circles, cleared to white.
+        for (const auto& [size, fractions] : { std::pair { QSize(600, 240), std::array { 1, 2, 1, 3 } },
+                 { QSize(600, 240), std::array { 6, 24, 16, 24 } }, { QSize(600, 240), std::array { 5, 5, 0, 7 } },
+                 { QSize(300, 200), std::array { 3, 3, 4, 4 } } }) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::black); // the drawing must clear whatever was there
+            drawSumCircles(image, { double(fractions[0]), double(fractions[1]), SumColor::Cyan },
+                { double(fractions[2]), double(fractions[3]), SumColor::Magenta });
+            const Canvas canvas(image);
+            const double cy = size.height() / 2.0, radius = std::min(cy - 2, size.width() / 4.0 - 2);
+            QStringList seen, expected;
+            for (const int circle : { 0, 1 }) {
+                const double cx = size.width() * (circle ? 0.75 : 0.25);
+                const int n = fractions[2 * circle], d = fractions[2 * circle + 1];
+                seen << QString::number(radiiAround(canvas, cx, cy, radius)) + " radii "
+                        + sumCircleColours(image, circle, d) + u' ' + letterAt(canvas, cx, cy - radius)
+                        + letterAt(canvas, cx, cy - radius - 2);
+                expected << QStringLiteral("%1 radii %2 kw")
+                                .arg(d)
+                                .arg(QString(n, circle ? u'm' : u'c') + QString(d - n, u'w'));
+            }
+            seen << QString(letterAt(canvas, 0, 0)) + letterAt(canvas, size.width() / 2.0, cy);
+            QCOMPARE(seen, expected << "ww");
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(LogicTest)
+#include "tst_logic.moc"
