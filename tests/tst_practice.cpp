@@ -1,0 +1,402 @@
+// The practice sections 4 to 6, the keypad and the results window, driven as a pupil drives them: the menu,
+// answer fields and keys clicked, lists picked, answers stepped and checked; then the captions, colours, what
+// is shown and the lines of the results log read back.
+#include "testsupport.h"
+
+#include "keypad/form2.h"
+#include "logic/muldivexercise.h"
+#include "logic/sumexercise.h"
+#include "results/form3.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QRegularExpression>
+
+#include <numeric>
+
+using namespace maroleta;
+using namespace maroleta::testing;
+
+namespace {
+
+// What the controls of `which` show: a group for each name in it (apart by ' ' or ','), "Label17(0-11)" standing
+// for a run of an array. With `colours`, a letter for each control, groups apart by ' ': '.' hidden, else its
+// colour (a label's text, a button's background) 'b' blue, 'r' red, 'g' green, 'w' white, '-' another or none,
+// a capital while it is enabled. Otherwise their captions, between '|'.
+QString shown(const Program& p, const QString& which, bool colours)
+{
+    static const QRegularExpression run(QStringLiteral(R"(^(\w+)\((\d+)-(\d+)\)$)"));
+    const QList<quint32> known { DesignColor::Blue, DesignColor::Red, DesignColor::Green, DesignColor::White };
+    QStringList groups;
+    for (const QString& item : which.split(QRegularExpression(QStringLiteral("[ ,]")))) {
+        const QRegularExpressionMatch m = run.match(item);
+        QStringList each;
+        for (int i = m.captured(2).toInt(); i <= (m.hasMatch() ? m.captured(3).toInt() : 0); ++i) {
+            const QString name = m.hasMatch() ? arrayName(m.captured(1), i) : item;
+            QWidget* control = p.find(name);
+            const auto* label = qobject_cast<Label*>(control);
+            const auto* button = qobject_cast<CommandButton*>(control);
+            const quint32 colour = label ? label->foreColor() : button ? button->backColor() : DesignColor::Black;
+            const QChar letter = control->isHidden() ? u'.' : QStringLiteral("-brgw")[known.indexOf(colour) + 1];
+            each << (colours ? QString(control->isEnabled() ? letter.toUpper() : letter) : p.caption(name));
+        }
+        groups << each.join(colours ? "" : "|");
+    }
+    return groups.join(colours ? u' ' : u'|');
+}
+
+QString looks(const Program& p, const QString& which) { return shown(p, which, true); }
+QString captions(const Program& p, const QString& which) { return shown(p, which, false); }
+
+// Moves the generator on, a draw at a time, until the exercise `draw` makes next is `wanted`.
+template <typename Draw, typename Wanted> void steerTo(Random& random, Draw draw, Wanted wanted)
+{
+    int skipped = 0;
+    for (Random probe = random; !wanted(draw(probe)) && skipped < 1000000; probe = random, ++skipped)
+        random.next();
+    VERIFY_OR_THROW(skipped < 1000000);
+}
+
+// Clicks row `row` of a list, scrolled into view first.
+void pick(const Program& p, const QString& listName, int row)
+{
+    auto* list = p.find<QListWidget>(listName);
+    QListWidgetItem* item = list->item(row);
+    VERIFY_OR_THROW(item != nullptr);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(item).center());
+}
+
+// Brings the caption of a field to `value` with its buttons "field plusFive minusOne": the field itself adds 1
+// (the first press on an empty one fills it), the second adds 5, the third takes 1.
+void stepTo(const Program& p, const QString& buttons, int value)
+{
+    const QStringList b = buttons.split(u' ');
+    for (int clicks = 0; p.caption(b[0]) != QString::number(value) && clicks <= std::abs(value) + 9; ++clicks) {
+        const int now = p.caption(b[0]).toInt();
+        p.click(p.caption(b[0]).isEmpty() ? b[value < 0 ? 2 : 0] : b[now + 5 <= value ? 1 : now < value ? 0 : 2]);
+    }
+    COMPARE_OR_THROW(p.caption(b[0]), QString::number(value));
+}
+
+// A pupil's session: each token of `script` done in turn; what the reading tokens read, then the messages shown,
+// " ; " apart.
+//   Command21(0)         a click on that control; "Command1(6)" steers section 6 to 2/3 and 3/4 first
+//   12/18  1:6/9  2:5    section 4: typed on the keypad over the fraction proposed, or into a step and checked
+//   =6/12                section 6: the answer stepped to 6/12 and checked
+//   X  :                 section 6: the operation chosen by a click on its option's round mark
+//   #9  #+1  #BORRAR     a click on the keypad key of that caption
+// Reading tokens:
+//   [names]  {names}     the captions, or the looks, of the controls named (groups apart by ',')
+//   ?4                   section 4's fields, strokes and checks as looks gives them, but for the hidden ones at
+//                        the end of each group; then how far (twips) the numerator of step 2 stands below the
+//                        fraction's: a whole number's drop
+//   ?6                   section 6's answer, then its sign (the cross, the dots), marks and check
+//   lines                the results lines
+QString session(Program& p, const QString& script)
+{
+    static const QRegularExpression chainItem(QStringLiteral(R"(^(\d:)?(\d+)(/(\d+))?$)"));
+    static const QRegularExpression trailingHidden(QStringLiteral(R"(\.+(?= |$))"));
+    MessageRecorder messages;
+    QStringList read;
+    for (const QString& token : script.split(u' ')) {
+        const QRegularExpressionMatch chain = chainItem.match(token);
+        const QString inside = token.mid(1, token.size() - 2);
+        if (token.startsWith(u'['))
+            read << captions(p, inside);
+        else if (token.startsWith(u'{'))
+            read << looks(p, inside);
+        else if (token == "?4")
+            read << looks(p, "Label17(0-11) Line7(0-15) Command21(0-4)").remove(trailingHidden)
+                    + QStringLiteral(" %1").arg(
+                        twipsGeometry(p.find("Label17(4)")).top() - twipsGeometry(p.find("Label17(0)")).top());
+        else if (token == "?6")
+            read << captions(p, "Command18(0) Command18(3)") + u' '
+                    + looks(p, "Line6(5-8) Command18(0) Command18(3) Command19");
+        else if (token == "lines")
+            read << p.resultLines().join(u'|');
+        else if (token.startsWith(u'#')) {
+            for (QPushButton* key : p.form->keypad()->findChildren<QPushButton*>())
+                if (key->text() == token.mid(1))
+                    click(key);
+        } else if (token == "X" || token == ":") {
+            QWidget* option = p.find(arrayName("Option1", token == ":" ? 1 : 0));
+            QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
+        } else if (token.startsWith(u'=')) {
+            stepTo(p, "Command18(0) Command18(1) Command18(2)", token.section(u'/', 0, 0).mid(1).toInt());
+            stepTo(p, "Command18(3) Command18(4) Command18(5)", token.section(u'/', 1).toInt());
+            p.click("Command19");
+        } else if (chain.hasMatch()) {
+            // A lone number goes into the numerator; one longer than the keypad's five digits is left in its
+            // field as a keypad without that limit left it.
+            const int step = chain.captured(1).left(1).toInt();
+            for (int t = 0; t < (chain.hasCaptured(4) ? 2 : 1); ++t) {
+                const QString term = chain.captured(2 + 2 * t);
+                typeOnKeypad(p, 2 * step + t, term.left(5));
+                if (term.size() > 5)
+                    p.find<Label>(arrayName("Label17", 2 * step + t))->setText(term);
+            }
+            if (step > 0)
+                p.click(arrayName("Command21", step - 1));
+        } else {
+            if (token == "Command1(6)")
+                steerTo(p.random, drawMulDivExercise,
+                    [](const MulDivExercise& e) { return e.a == 2 && e.b == 3 && e.c == 3 && e.d == 4; });
+            p.click(token);
+        }
+    }
+    return (read << messages.texts).join(QStringLiteral(" ; "));
+}
+
+// Section 5's exercise as shown, and the right answer row over its least common denominator.
+struct Sum {
+    explicit Sum(const Program& p)
+    {
+        const QStringList c = captions(p, "Label12(0-2) Label13(0-2)").split(u'|');
+        for (int i = 0; i < 3; ++i)
+            n[i] = c[i].toInt(), d[i] = c[i + 3].toInt();
+        plus = !p.find("Line5(9)")->isHidden();
+        common = std::lcm(std::lcm(d[0], d[1]), d[2]);
+        for (int i = 0; i < 3; ++i)
+            answer[i] = n[i] * common / d[i];
+        answer[3] = answer[0] + answer[1] + (plus ? answer[2] : -answer[2]);
+    }
+    // Picks the common denominator in the three lists, then sets the first answer numerators to `values`.
+    void enter(const Program& p, const QList<int>& values) const
+    {
+        for (int i = 0; i < 3; ++i)
+            pick(p, arrayName("List1", i), common / d[i] - 1);
+        for (int i = 0; i < values.size(); ++i)
+            stepTo(p, QStringLiteral("Command14(%1) Command15(%1) Command16(%1)").arg(i), values[i]);
+    }
+    QString line(bool mistake) const
+    {
+        return QString::asprintf("%d/%d + %d/%d %c %d/%d = %d/%d", n[0], d[0], n[1], d[1], plus ? '+' : '-', n[2], d[2],
+                   answer[3], common)
+            + QString::fromUtf8(mistake ? " *** BIEN, PERO CON ALGÚN FALLO ***" : " *** ¡MUY BIEN! ***");
+    }
+    std::array<int, 3> n {}, d {};
+    bool plus = false;
+    int common = 0;
+    std::array<int, 4> answer {};
+};
+
+QString range(const QList<int>& values)
+{
+    const auto [least, most] = std::minmax_element(values.begin(), values.end());
+    return QStringLiteral("%1-%2").arg(*least).arg(*most);
+}
+
+// The least of `terms`; the range of the exponent of each of the primes 2, 3, 5, 7 and 11 in them; and what
+// is left of them after those primes: 1 when each is made of them alone and lies in 4..1000.
+QString factorRanges(QList<int> terms)
+{
+    QString summary = QStringLiteral("from %1:").arg(*std::min_element(terms.begin(), terms.end()));
+    for (int& term : terms)
+        term *= term >= 4 && term <= 1000 ? 1 : -1;
+    for (int prime : { 2, 3, 5, 7, 11 }) {
+        QList<int> exponents;
+        for (int& term : terms)
+            for (exponents << 0; term % prime == 0; term /= prime)
+                ++exponents.last();
+        summary += QStringLiteral(" %1^%2").arg(prime).arg(range(exponents));
+    }
+    return summary + QStringLiteral(" rest ") + range(terms);
+}
+
+} // namespace
+
+class PracticeTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void simplifyExercisesOverManyVisits()
+    {
+        // Both terms in 4..1000, made of 2 (at least once, so even), 3, 5, 7 and 11 alone; up to two factors 3
+        // in the numerator, three in the denominator; never equal.
+        Program p(7);
+        QList<int> numerators, denominators;
+        for (int visit = 0; visit < 400; ++visit) {
+            p.click("Command1(4)");
+            numerators << p.caption("Label17(0)").toInt();
+            denominators << p.caption("Label17(1)").toInt();
+            QVERIFY(numerators.last() != denominators.last());
+        }
+        QCOMPARE(factorRanges(numerators), "from 4: 2^1-4 3^0-2 5^0-1 7^0-1 11^0-1 rest 1-1");
+        QCOMPARE(factorRanges(denominators), "from 4: 2^1-4 3^0-3 5^0-1 7^0-1 11^0-1 rest 1-1");
+    }
+
+    void sessions_data()
+    {
+        QTest::addColumn<QString>("script"); // see session
+        QTest::addColumn<QString>("read");
+        // Section 4. After n/1 only the numerator of the next step and its "=" sign appear, and the number
+        // alone is right; it moves down level with the fraction bars.
+        QTest::addRow("3/1 = 3") << "Command1(4) 12/4 1:3/1 2:5 2:3 ?4 lines"
+                                 << "bbbbb ------ bb 300 ; 12/4 = 3/1 = 3 =  * BIEN, PERO CON ALGÚN FALLO *";
+        // Another visit: fresh fields, checks and strokes, the number back in its place, the mistake forgotten.
+        QTest::addRow("4 visited again")
+            << "Command1(4) 12/4 1:3/1 2:3 Command1(4) ?4 [Label17(2-11)] 12/18 1:2/3 lines"
+            << "WWWW ---- W 0 ; ?|?|?|?|?|?|?|?|?|? ; 12/4 = 3/1 = 3 =  * ¡MUY BIEN! *|12/18 = 2/3 =  * ¡MUY BIEN! *";
+        // The same text after a fraction not over 1 is no whole number of it.
+        QTest::addRow("12/18 = 12") << "Command1(4) 12/18 1:12 ?4 1:2/3 ?4 lines"
+                                    << "bbRW ---- R 0 ; bbbb ---- b 0 ; 12/18 = 2/3 =  * BIEN, PERO CON ALGÚN FALLO *";
+        QTest::addRow("wrong step corrected")
+            << "Command1(4) 12/18 1:6/9 2:3/5 ?4 2:2/3 ?4 lines"
+            << "bbbbRR ------- bR 0 ; bbbbbb ------- bb 0 ; 12/18 = 6/9 = 2/3 =  * BIEN, PERO CON ALGÚN FALLO *";
+        // A denominator beyond 32 bits is held at the largest one, never wrapped round to 3.
+        QTest::addRow("2/(2^32 + 3)") << "Command1(4) 12/18 1:2/4294967299 ?4 lines"
+                                      << "bbRR ---- R 0 ; ";
+        // The message alone is no mistake; the answer is judged all the same.
+        QTest::addRow("7/9 = 14/18")
+            << "Command1(4) 7/9 1:14/18 2:7/9 ?4 lines"
+            << "RRbbbb ------- bb 0 ; 7/9 = 14/18 = 7/9 =  * ¡MUY BIEN! * ; Esta fracción no se puede simplificar";
+        QTest::addRow("6/6: nothing judged")
+            << "Command1(4) 6/6 1:3/3 ?4 lines"
+            << "BBBB ---- W 0 ;  ; Numerador y denominador han de tener distinto número";
+        QTest::addRow("unreduced fifth step") << "Command1(4) 128/192 1:64/96 2:32/48 3:16/24 4:8/12 5:4/6 ?4 lines"
+                                              << "bbbbbbbbbbbb ---------------- bbbbb 0 ; ";
+        // The keypad on answer field 2: what its display and the field show after the keys. A negative number
+        // stops at five digits too; it used to go on until the field read "-5.2e+15".
+        for (const auto& [keys, shown] :
+            { std::pair { "9 9 9 9 9 3 1", "99999" }, { "-1 -1 -1 5", "-25" }, { "-1 2 2 2 2 2 2 2 2 +1", "-77777" },
+                { "9 9 9 9 9 +10", "100009" }, { "0 0 4", "4" }, { "+5 +5 -10 -5 +1", "-4" }, { "4 2 BORRAR 7", "7" } })
+            QTest::addRow("keys %s", keys) << "Command1(4) Label17(2) [Label17(2)] #" + QString(keys).replace(" ", " #")
+                    + " [Form2.Label1,Label17(2)]"
+                                           << QStringLiteral("? ; %1|%1").arg(shown);
+        // The keypad never writes into an accepted field, nor into one that a new exercise hid again (where a
+        // later whole-number step would find something other than "?").
+        QTest::addRow("keys on an accepted field")
+            << "Command1(4) 12/18 1:6/9 #4 #+1 #BORRAR {Label17(3)} [Label17(3),Form2.Label1]"
+            << "b ; 9|9";
+        QTest::addRow("keys on a field hidden again")
+            << "Command1(4) 12/18 1:6/9 Label17(5) Command1(4) #7 {Label17(5)} [Label17(5),Form2.Label1]"
+            << ". ; ?|0";
+        // Section 6 on 2/3 and 3/4: the unreduced product is right. +1, +5 and -1 on the numerator, then on the
+        // denominator, each step their term and clear the marks.
+        QTest::addRow("step keys")
+            << "Command1(6) =6/12 ?6 Command18(0) ?6 Command18(1) ?6 Command18(2) ?6 Command18(3) ?6 Command18(4) ?6 "
+               "Command18(5) ?6 lines"
+            << "6|12 --.. G G G ; 7|12 --.. - - - ; 12|12 --.. - - - ; 11|12 --.. - - - ; 11|13 --.. - - - ; 11|18 "
+               "--.. - - - ; 11|17 --.. - - - ; 2/3 X 3/4 = 6/12 ** ¡MUY BIEN! **";
+        // Each term is judged on its own. The choice of operation moves the sign only: the answer and its marks
+        // stay until the next check, which judges the cross product.
+        QTest::addRow("operation") << "Command1(6) =8/12 ?6 : ?6 Command19 ?6 =8/9 ?6 X Command19 ?6 lines"
+                                   << "8|12 --.. R G R ; 8|12 ..-- R G R ; 8|12 ..-- G R R ; 8|9 ..-- G G G ; 8|9 --.. "
+                                      "R R R ; 2/3 : 3/4 = 8/9 ** BIEN, PERO CON ALGÚN FALLO **";
+        // The choice stays between visits; a new exercise comes unmarked and empty ("-1" gives -1), the mistake
+        // forgotten.
+        QTest::addRow("6 visited again") << "Command1(6) : =1/2 Command1(5) Command1(6) ?6 Command18(2) Command18(5) "
+                                            "[Command18(0),Command18(3)] =8/9 lines"
+                                         << "| ..-- - - - ; -1|-1 ; 2/3 : 3/4 = 8/9 ** ¡MUY BIEN! **";
+    }
+
+    void sessions()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, read);
+        Program p;
+        QCOMPARE(session(p, script), read);
+    }
+
+    void sumPractice_data()
+    {
+        QTest::addColumn<bool>("add");
+        QTest::addRow("sum") << true;
+        QTest::addRow("subtraction") << false;
+    }
+
+    void sumPractice()
+    {
+        QFETCH(bool, add);
+        Program p(1);
+        steerTo(p.random, drawSumExercise, [=](const SumExercise& e) { return e.addThird == add; });
+        p.click("Command1(5)");
+        const Sum s(p);
+        QCOMPARE(looks(p, "Line5(9-10) Line5(15)"), add ? "-- -" : ".- ."); // a minus hides the upright strokes
+        s.enter(p, { s.answer[0], s.answer[1], s.answer[2] });
+        // The common denominator under the four answer numerators, the working line under each list, and no
+        // check before the answer is complete.
+        QString working = QStringLiteral("%1|%1|%1|%1").arg(s.common);
+        for (int i = 0; i < 3; ++i)
+            working += QStringLiteral("|%1 X %2 = %3").arg(s.d[i]).arg(s.common / s.d[i]).arg(s.common);
+        QCOMPARE(captions(p, "Label13(3-6) Label14(0-2)") + looks(p, "Command17"), working + u'.');
+        s.enter(p, { s.answer[0], s.answer[1], s.answer[2], s.answer[3] + 1 });
+        p.click("Command17");
+        QCOMPARE(looks(p, "Command14(0-3) Command17"), "GGGR R");
+        // Another row in one list: no common denominator and no check over lists that disagree, not even after a
+        // step, which clears the mark of its own numerator only.
+        const int row = s.common / s.d[2] - 1;
+        pick(p, "List1(2)", row + 1);
+        p.click("Command16(3)");
+        QCOMPARE(captions(p, "Label13(3-6)") + looks(p, "Command14(0-3) Command17"), "|||GGG- .");
+        pick(p, "List1(2)", row);
+        QCOMPARE(looks(p, "Command17"), "R");
+        p.click({ "Command17", "Command17" }); // every check of the right answer logs it
+        QCOMPARE(looks(p, "Command14(0-3) Command17"), "GGGG G");
+        QCOMPARE(p.resultLines(), QStringList(2, s.line(true)));
+        // A new exercise forgets the marks, the lists' choice and the answer: "+1", "+5" and "-1" on empty
+        // captions give 1, 5 and -1, and no check comes before a common denominator is picked.
+        p.click({ "Command1(5)", "Command14(0)", "Command15(1)", "Command16(2)", "Command16(3)" });
+        QCOMPARE(captions(p, "Command14(0-3) Label13(3-6)") + looks(p, "Command14(3) Command17"), "1|5|-1|-1||||- .");
+        // And the mistake: right at once is right first time.
+        const Sum next(p);
+        next.enter(p, { next.answer[0], next.answer[1], next.answer[2], next.answer[3] });
+        p.click("Command17");
+        QCOMPARE(p.resultLines().last(), next.line(false));
+    }
+
+    void keypadPlaceAndDrag()
+    {
+        Program p;
+        p.click({ "Command1(4)", "Label17(2)" });
+        Form2* pad = p.form->keypad();
+        QVERIFY(QTest::qWaitForWindowExposed(pad));
+        // Just below the answer fields, the section's place in the main window taken as a place on the screen.
+        const QWidget* answers = p.find("Frame9");
+        const QPoint below = p.find("Frame1(4)")->pos() + answers->pos() + QPoint(0, answers->height());
+        QVERIFY((pad->pos() - below).manhattanLength() <= 2);
+        // Dragged by its background: the point grabbed while no button is held keeps under the pointer.
+        const QPoint start = pad->pos();
+        QWidget* background = p.find("Form2.Label1")->parentWidget();
+        for (const auto& [at, held] : { std::pair { QPoint(20, 20), Qt::NoButton }, { QPoint(70, 45), Qt::LeftButton },
+                 { QPoint(30, 30), Qt::LeftButton } }) {
+            QMouseEvent move(QEvent::MouseMove, at, background->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
+            QApplication::sendEvent(background, &move);
+        }
+        // Held down on the display (as on a key), the pointer moves nothing; a field brings the keypad forward
+        // where it was left.
+        QTest::mousePress(p.find("Form2.Label1"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseMove(p.find("Form2.Label1"), QPoint(40, 30));
+        QTest::mouseRelease(p.find("Form2.Label1"), Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
+        p.click("Label17(3)");
+        QCOMPARE(pad->pos(), start + QPoint(60, 35));
+    }
+
+    void resultsLogAndWindow()
+    {
+        Program p(31);
+        const QString simplified = QString::fromUtf8("12/18 = 2/3 =  * ¡MUY BIEN! *");
+        const QString multiplied = QString::fromUtf8("2/3 X 3/4 = 6/12 ** ¡MUY BIEN! **");
+        session(p, "Command1(4) 12/18 1:2/3 Command1(6) =6/12");
+        Form3* window = p.form->results();
+        QVERIFY(!window->isVisible()); // written unseen
+        p.click("Command20");
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(p.resultLines(), (QStringList { simplified, multiplied }));
+        // A second press brings the window forward, back from minimised too.
+        window->showMinimized();
+        p.click("Command20");
+        QVERIFY(window->isVisible() && !window->isMinimized());
+        // Closing only hides it; lines are written on, and "HISTORIAL" shows them all in the same window.
+        QVERIFY(window->close());
+        QVERIFY(!window->isVisible() && p.form->isVisible());
+        session(p, "Command1(6) =6/12 Command1(4) 12/18 1:2/3");
+        p.click("Command20");
+        QVERIFY(window->isVisible());
+        QCOMPARE(p.resultLines(), (QStringList { simplified, multiplied, multiplied, simplified }));
+    }
+};
+
+QTEST_MAIN(PracticeTest)
+#include "tst_practice.moc"
