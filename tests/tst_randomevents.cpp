@@ -5,11 +5,12 @@
 // set the number of events and the seed of a long run; a failure names both the seed and the event.
 #include "testsupport.h"
 
+#include "keypad/form2.h"
 #include "logic/captions.h"
 #include "logic/fractiondrawing.h"
 #include "logic/simplifyexercise.h"
+#include "results/form3.h"
 
-#include <QApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -35,14 +36,6 @@ qint64 environmentNumber(const char* name, qint64 fallback)
     bool ok = false;
     const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
     return ok && value >= 0 ? value : fallback;
-}
-
-// The keypad or the results window ("Form2", "Form3") once the program has loaded it, else none.
-QWidget* loaded(const char* window)
-{
-    const QWidgetList tops = QApplication::topLevelWidgets();
-    const auto found = std::ranges::find(tops, QLatin1String(window), &QObject::objectName);
-    return found == tops.end() ? nullptr : *found;
 }
 
 // The captions that hold numbers, by design name, each in the form it must have at all times: a whole
@@ -107,7 +100,6 @@ struct RandomRun {
         // Out of twenty events: 2 on the menu, 3 on the pictures, 2 in the lists, 3 on the keypad (when it is
         // shown), 1 right answer, the rest on the controls of the section shown.
         const int kind = pick(20);
-        const QWidget* keypad = loaded("Form2");
         if (kind < 2)
             return press(pick(10) == 9 ? QStringLiteral("Command20") : arrayName("Command1", section = pick(9)));
         if (kind < 5)
@@ -115,7 +107,7 @@ struct RandomRun {
                 std::array { Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton }[pick(4)]);
         if (kind < 7)
             return press(arrayName("List1", pick(3)));
-        if (const int key = pick(17); kind < 10 && keypad && keypad->isVisible())
+        if (const int key = pick(17); kind < 10 && p.form->keypad()->isVisible())
             return press(key < 10 ? arrayName("Form2.Command1", key)
                     : key < 16    ? arrayName("Form2.Command2", key - 10)
                                   : "Form2.Command3");
@@ -144,8 +136,8 @@ struct RandomRun {
         }
         QTest::mouseClick(control, button, Qt::NoModifier, at);
         // The first fraction's editing buttons redraw it (the keypad has a Command2 too).
-        if (control->window() == p.form.get()
-            && QRegularExpression("^Command[23]\\(").match(control->objectName()).hasMatch())
+        static const QRegularExpression editing("^Command[23]\\(");
+        if (control->window() == p.form.get() && editing.match(control->objectName()).hasMatch())
             firstDrawn = { value("Label1(0)"), value("Label1(1)") };
         return QString::asprintf(
             "button %d on %s at %d,%d", int(button), qPrintable(control->objectName()), at.x(), at.y());
@@ -182,9 +174,8 @@ struct RandomRun {
             p.click(arrayName("Command21", step));
             return QStringLiteral("answer step %1 of section 4").arg(step + 1);
         }
-        QWidget* results = loaded("Form3");
-        return results && results->isVisible() && results->close() ? QStringLiteral("close the results window")
-                                                                   : press({});
+        return p.form->results()->isVisible() && p.form->results()->close() ? QStringLiteral("close the results window")
+                                                                            : press({});
     }
 
     // Empty when every invariant holds, else what broke.
@@ -200,14 +191,11 @@ struct RandomRun {
             broken << QStringLiteral("section %1 asked for: frames shown %2, menu buttons green %3")
                           .arg(section)
                           .arg(frames, menu);
-        auto captions = numberCaptions;
-        if (QWidget* keypad = loaded("Form2"))
-            captions.emplace_back(&wholeNumber, keypad->findChild<QWidget*>("Label1"));
         for (int list = 0; list < 3; ++list)
             for (QListWidgetItem* item : find<QListWidget>(arrayName("List1", list))->findItems("*", Qt::MatchWildcard))
                 if (!wholeNumber.match(item->text()).hasMatch())
                     broken << QStringLiteral("List1(%1) reads \"%2\"").arg(list).arg(item->text());
-        for (const auto& [form, control] : captions)
+        for (const auto& [form, control] : numberCaptions)
             if (const QString text = control->property("text").toString(); !form->match(text).hasMatch())
                 broken << QStringLiteral("%1 reads \"%2\"").arg(control->objectName(), text.left(40));
         // A press on a sector changes the first numerator without a redraw: the first picture keeps the
@@ -224,7 +212,7 @@ struct RandomRun {
                        DesignColor::White)
                                 : outsideCircles(*second, layoutFraction(w, h, value("Label2(0)"), value("Label2(1)")),
                                     DesignColor::NearWhite));
-        const QStringList before = std::exchange(lines, loaded("Form3") ? p.resultLines() : QStringList());
+        const QStringList before = std::exchange(lines, p.resultLines());
         if (lines.mid(0, before.size()) != before)
             broken << "the results went from " + before.join(" | ") + " to " + lines.join(" | ");
         broken.removeAll(QString());
@@ -259,6 +247,7 @@ private Q_SLOTS:
                 if (names.match(control->objectName()).hasMatch())
                     run.numberCaptions.emplace_back(&form, control);
         }
+        run.numberCaptions.emplace_back(&wholeNumber, program.find("Form2.Label1")); // the keypad loaded, unseen
         QStringList recent;
         QSet<int> sections;
         for (qint64 event = 0; event <= events; ++event) {

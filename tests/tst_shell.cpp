@@ -69,34 +69,27 @@ QStringList asLines(const Texts& texts)
 QWidget* focused() { return QApplication::focusWidget(); }
 void press(Qt::Key key) { QTest::keyClick(focused(), key); }
 
-// The main window, active and taking the keys.
-struct Pupil : Program {
-    Pupil()
-    {
-        form->activateWindow();
-        VERIFY_OR_THROW(QTest::qWaitForWindowActive(form.get()));
-    }
-    // Tabs until control `name` has the focus, and presses `key` there.
-    void pressOn(const QString& name, Qt::Key key = Qt::Key_unknown) const
-    {
-        for (int i = 0; i < 40 && focused() != find(name); ++i)
-            press(Qt::Key_Tab);
-        COMPARE_OR_THROW(focused(), find(name));
-        if (key != Qt::Key_unknown)
-            press(key);
-    }
-    // Opens answer field `field` of section 4 with `key`, types `digits` on the keyboard, and goes back to
-    // the field with Escape.
-    void typeInto(const QString& field, Qt::Key key, const QString& digits) const
-    {
-        pressOn(field, key);
-        VERIFY_OR_THROW(QTest::qWaitFor([this] { return form->keypad()->isActiveWindow(); }));
-        QTest::keyClicks(focused(), digits);
-        COMPARE_OR_THROW(caption(field), digits);
-        press(Qt::Key_Escape);
-        VERIFY_OR_THROW(QTest::qWaitFor([&] { return focused() == find(field); }));
-    }
-};
+// Tabs until control `name` has the focus, and presses `key` there.
+void pressOn(const Program& p, const QString& name, Qt::Key key = Qt::Key_unknown)
+{
+    for (int i = 0; i < 40 && focused() != p.find(name); ++i)
+        press(Qt::Key_Tab);
+    COMPARE_OR_THROW(focused(), p.find(name));
+    if (key != Qt::Key_unknown)
+        press(key);
+}
+
+// Opens answer field `field` of section 4 with `key`, types `digits` on the keyboard, and goes back to the
+// field with Escape.
+void typeInto(const Program& p, const QString& field, Qt::Key key, const QString& digits)
+{
+    pressOn(p, field, key);
+    VERIFY_OR_THROW(QTest::qWaitFor([&p] { return p.form->keypad()->isActiveWindow(); }));
+    QTest::keyClicks(focused(), digits);
+    COMPARE_OR_THROW(p.caption(field), digits);
+    press(Qt::Key_Escape);
+    VERIFY_OR_THROW(QTest::qWaitFor([&] { return focused() == p.find(field); }));
+}
 
 QString accessibleName(QWidget* control)
 {
@@ -225,14 +218,14 @@ private Q_SLOTS:
     // Escape goes back to the field; the colour of each field is told in words.
     void keyboardAlone()
     {
-        Pupil p;
+        Program p;
         MessageRecorder messages;
-        p.pressOn("Command1(6)", Qt::Key_Space);
+        pressOn(p, "Command1(6)", Qt::Key_Space);
         p.find("Option1(1)")->setFocus(Qt::TabFocusReason); // as the arrow keys move it within the pair
         press(Qt::Key_Enter);
         QVERIFY(p.shownSection() == 6 && p.find<QAbstractButton>("Option1(1)")->isChecked());
         // An exercise whose lowest terms are a fraction, not a whole number.
-        p.pressOn("Command1(4)", Qt::Key_Return);
+        pressOn(p, "Command1(4)", Qt::Key_Return);
         const auto term = [&p](int i) { return p.caption(arrayName("Label17", i)).toInt(); };
         for (int i = 0; i < 100 && term(1) == std::gcd(term(0), term(1)); ++i)
             p.click("Command1(4)");
@@ -247,15 +240,15 @@ private Q_SLOTS:
             "Command21(0) Command1(7) Command1(8) Command1(0) Command1(1) Command1(2) Command1(3) Command1(4) ");
         press(Qt::Key_Backtab);
         QCOMPARE(focused()->objectName(), "Command1(4)");
-        p.typeInto("Label17(2)", Qt::Key_Space, numerator);
-        p.typeInto("Label17(3)", Qt::Key_Enter, denominator);
+        typeInto(p, "Label17(2)", Qt::Key_Space, numerator);
+        typeInto(p, "Label17(3)", Qt::Key_Enter, denominator);
         press(Qt::Key_1);
         QCOMPARE(p.caption("Label17(3)"), denominator + '1');
-        p.pressOn("Command21(0)", Qt::Key_Return);
+        pressOn(p, "Command21(0)", Qt::Key_Return);
         QCOMPARE(p.find("Label17(3)")->accessibleDescription(), "Denominador del paso 1. Incorrecto");
         QCOMPARE(p.find("Command21(0)")->accessibleDescription(), "Comprobar el paso 1. Incorrecto");
-        p.typeInto("Label17(3)", Qt::Key_Return, denominator);
-        p.pressOn("Command21(0)", Qt::Key_Space);
+        typeInto(p, "Label17(3)", Qt::Key_Return, denominator);
+        pressOn(p, "Command21(0)", Qt::Key_Space);
         QCOMPARE(p.find("Label17(2)")->accessibleDescription(), "Numerador del paso 1. Correcto");
         QCOMPARE(p.find("Command21(0)")->accessibleDescription(), "Comprobar el paso 1. Correcto");
         QCOMPARE(p.resultLines().size(), 1);
@@ -266,7 +259,7 @@ private Q_SLOTS:
     // a click on them does; the focus ring is painted over the picture, never into its image.
     void sectorsByArrowKeys()
     {
-        Pupil p;
+        Program p;
         p.click(QStringList { "Command1(0)", "Command3(0)" } + QStringList(6, "Command2(0)"));
         QCOMPARE(p.caption("Label1(0)") + '/' + p.caption("Label1(1)"), "7/3"); // three circles, the last a third blue
         auto* picture = p.find<PictureBox>("Picture1");
@@ -274,13 +267,13 @@ private Q_SLOTS:
         const auto spot
             = [picture](std::size_t i) { return picture->widgetPointOf(picture->keyboardSpots().at(i)).toPoint(); };
         const auto ringAt = [&](std::size_t i) { return picture->grab().toImage().pixelColor(spot(i) + QPoint(9, 0)); };
-        p.pressOn("Picture1");
+        pressOn(p, "Picture1");
         QCOMPARE(ringAt(0), QColor(Qt::black));
         QCOMPARE(picture->image(), drawn);
         QString numerators;
         for (std::size_t i = 0; i < 9; ++i) {
             press(Qt::Key_Space);
-            numerators += p.caption("Label1(0)") + ' ';
+            numerators += p.caption("Label1(0)") + ' ' + picture->accessibleDescription().section(':', 0, 0) + ' ';
             const QImage pressed = picture->image().copy();
             press(Qt::Key_Enter);
             QTest::mouseClick(picture, Qt::LeftButton, {}, spot(i));
@@ -288,7 +281,7 @@ private Q_SLOTS:
             press(Qt::Key_Return);
             press(Qt::Key_Right);
         }
-        QCOMPARE(numerators, "6 6 6 6 6 6 6 8 8 ");
+        QCOMPARE(numerators, "6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 8 8/3 8 8/3 ");
         QCOMPARE(picture->image(), drawn);
         QVERIFY(ringAt(0) == QColor(Qt::black) && ringAt(1) != QColor(Qt::black)); // round again to the first
     }
@@ -314,6 +307,9 @@ private Q_SLOTS:
             "2, Numerador de la primera fracción");
         QCOMPARE(accessibleName(p.find("Picture1")) + ", " + p.find("Picture1")->accessibleDescription(),
             "Dibujo de la primera fracción, 2/2: un círculo de 2 partes, 2 coloreadas");
+        p.click("Command1(3)"); // the guided sum's two circles in the second picture
+        QVERIFY(
+            p.find("Picture2")->accessibleDescription().startsWith("Primera fracción " + p.caption("Label8(0)") + '/'));
         QAccessibleInterface* field = QAccessible::queryAccessibleInterface(p.find("Label17(3)"));
         QCOMPARE(field->role(), QAccessible::Button);
         field->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
