@@ -3,15 +3,18 @@
 // the goal is 4 ms. The worst cases: the shared second fraction at 2000/2000 (base 200/200 amplified
 // by 10), which every menu click redraws, and with its numerator raised to sixteen circles of 2000
 // sectors; the first fraction at its limit of sixteen circles of 150 sectors; the guided sum with working denominators
-// of about 2000; a results list of 1000 lines.
+// of about 2000; a results list of 1000 lines. Each handler is reached as the pupil reaches it, by a click
+// on the control of that design name ("Command6(9)"); the worst cases are prepared by setting captions.
 #include "keypad/form2.h"
 #include "logic/captions.h"
 #include "results/form3.h"
+#include "results/resultslog.h"
 #include "shell/form1.h"
 #include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -24,32 +27,51 @@ namespace {
 
 Random generator(20261206);
 Form1* window = nullptr;
+// A results log of the benchmark's own, written as the practice sections write theirs.
+std::unique_ptr<ResultsLog> ownLog;
 
-void setCaption(Label* label, int value) { label->setText(numberCaption(value)); }
+// A control of the main window by its design name, or of the keypad ("Form2.Command1(3)").
+template <typename Control = QWidget> Control* control(const QString& name)
+{
+    QWidget* top = name.startsWith(QLatin1String("Form2.")) ? static_cast<QWidget*>(window->keypad()) : window;
+    return top->findChild<Control*>(name.mid(name.startsWith(QLatin1String("Form2.")) ? 6 : 0));
+}
+
+// A click as the pupil's: the button's signals, or the label's.
+void press(const QString& name)
+{
+    if (auto* button = control<QAbstractButton>(name))
+        button->click();
+    else
+        Q_EMIT control<Label>(name)->clicked();
+}
+
+QString text(const QString& name) { return control<QWidget>(name)->property("text").toString(); }
+void setCaption(const QString& name, int value) { control<Label>(name)->setText(numberCaption(value)); }
 
 // The amplifying base at 200/200 by 10: the second fraction is 2000/2000, the largest it gets from the
 // amplifying screen.
 void largestSecondFraction()
 {
-    setCaption(window->Label4[0], 200);
-    setCaption(window->Label5[0], 200);
-    window->Command6_Click(9);
+    setCaption("Label4(0)", 200);
+    setCaption("Label5(0)", 200);
+    press("Command6(9)");
 }
 
 // The second fraction's numerator raised from there to its limit: sixteen circles of 2000 sectors.
 void mostSecondCircles()
 {
     largestSecondFraction();
-    setCaption(window->Label2[0], 31999);
-    window->Command4_Click(1);
+    setCaption("Label2(0)", 31999);
+    press("Command4(1)");
 }
 
 // The first fraction at its limit: sixteen full circles of 150 sectors.
 void largestFirstFraction()
 {
-    setCaption(window->Label1[0], 2399);
-    setCaption(window->Label1[1], 150);
-    window->Command2_Click(0);
+    setCaption("Label1(0)", 2399);
+    setCaption("Label1(1)", 150);
+    press("Command2(0)");
 }
 
 // Between two cases the window gets its event loop back, as it does between two clicks: what the last
@@ -61,8 +83,9 @@ void BM_Menu(benchmark::State& state)
     largestSecondFraction();
     settle();
     const int section = int(state.range(0));
+    const QString button = arrayName(QStringLiteral("Command1"), section);
     for (auto _ : state)
-        window->Command1_Click(section);
+        press(button);
 }
 
 // Handlers whose worst case repeats itself: the same press again at the same state.
@@ -85,21 +108,29 @@ void alternating(benchmark::State& state, Prepare prepare, Handler handler)
         handler(n++ % 2);
 }
 
-void enterSection(int section) { window->Command1_Click(section); }
+void enterSection(int section) { press(arrayName(QStringLiteral("Command1"), section)); }
 
 // The guided sum with both working denominators stepped up to about 2000.
 void largeGuidedSum()
 {
     enterSection(3);
     for (int i = 0; i < 2; ++i)
-        while (captionValue(window->Command12[i]->text()) < 2000)
-            window->Command12_Click(i);
+        while (captionValue(text(arrayName(QStringLiteral("Command12"), i))) < 2000)
+            press(arrayName(QStringLiteral("Command12"), i));
 }
 
 void manyResultLines()
 {
-    while (window->ResultCount < 1000)
-        window->WriteResultLine(QStringLiteral("3/4 X 2/5 = 6/20 ** MUY BIEN **"));
+    while (ownLog->ResultCount() < 1000)
+        ownLog->WriteResultLine(QStringLiteral("3/4 X 2/5 = 6/20 ** MUY BIEN **"));
+}
+
+// The main window's own results window over a list of a thousand lines.
+void manyShownLines()
+{
+    ListBox* list = window->results()->List1;
+    while (list->count() < 1000)
+        list->addItem(QStringLiteral("3/4 X 2/5 = 6/20 ** MUY BIEN **"));
 }
 
 } // namespace
@@ -112,19 +143,19 @@ BENCHMARK(BM_Menu)->DenseRange(0, 8)->Unit(benchmark::kMicrosecond);
 
 void BM_Command2_Click(benchmark::State& s)
 {
-    repeated(s, largestFirstFraction, [] { window->Command2_Click(0); });
+    repeated(s, largestFirstFraction, [] { press(QStringLiteral("Command2(0)")); });
 }
 void BM_Command3_Click(benchmark::State& s)
 {
-    repeated(s, largestFirstFraction, [] { window->Command3_Click(0); });
+    repeated(s, largestFirstFraction, [] { press(QStringLiteral("Command3(0)")); });
 }
 void BM_Command4_Click(benchmark::State& s)
 {
-    alternating(s, mostSecondCircles, [](int i) { window->Command4_Click(i); });
+    alternating(s, mostSecondCircles, [](int i) { press(arrayName(QStringLiteral("Command4"), i)); });
 }
 void BM_Command5_Click(benchmark::State& s)
 {
-    alternating(s, largestSecondFraction, [](int i) { window->Command5_Click(1 - i); });
+    alternating(s, largestSecondFraction, [](int i) { press(arrayName(QStringLiteral("Command5"), 1 - i)); });
 }
 void BM_Picture1_Mousedown(benchmark::State& s)
 {
@@ -132,45 +163,50 @@ void BM_Picture1_Mousedown(benchmark::State& s)
     repeated(
         s,
         [] {
-            setCaption(window->Label1[0], 1);
-            setCaption(window->Label1[1], 2);
-            window->Command3_Click(0);
-            window->Command3_Click(1);
+            setCaption("Label1(0)", 1);
+            setCaption("Label1(1)", 2);
+            press(QStringLiteral("Command3(0)"));
+            press(QStringLiteral("Command3(1)"));
         },
         [] {
-            const QImage& image = window->Picture1->image();
-            window->Picture1_Mousedown(1, 0, image.width() / 2.0, image.height() * 0.75);
+            // A left press there, as the pointer makes it (the picture is one pixel of image to a pixel).
+            auto* picture = control<PictureBox>(QStringLiteral("Picture1"));
+            const QPointF at = QPointF(picture->contentsRect().topLeft())
+                + QPointF(picture->image().width() / 2.0, picture->image().height() * 0.75);
+            QMouseEvent event(
+                QEvent::MouseButtonPress, at, picture->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(picture, &event);
         });
 }
 void BM_Command6_Click(benchmark::State& s)
 {
-    repeated(s, largestSecondFraction, [] { window->Command6_Click(9); });
+    repeated(s, largestSecondFraction, [] { press(QStringLiteral("Command6(9)")); });
 }
 void BM_Command7_Click(benchmark::State& s)
 {
-    alternating(s, largestSecondFraction, [](int i) { window->Command7_Click(1 - i); });
+    alternating(s, largestSecondFraction, [](int i) { press(arrayName(QStringLiteral("Command7"), 1 - i)); });
 }
 void BM_Command8_Click(benchmark::State& s)
 {
-    alternating(s, largestSecondFraction, [](int i) { window->Command8_Click(1 - i); });
+    alternating(s, largestSecondFraction, [](int i) { press(arrayName(QStringLiteral("Command8"), 1 - i)); });
 }
 void prepareSimplify()
 {
     enterSection(2);
-    setCaption(window->Label6[0], 200);
-    setCaption(window->Label7[0], 200);
+    setCaption("Label6(0)", 200);
+    setCaption("Label7(0)", 200);
 }
 void BM_Command9_Click(benchmark::State& s)
 {
-    repeated(s, prepareSimplify, [] { window->Command9_Click(0); });
+    repeated(s, prepareSimplify, [] { press(QStringLiteral("Command9(0)")); });
 }
 void BM_Command10_Click(benchmark::State& s)
 {
-    alternating(s, prepareSimplify, [](int i) { window->Command10_Click(1 - i); });
+    alternating(s, prepareSimplify, [](int i) { press(arrayName(QStringLiteral("Command10"), 1 - i)); });
 }
 void BM_Command11_Click(benchmark::State& s)
 {
-    alternating(s, prepareSimplify, [](int i) { window->Command11_Click(1 - i); });
+    alternating(s, prepareSimplify, [](int i) { press(arrayName(QStringLiteral("Command11"), 1 - i)); });
 }
 void BM_Command12_Click_working(benchmark::State& s)
 {
@@ -179,9 +215,9 @@ void BM_Command12_Click_working(benchmark::State& s)
     int n = 0;
     for (auto _ : s) {
         if (n++ % 2 == 0)
-            window->Command12_Click(0);
+            press(QStringLiteral("Command12(0)"));
         else
-            window->Command13_Click(0);
+            press(QStringLiteral("Command13(0)"));
     }
 }
 void BM_Command12_Click_result(benchmark::State& s)
@@ -190,12 +226,12 @@ void BM_Command12_Click_result(benchmark::State& s)
     settle();
     int n = 0;
     for (auto _ : s)
-        window->Command12_Click(n++ % 2 == 0 ? 4 : 5);
+        press(arrayName(QStringLiteral("Command12"), n++ % 2 == 0 ? 4 : 5));
 }
 void BM_Label17_Click(benchmark::State& s)
 {
     repeated(
-        s, [] { enterSection(4); }, [] { window->Label17_Click(2); });
+        s, [] { enterSection(4); }, [] { press(QStringLiteral("Label17(2)")); });
 }
 void BM_Command21_Click(benchmark::State& s)
 {
@@ -203,10 +239,10 @@ void BM_Command21_Click(benchmark::State& s)
         s,
         [] {
             enterSection(4);
-            window->Label17_Click(2);
-            window->keypad()->Command1_Click(1);
+            press(QStringLiteral("Label17(2)"));
+            press(QStringLiteral("Form2.Command1(1)"));
         },
-        [] { window->Command21_Click(0); });
+        [] { press(QStringLiteral("Command21(0)")); });
 }
 void BM_Keypad_Digit(benchmark::State& s)
 {
@@ -214,11 +250,11 @@ void BM_Keypad_Digit(benchmark::State& s)
         s,
         [] {
             enterSection(4);
-            window->Label17_Click(2);
+            press(QStringLiteral("Label17(2)"));
         },
         [] {
-            window->keypad()->Command1_Click(9);
-            window->keypad()->Command3_Click();
+            press(QStringLiteral("Form2.Command1(9)"));
+            press(QStringLiteral("Form2.Command3"));
         });
 }
 void BM_Keypad_Step(benchmark::State& s)
@@ -227,9 +263,9 @@ void BM_Keypad_Step(benchmark::State& s)
         s,
         [] {
             enterSection(4);
-            window->Label17_Click(2);
+            press(QStringLiteral("Label17(2)"));
         },
-        [](int i) { window->keypad()->Command2_Click(i); });
+        [](int i) { press(arrayName(QStringLiteral("Form2.Command2"), i)); });
 }
 void BM_Keypad_Form_MouseMove(benchmark::State& s)
 {
@@ -237,60 +273,62 @@ void BM_Keypad_Form_MouseMove(benchmark::State& s)
         s,
         [] {
             enterSection(4);
-            window->Label17_Click(2);
+            press(QStringLiteral("Label17(2)"));
         },
         [](int i) {
+            // The keypad's own handler of a move over its background, as its event filter calls it.
             window->keypad()->Form_MouseMove(i ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier, 300 + 15 * i, 200);
         });
 }
 void BM_Command14_Click(benchmark::State& s)
 {
     repeated(
-        s, [] { enterSection(5); }, [] { window->Command14_Click(3); });
+        s, [] { enterSection(5); }, [] { press(QStringLiteral("Command14(3)")); });
 }
 void BM_Command15_Click(benchmark::State& s)
 {
     alternating(
-        s, [] { enterSection(5); }, [](int i) { i ? window->Command16_Click(0) : window->Command15_Click(0); });
+        s, [] { enterSection(5); }, [](int i) { press(QString::fromLatin1(i ? "Command16(0)" : "Command15(0)")); });
 }
 void BM_List1_Click(benchmark::State& s)
 {
-    repeated(
+    // The last multiple chosen, and the one before it: each choice is a change of the selection.
+    alternating(
         s, [] { enterSection(5); },
-        [] {
-            window->List1[0]->setCurrentRow(window->List1[0]->count() - 1);
-            window->List1_Click(0);
+        [](int i) {
+            auto* list = control<QListWidget>(QStringLiteral("List1(0)"));
+            list->setCurrentRow(list->count() - 1 - i);
         });
 }
 void BM_Command17_Click(benchmark::State& s)
 {
     repeated(
-        s, [] { enterSection(5); }, [] { window->Command17_Click(); });
+        s, [] { enterSection(5); }, [] { press(QStringLiteral("Command17")); });
 }
 void BM_Option1_Click(benchmark::State& s)
 {
     alternating(
-        s, [] { enterSection(6); }, [](int i) { window->Option1_Click(i); });
+        s, [] { enterSection(6); }, [](int i) { press(arrayName(QStringLiteral("Option1"), i)); });
 }
 void BM_Command18_Click(benchmark::State& s)
 {
     alternating(
-        s, [] { enterSection(6); }, [](int i) { window->Command18_Click(i ? 2 : 1); });
+        s, [] { enterSection(6); }, [](int i) { press(arrayName(QStringLiteral("Command18"), i ? 2 : 1)); });
 }
 void BM_Command19_Click(benchmark::State& s)
 {
     repeated(
-        s, [] { enterSection(6); }, [] { window->Command19_Click(); });
+        s, [] { enterSection(6); }, [] { press(QStringLiteral("Command19")); });
 }
 void BM_WriteResultLine(benchmark::State& s)
 {
     repeated(
-        s, manyResultLines, [] { window->WriteResultLine(QStringLiteral("1/2 + 1/3 + 1/6 = 6/6 ** MUY BIEN **")); });
+        s, manyResultLines, [] { ownLog->WriteResultLine(QStringLiteral("1/2 + 1/3 + 1/6 = 6/6 ** MUY BIEN **")); });
 }
 void BM_Command20_Click(benchmark::State& s)
 {
-    repeated(s, manyResultLines, [] {
-        window->Command20_Click();
+    repeated(s, manyShownLines, [] {
+        press(QStringLiteral("Command20"));
         window->results()->hide();
         settle();
     });
@@ -345,6 +383,7 @@ int main(int argc, char** argv)
     auto form = std::make_unique<Form1>(&generator);
     window = form.get();
     window->showMaximized();
+    ownLog = std::make_unique<ResultsLog>(control(QStringLiteral("Frame1(0)")));
     QCoreApplication::processEvents();
 
     benchmark::Initialize(&argc, argv);
@@ -352,5 +391,6 @@ int main(int argc, char** argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    ownLog.reset(); // its window goes before the application does
     return 0;
 }

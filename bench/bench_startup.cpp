@@ -6,8 +6,8 @@
 // processes of this benchmark; it reports their times, their peak memory (the largest resident size)
 // and the two ratios. The goal: the program within 1.3 times the bare window.
 #include "logic/languagefiles.h"
-#include "widgets/controls.h"
 #include "shell/form1.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QTimer>

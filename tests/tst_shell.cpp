@@ -1,147 +1,323 @@
-// The main window as a pupil meets it: start-up, the colours on screen, the layout, the menu, closing,
-// and the language texts.
+// The main window as a pupil meets it: start-up and the menu, the explanation line, the language texts of
+// shipped, short and broken files, the keyboard, what screen readers are told, and closing.
 #include "testsupport.h"
 
 #include "keypad/form2.h"
 #include "logic/languagefiles.h"
-#include "logic/layout.h"
-#include "logic/simplifyexercise.h"
 #include "results/form3.h"
 
-#include <QFile>
-#include <QScopeGuard>
-#include <QScreen>
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+
+#include <numeric>
 
 using namespace maroleta;
 using namespace maroleta::testing;
+using Texts = QMap<QString, QString>;
 
 namespace {
-// Every text a language file sets, in the order of the files and their lines: the menu's first.
-QStringList languageTexts(const Program& p)
+
+// "Command1(%1)" for first ... last.
+QStringList names(const QString& pattern, int first, int last)
 {
-    const Form1& f = *p.form;
-    QStringList texts;
-    for (const CommandButton* button : f.Command1)
-        texts << button->text();
-    texts << f.Command20->text();
-    for (const Label* label : f.Label20)
-        texts << label->text();
-    texts << QStringList(f.MenuExplanations.begin(), f.MenuExplanations.begin() + 9) << f.Label3[2]->text()
-          << f.Label18[1]->text() << f.Command17->text() << f.CheckTexts[0] << f.CheckTexts[1] << f.Label19[2]->text()
-          << f.Label19[3]->text() << f.Option1[0]->text() << f.Option1[1]->text() << p.form->keypad()->Command3->text()
-          << p.form->results()->windowTitle();
+    QStringList all;
+    for (int i = first; i <= last; ++i)
+        all << pattern.arg(i);
+    return all;
+}
+
+// The controls each language file feeds, line by line: "a|b" for a line both show, "" for a line no
+// control shows (the closing texts of comprobar.txt go into results lines). "Label21 in 3" is the
+// explanation line while section 3 is shown ("Label21" the one at start), "Form3" the results window's title.
+const QMap<QString, QStringList> feeds {
+    { "menu.txt", names("Command1(%1)", 0, 8) << "Command20" << names("Label20(%1)", 0, 2) },
+    { "explicacionmenu.txt", (names("Label21 in %1", 0, 8) << "Label3(2)").replaceInStrings("in 7", "in 7|Label21") },
+    { "presentacion.txt", { "Label18(1)" } },
+    { "comprobar.txt", { "Command17|Command19|" + names("Command21(%1)", 0, 4).join(u'|'), "", "" } },
+    { "numedeno.txt", { "Label19(2)", "Label19(3)" } },
+    { "muldiv.txt", { "Option1(0)", "Option1(1)" } },
+    { "borrar.txt", { "Form2.Command3" } },
+    { "tusresultados.txt", { "Form3" } },
+};
+
+// Every text the window shows: the captions of all its controls, the keypad's erase key, the results
+// window's title and the explanation line of each section, which shows alone when entered.
+Texts shownTexts(const Program& p)
+{
+    Texts texts { { "Form2.Command3", p.caption("Form2.Command3") }, { "Form3", p.form->results()->windowTitle() } };
+    for (const QWidget* control : p.form->findChildren<QWidget*>())
+        if (const QVariant text = control->property("text"); text.isValid())
+            texts.insert(control->objectName(), text.toString());
+    for (int section = 0; section < 9; ++section) {
+        p.click(arrayName("Command1", section));
+        COMPARE_OR_THROW(p.shownSection(), section);
+        texts.insert(QStringLiteral("Label21 in %1").arg(section), p.caption("Label21"));
+    }
     return texts;
 }
+
+// "name = text (length)", a line each, long texts cut short: for comparing whole.
+QStringList asLines(const Texts& texts)
+{
+    QStringList lines;
+    for (auto [name, text] : texts.asKeyValueRange())
+        lines << QStringLiteral("%1 = %2 (%3)").arg(name, text.left(80)).arg(text.size());
+    return lines;
 }
+
+QWidget* focused() { return QApplication::focusWidget(); }
+void press(Qt::Key key) { QTest::keyClick(focused(), key); }
+
+// Tabs until control `name` has the focus, and presses `key` there.
+void pressOn(const Program& p, const QString& name, Qt::Key key = Qt::Key_unknown)
+{
+    for (int i = 0; i < 40 && focused() != p.find(name); ++i)
+        press(Qt::Key_Tab);
+    COMPARE_OR_THROW(focused(), p.find(name));
+    if (key != Qt::Key_unknown)
+        press(key);
+}
+
+// Opens answer field `field` of section 4 with `key`, types `digits` on the keyboard, and goes back to the
+// field with Escape.
+void typeInto(const Program& p, const QString& field, Qt::Key key, const QString& digits)
+{
+    pressOn(p, field, key);
+    VERIFY_OR_THROW(QTest::qWaitFor([&p] { return p.form->keypad()->isActiveWindow(); }));
+    QTest::keyClicks(focused(), digits);
+    COMPARE_OR_THROW(p.caption(field), digits);
+    press(Qt::Key_Escape);
+    VERIFY_OR_THROW(QTest::qWaitFor([&] { return focused() == p.find(field); }));
+}
+
+QString accessibleName(QWidget* control)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+}
+
+} // namespace
 
 class ShellTest : public QObject {
     Q_OBJECT
+    Texts builtIn; // with no language file at all
+
 private Q_SLOTS:
-    // The start screen as the pupil sees it, the layout, the menu, and closing the program.
-    void startMenuAndClose()
+    void initTestCase()
     {
-        Program p;
-        Form1& f = *p.form;
-        QCOMPARE(f.Primes, firstTenPrimes()); // the table the simplification steps are judged by
-        // What the pupil sees: the window dark cyan, the current button green, the others white, the
-        // results button pink.
-        const QImage shot = f.grab().toImage();
-        QCOMPARE(colorNumber(shot.pixelColor(2, 2)), DesignColor::DarkCyan);
-        for (const auto& [button, colour] : { std::pair { f.Command1[7], DesignColor::Green },
-                 { f.Command1[0], DesignColor::White }, { f.Command20, DesignColor::Pink } })
-            QCOMPARE(colorNumber(shot.pixelColor(button->mapTo(&f, QPoint(button->width() / 2, button->height() - 4)))),
-                colour);
+        LanguageSet none;
+        builtIn = shownTexts(Program());
+        QCOMPARE(builtIn["Command1(0)"], "Representación gráfica");
+    }
 
-        // Everything placed where the layout of the screen puts it.
-        const LayoutResult expected
-            = arrangeScreen({ .screen = f.screen()->geometry().size() * screenTwips().perPixel(),
-                .innerFrame = designInnerFrameSizes() });
-        QCOMPARE(twipsGeometry(f.Frame1[4]), expected.section);
-        QCOMPARE(twipsGeometry(f.Picture1), expected.picture1);
-        QCOMPARE(twipsGeometry(f.Picture2), expected.picture2);
-        QCOMPARE(twipsGeometry(f.Frame2).topLeft(), expected.frame2);
-        QCOMPARE(twipsGeometry(f.Frame3).topLeft(), expected.frame3);
-        for (int section = 1; section < 9; ++section)
-            QCOMPARE(twipsGeometry(f.innerFrames[section]).topLeft(), expected.innerFrame[section]);
-
-        // Where each section shows Picture1, Picture2, Frame2 and Frame3.
+    // The start screen, and each section entered from the one before it in the menu's numbering and clicked
+    // again: its frame alone shown, its menu button alone green and told as the current one, its
+    // explanation above, and the shared pictures and editors it shows drawn over it.
+    void navigation_data()
+    {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("shared"); // Picture1, Picture2, Frame2, Frame3 shown
+        QTest::addRow("start") << -1 << "0000";
         const char* shared[] = { "1111", "0101", "0101", "0100", "0000", "0000", "0000", "0000", "0000" };
-        QWidget* const controls[] = { f.Picture1, f.Picture2, f.Frame2, f.Frame3 };
-        // The presentation at start, then each section twice: a click on the button of the section already
-        // shown is a full transition too.
-        for (int step = -1; step < 18; ++step) {
-            const int shown = step < 0 ? 7 : step / 2;
-            if (step >= 0)
-                p.click(arrayName("Command1", shown));
-            verifyOnlySection(p, shown);
-            QVERIFY(!f.Label21->text().isEmpty() && f.Label21->text() == f.MenuExplanations[shown]);
-            for (int i = 0; i < 4; ++i) {
-                QCOMPARE(controls[i]->isVisible(), shared[shown][i] == '1');
-                // The shared pictures and frames are drawn over the section, not under it.
-                const QWidget* top = f.childAt(controls[i]->geometry().center());
-                QVERIFY2(i == 1 || !controls[i]->isVisible() || top == controls[i] || controls[i]->isAncestorOf(top),
-                    qPrintable(controls[i]->objectName()));
-            }
-        }
-
-        // Closing the main window closes the keypad and the results window too.
-        f.keypad()->show();
-        p.click("Command20");
-        QVERIFY(f.results()->isVisible());
-        QVERIFY(f.close());
-        QVERIFY(!f.isVisible() && !f.keypad()->isVisible() && !f.results()->isVisible());
+        for (int section = 0; section < 9; ++section)
+            QTest::addRow("section %d", section) << section << shared[section];
     }
-
-    // A short file gives its lines and keeps the built-in texts where a line is missing; the files not
-    // there at all keep theirs.
-    void shortFilesKeepBuiltInTexts()
+    void navigation()
     {
-        LanguageSet set;
-        const QStringList builtIn = languageTexts(Program());
-        QCOMPARE(builtIn.mid(0, 13), readLanguageLines(shippedLanguageFolder() + "/menu.txt", 13)); // the Spanish menu
-        set.write("explicacionmenu.txt", { "E0", "E1", "E2" });
-        set.write("menu.txt", { "Uno", "Dos" });
+        QFETCH(int, section);
+        QFETCH(QString, shared);
         Program p;
-        QCOMPARE(languageTexts(p),
-            QStringList({ "Uno", "Dos" }) + builtIn.mid(2, 11) + QStringList({ "E0", "E1", "E2" }) + builtIn.mid(16));
+        const QStringList menu = names("Command1(%1)", 0, 8);
+        if (section >= 0)
+            p.click({ menu[(section + 8) % 9], menu[section], menu[section] });
+        const int shown = section >= 0 ? section : 7;
+        QCOMPARE(p.shownSection(), shown);
+        QCOMPARE(p.caption("Label21"), readLanguageLines(shippedLanguageFolder() + "/explicacionmenu.txt", 9)[shown]);
+        // The colours on the screen: the window dark cyan (c), the menu white (w) but for the button of the
+        // section shown, green (G, told as the current one), the results button pink (p).
+        const QImage shot = p.form->grab().toImage();
+        const QMap<quint32, char> letters { { DesignColor::DarkCyan, 'c' }, { DesignColor::White, 'w' },
+            { DesignColor::Green, 'g' }, { DesignColor::Pink, 'p' } };
+        const auto letter = [&letters](QColor colour) { return QChar(letters.value(colorNumber(colour), '?')); };
+        QString colours(1, letter(shot.pixelColor(2, 2)));
+        for (const QString& name : menu + QStringList("Command20")) {
+            const QWidget* button = p.find(name);
+            const QChar seen = letter(
+                shot.pixelColor(button->mapTo(p.form.get(), QPoint(button->width() / 2, button->height() - 4))));
+            colours += button->accessibleDescription().endsWith(". Sección actual") ? seen.toUpper() : seen;
+        }
+        QCOMPARE(colours, QString("cwwwwwwwwwp").replace(shown + 1, 1, 'G'));
+        // The pictures and editors the section shows, drawn over the section frame, not under it.
+        QString visible;
+        for (const char* name : { "Picture1", "Picture2", "Frame2", "Frame3" }) {
+            const QWidget* control = p.find(name);
+            const QWidget* top = p.form->childAt(control->geometry().center());
+            visible += !control->isVisible() ? '0' : control == top || control->isAncestorOf(top) ? '1' : 'u';
+        }
+        QCOMPARE(visible, shared);
     }
 
-    void everyLanguageSetIsComplete_data()
+    // Each shipped set, and the shipped Spanish set with one file missing, empty, a folder, binary, a line of
+    // 10 MB or a single line: the window starts on the presentation, every section can be entered, the
+    // controls each file feeds show its lines and keep their built-in texts where a line is missing. Every
+    // shipped file is Windows-1252 text with CR LF, a line for each text and none blank.
+    void languageFiles_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::addRow("es, beside the program") << shippedLanguageFolder();
+        QTest::addColumn<QString>("folder"); // a shipped set
+        QTest::addColumn<QString>("file"); // the file changed, if any
+        QTest::addColumn<QByteArray>("contents"); // "missing", "folder" or the bytes of the file
+        QTest::addRow("es shipped") << shippedLanguageFolder() << "" << QByteArray();
         for (const char* language : { "ca", "gl", "eu", "en" })
-            QTest::addRow("%s", language) << QStringLiteral(MAROLETA_SOURCE_DIR "/languages/%1/idioma").arg(language);
+            QTest::addRow("%s shipped", language)
+                << QStringLiteral(MAROLETA_SOURCE_DIR "/languages/%1/idioma").arg(language) << "" << QByteArray();
+        QByteArray binary;
+        for (int i = 0; i < 4096; ++i)
+            binary += char((i * 7919 + i / 13) & 0xFF); // every byte value, NUL, lone CR and the undefined ones
+        const std::pair<const char*, QByteArray> kinds[]
+            = { { "missing", "missing" }, { "a folder", "folder" }, { "empty", "" }, { "binary", binary },
+                  { "10 MB line", QByteArray(10 << 20, 'x') + "\r\n" }, { "one line", "L\xednea \x80nica\r\n" } };
+        for (const QString& file : feeds.keys())
+            for (const auto& [kind, contents] : kinds)
+                QTest::addRow("%s %s", qPrintable(file), kind) << shippedLanguageFolder() << file << contents;
     }
-    void everyLanguageSetIsComplete()
+    void languageFiles()
     {
         QFETCH(QString, folder);
-        const std::pair<const char*, int> files[]
-            = { { "menu.txt", 13 }, { "explicacionmenu.txt", 10 }, { "presentacion.txt", 1 }, { "comprobar.txt", 3 },
-                  { "numedeno.txt", 2 }, { "muldiv.txt", 2 }, { "borrar.txt", 1 }, { "tusresultados.txt", 1 } };
-        QStringList all;
-        for (const auto& [name, count] : files) {
-            QFile file(folder + "/" + name);
-            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-            // Windows-1252 with CR LF: every line ends in CR LF, no byte that the code page leaves undefined.
-            const auto undefined = [&bytes](char c) { return bytes.contains(c); };
-            QVERIFY2(bytes.count("\r\n") == count && bytes.count('\n') == count && bytes.endsWith("\r\n")
-                    && std::ranges::none_of(QByteArrayView("\x81\x8d\x8f\x90\x9d"), undefined),
-                name);
-            all << readLanguageLines(file.fileName(), count);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contents);
+        LanguageSet set;
+        for (const QString& name : feeds.keys())
+            QVERIFY(name == file || QFile::copy(folder + '/' + name, set.path() + '/' + name));
+        if (contents == "folder")
+            QVERIFY(QDir(set.path()).mkdir(file));
+        else if (!file.isEmpty() && contents != "missing")
+            set.writeBytes(file, contents);
+        Texts expected = builtIn;
+        for (auto [name, fed] : feeds.asKeyValueRange()) {
+            const QStringList lines = readLanguageLines(set.path() + '/' + name, int(fed.size()));
+            for (qsizetype line = 0; line < fed.size(); ++line)
+                for (const QString& control : fed[line].split(u'|', Qt::SkipEmptyParts))
+                    expected[control] = line < lines.size() ? lines[line] : builtIn[control];
+            QFile in(set.path() + '/' + name);
+            const QByteArray bytes = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+            QVERIFY2(!file.isEmpty()
+                    || (bytes.count("\r\n") == fed.size() && bytes.count('\n') == fed.size() && bytes.endsWith("\r\n")
+                        && bytes.toStdString().find_first_of("\x81\x8d\x8f\x90\x9d") == std::string::npos
+                        && std::ranges::all_of(
+                            lines, [](const QString& l) { return !l.isEmpty() && l == l.trimmed(); })),
+                qPrintable(name));
         }
-        for (const QString& line : all)
-            QVERIFY2(!line.isEmpty() && line == line.trimmed(), qPrintable(line));
-
-        // The set loads with no line missing: every caption it feeds shows its line, the check buttons of
-        // every practice section the same one.
-        setLanguageFolder(folder);
-        const auto restore = qScopeGuard([] { setLanguageFolder({}); });
         Program p;
-        QCOMPARE(languageTexts(p), all);
-        for (const CommandButton* check : p.form->Command21)
-            QCOMPARE(check->text(), p.form->Command17->text());
-        QCOMPARE(p.form->Command19->text(), p.form->Command17->text());
+        QCOMPARE(p.shownSection(), 7);
+        QCOMPARE(asLines(shownTexts(p)), asLines(expected));
+    }
+
+    // The keyboard alone: Tab goes through the controls in the order they stand on the screen, the menu column
+    // first, and round, Shift+Tab back; Space, Enter and the number pad's Enter press a menu button, an option,
+    // an answer field and a check; digits go to the keypad whether it or the main window has the focus,
+    // Escape goes back to the field; the colour of each field is told in words.
+    void keyboardAlone()
+    {
+        Program p;
+        MessageRecorder messages;
+        pressOn(p, "Command1(6)", Qt::Key_Space);
+        p.find("Option1(1)")->setFocus(Qt::TabFocusReason); // as the arrow keys move it within the pair
+        press(Qt::Key_Enter);
+        QVERIFY(p.shownSection() == 6 && p.find<QAbstractButton>("Option1(1)")->isChecked());
+        // An exercise whose lowest terms are a fraction, not a whole number.
+        pressOn(p, "Command1(4)", Qt::Key_Return);
+        const auto term = [&p](int i) { return p.caption(arrayName("Label17", i)).toInt(); };
+        for (int i = 0; i < 100 && term(1) == std::gcd(term(0), term(1)); ++i)
+            p.click("Command1(4)");
+        const int gcd = std::gcd(term(0), term(1));
+        const QString numerator = QString::number(term(0) / gcd), denominator = QString::number(term(1) / gcd);
+        QVERIFY(gcd > 1 && denominator != "1");
+        QString order;
+        for (int i = 0; i < 16; ++i, press(Qt::Key_Tab))
+            order += focused()->objectName() + ' ';
+        QCOMPARE(order,
+            "Command1(4) Command1(6) Command1(5) Command20 Label17(0) Label17(1) Label17(2) Label17(3) "
+            "Command21(0) Command1(7) Command1(8) Command1(0) Command1(1) Command1(2) Command1(3) Command1(4) ");
+        press(Qt::Key_Backtab);
+        QCOMPARE(focused()->objectName(), "Command1(4)");
+        typeInto(p, "Label17(2)", Qt::Key_Space, numerator);
+        typeInto(p, "Label17(3)", Qt::Key_Enter, denominator);
+        press(Qt::Key_1);
+        QCOMPARE(p.caption("Label17(3)"), denominator + '1');
+        pressOn(p, "Command21(0)", Qt::Key_Return);
+        QCOMPARE(p.find("Label17(3)")->accessibleDescription(), "Denominador del paso 1. Incorrecto");
+        QCOMPARE(p.find("Command21(0)")->accessibleDescription(), "Comprobar el paso 1. Incorrecto");
+        typeInto(p, "Label17(3)", Qt::Key_Return, denominator);
+        pressOn(p, "Command21(0)", Qt::Key_Space);
+        QCOMPARE(p.find("Label17(2)")->accessibleDescription(), "Numerador del paso 1. Correcto");
+        QCOMPARE(p.find("Command21(0)")->accessibleDescription(), "Comprobar el paso 1. Correcto");
+        QCOMPARE(p.resultLines().size(), 1);
+        QCOMPARE(messages.texts, QStringList());
+    }
+
+    // The sectors of the first picture chosen with the arrow keys and pressed with Space or Enter, exactly as
+    // a click on them does; the focus ring is painted over the picture, never into its image.
+    void sectorsByArrowKeys()
+    {
+        Program p;
+        p.click(QStringList { "Command1(0)", "Command3(0)" } + QStringList(6, "Command2(0)"));
+        QCOMPARE(p.caption("Label1(0)") + '/' + p.caption("Label1(1)"), "7/3"); // three circles, the last a third blue
+        auto* picture = p.find<PictureBox>("Picture1");
+        const QImage drawn = picture->image().copy();
+        const auto spot
+            = [picture](std::size_t i) { return picture->widgetPointOf(picture->keyboardSpots().at(i)).toPoint(); };
+        const auto ringAt = [&](std::size_t i) { return picture->grab().toImage().pixelColor(spot(i) + QPoint(9, 0)); };
+        pressOn(p, "Picture1");
+        QCOMPARE(ringAt(0), QColor(Qt::black));
+        QCOMPARE(picture->image(), drawn);
+        QString numerators;
+        for (std::size_t i = 0; i < 9; ++i) {
+            press(Qt::Key_Space);
+            numerators += p.caption("Label1(0)") + ' ' + picture->accessibleDescription().section(':', 0, 0) + ' ';
+            const QImage pressed = picture->image().copy();
+            press(Qt::Key_Enter);
+            QTest::mouseClick(picture, Qt::LeftButton, {}, spot(i));
+            QCOMPARE(picture->image(), pressed);
+            press(Qt::Key_Return);
+            press(Qt::Key_Right);
+        }
+        QCOMPARE(numerators, "6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 8 8/3 8 8/3 ");
+        QCOMPARE(picture->image(), drawn);
+        QVERIFY(ringAt(0) == QColor(Qt::black) && ringAt(1) != QColor(Qt::black)); // round again to the first
+    }
+
+    // Every control of the three windows as a screen reader gets it: a caption is the name and what the
+    // control is the description; pictures and lists are named by what they are, pictures describe what
+    // they show, and an answer field is a button that opens the keypad. Then the three windows closed.
+    void screenReadersThenClose()
+    {
+        Program p;
+        p.click({ "Command1(4)", "Label17(2)", "Command20", "Command1(0)", "Command2(0)" });
+        int told = 0;
+        for (QWidget* window : QList<QWidget*> { p.form.get(), p.form->keypad(), p.form->results() })
+            for (QWidget* control : window->findChildren<QWidget*>())
+                if (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control))
+                    QVERIFY2(accessibleName(control) == control->property("text").toString()
+                            && !control->accessibleDescription().isEmpty() && ++told,
+                        qPrintable(control->objectName()));
+                else if (qobject_cast<PictureBox*>(control) || qobject_cast<QListWidget*>(control))
+                    QVERIFY2(!accessibleName(control).isEmpty(), qPrintable(control->objectName()));
+        QVERIFY(told > 150);
+        QCOMPARE(accessibleName(p.find("Label1(0)")) + ", " + p.find("Label1(0)")->accessibleDescription(),
+            "2, Numerador de la primera fracción");
+        QCOMPARE(accessibleName(p.find("Picture1")) + ", " + p.find("Picture1")->accessibleDescription(),
+            "Dibujo de la primera fracción, 2/2: un círculo de 2 partes, 2 coloreadas");
+        p.click("Command1(3)"); // the guided sum's two circles in the second picture
+        QVERIFY(
+            p.find("Picture2")->accessibleDescription().startsWith("Primera fracción " + p.caption("Label8(0)") + '/'));
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(p.find("Label17(3)"));
+        QCOMPARE(field->role(), QAccessible::Button);
+        field->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(p.find("Label17(3)")->accessibleDescription(),
+            "Denominador del paso 1. Escribiendo con el teclado numérico");
+        // Closing the main window closes the keypad and the results window with it.
+        QVERIFY(p.form->keypad()->isVisible() && p.form->results()->isVisible() && p.form->close());
+        QVERIFY(!p.form->isVisible() && !p.form->keypad()->isVisible() && !p.form->results()->isVisible());
     }
 };
 
