@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // How long a picture takes to redraw, and a sector click with its flood fill, on a 1900 × 500 picture:
 // about the largest a picture gets, half the section of a full-screen window on a 1920 × 1080 screen.
 // A redraw must fit well inside one 60 Hz frame (16.7 ms) even in the worst cases.

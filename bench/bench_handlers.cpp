@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Every handler of the program in its worst case, on the real main window shown maximised on a
 // 1920 × 1080 offscreen screen (the largest pictures). Each must finish in well under a 60 Hz frame;
 // the goal is 4 ms. The worst cases: the shared second fraction at 2000/2000 (base 200/200 amplified

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Start-up of the whole program, as a process: the program started as main starts it (language files,
 // layout, both drawings, the first show, maximised) and quit as soon as its first frame is painted,
 // beside a bare window of 300 widgets built the same way (the program's own control classes placed in

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // libFuzzer target: the number read from any caption is finite, and a number written as a caption reads back.
 #include "logic/captions.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // libFuzzer target: arbitrary bytes as any of the language files. The first byte picks how many lines
 // are asked for; the rest is the file, read both from memory and from a real file.
 #include "logic/languagefiles.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Form2, the number-entry keypad of the simplification practice: a small frameless window with a display,
 // digit keys, step keys and an erase key. Every key copies the display into the answer field it edits.
 #pragma once

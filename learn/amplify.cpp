@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 1: amplifying a fraction by a factor k/k.
 #include "learn/amplify.h"
 

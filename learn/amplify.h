@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 1, amplifying: a base fraction multiplied by k/k, written out step by step; the result is shown
 // as the second fraction of the graphic screen.
 #pragma once

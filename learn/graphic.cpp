@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 0: two fractions drawn as circles cut into sectors, edited with buttons and by clicking sectors.
 #include "learn/graphic.h"
 

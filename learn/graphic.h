@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 0, the graphic representation: the first fraction drawn as circles cut into sectors, edited with
 // its buttons (Frame2) and by clicking sectors of its picture (Picture1), beside the second fraction.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 3: adding and subtracting two fractions, guided by their multiples.
 // The task A ± B stands beside a working copy A' ± B'; each click on a working denominator moves it to
 // the next multiple of the task's denominator, until the two meet and the result can be set.

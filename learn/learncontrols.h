@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Controls the learning screens build alike: number labels, fraction bars and signs, small buttons.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The second fraction of the graphic screen and its picture.
 #include "learn/secondfraction.h"
 

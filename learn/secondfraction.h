@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The second fraction of the graphic screen, which sections 0 to 3 all show: its editor Frame3 (Label2 over
 // the bar Line1(1), with Command4 and Command5) and its picture Picture2. The amplifying and simplifying
 // screens show their results in it, and the guided sum draws its two circles into the same picture.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 2, simplifying: a base fraction divided by a prime, written out step by step; the result (or the
 // base, while it cannot be divided) is shown as the second fraction of the graphic screen.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The drawing layer of the learning screens, rasterised by hand on a 32-bit QImage. This file holds the
 // canvas's own state and the simple operations; the pixels are set by canvas_raster.cpp (wedges of a disc,
 // rims, radii), canvas_pies.cpp (a run of pies on one circle) and canvas_floodfill.cpp.

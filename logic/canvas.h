@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The drawing layer of the learning screens: a persistent image with the operations the fraction
 // drawings need (clear, fill colour, pie sectors, reading a pixel, flood fill of one colour's area).
 // Everything is drawn without antialiasing, so every pixel holds exactly one design colour.

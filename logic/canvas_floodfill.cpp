@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The flood fill of one colour's area, a run of a row at a time.
 #include "logic/canvas_floodfill.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The flood fill of one colour's area: scan lines from a work list, no recursion, so that a fill of the
 // whole image cannot overflow the stack.
 #pragma once

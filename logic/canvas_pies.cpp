@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // A run of pies on one circle, drawn as a few merged sectors: the fills of neighbouring slices of one
 // colour together, the arcs of neighbouring slices together, every shared radius once, and the radii near
 // the centre, where they run through the same pixels, as runs of a row or column.

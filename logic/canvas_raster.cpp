@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Wedges of a disc row by row, their part of the rim, and radii, on a 32-bit image.
 #include "logic/canvas_raster.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Rasterising by hand on a 32-bit image: wedges of a disc, their part of the disc's rim, and radii.
 //
 // Pixel (x, y) is the unit square centred on the point (x, y). A disc of radius r holds the pixels whose

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Numbers kept in captions: reading them back and writing them out, and the two whole-number conversions.
 #pragma once
 

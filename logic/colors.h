@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Colour numbers of the design (red in the low byte, system colours from 0x80000000) as QColors.
 #pragma once
 

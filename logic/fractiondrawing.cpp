@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // A fraction drawn as circles cut into equal sectors, and a click that paints one sector over.
 #include "logic/fractiondrawing.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The guided sum of two fractions: tasks, multiples, judging and the two circles.
 #include "logic/guidedsum.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The guided sum of two fractions: drawing a task, stepping a working copy through the multiples of its
 // denominator, judging the result over the common denominator, and drawing the two working fractions.
 #pragma once

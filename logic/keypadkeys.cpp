@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // What the keypad's keys do to the number on its display.
 #include "logic/keypadkeys.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Language files: plain text, Windows-1252, one text a line, read from the folder idioma beside the program.
 #pragma once
 

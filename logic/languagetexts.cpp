@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The texts a translator changes, read from the language files beside the program.
 #include "logic/languagetexts.h"
 

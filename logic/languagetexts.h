@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The texts a translator changes: the lines of the language files, read once at start-up.
 #pragma once
 

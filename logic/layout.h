@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The arithmetic of the screen layout: where the sections, the two pictures, the side frames and the
 // inner frames go for a given screen. All lengths are twips.
 #pragma once

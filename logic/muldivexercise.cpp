@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Multiplication and division practice: drawing, the expected answer and the results line.
 #include "logic/muldivexercise.h"
 

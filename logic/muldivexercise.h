@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Multiplication and division practice without its window: drawing two fractions, the answer expected
 // (the unreduced product or cross product) and the results line.
 #pragma once

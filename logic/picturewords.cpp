@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The points the keyboard presses on a fraction drawing, and the words for a screen reader.
 #include "logic/picturewords.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // What the fraction drawings offer beyond their pixels: the points the keyboard presses, one in every
 // sector, and the words a screen reader says for a drawing.
 #pragma once

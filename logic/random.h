@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The program's one random generator: every draw uniform in [0, 1), every range Int(r * N) + k.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 4's arithmetic: drawing a fraction to simplify, testing whether a fraction can still be simplified
 // against the ten primes, judging one step of the chain and writing a finished chain as a results line.
 #pragma once

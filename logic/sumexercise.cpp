@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Sum and subtraction practice: drawing, lists of multiples, judging and the results line.
 #include "logic/sumexercise.h"
 

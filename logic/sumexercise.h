@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Sum and subtraction practice without its window: drawing an exercise of three fractions, the lists of
 // multiples the pupil picks the common denominator from, judging the answer row and its results line.
 #pragma once

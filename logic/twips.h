@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Twips (1/1440 inch) as the design gives positions, and Qt's device-independent pixels.
 #pragma once
 

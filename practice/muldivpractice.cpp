@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 6: multiplying and dividing two fractions.
 #include "practice/muldivpractice.h"
 

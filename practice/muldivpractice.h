@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 6, multiplication and division practice: two random fractions, the operation chosen with the
 // option buttons, the answer set with step buttons and checked.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 4: simplifying a fraction step by step, with the keypad.
 #include "practice/simplifypractice.h"
 

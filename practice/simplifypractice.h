@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 4, simplification practice: a random fraction simplified in a chain of up to five steps, typed
 // with the keypad into the answer fields and checked step by step.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 5: adding and subtracting three fractions over a common denominator.
 #include "practice/sumpractice.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Section 5, sum and subtraction practice: three random fractions added or subtracted over a common
 // denominator picked from their lists of multiples, the numerators set with step buttons and checked.
 #pragma once

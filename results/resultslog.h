@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The results log: one line for every exercise finished in this run. The practice sections write into it;
 // the main window shows it. Its lines live in the list of the results window, Form3.
 #pragma once

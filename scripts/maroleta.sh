@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Maroleta developers
 # Sets up a Debian machine for Maroleta, builds it, and then starts it (run) or passes its tests (test).
 # Usage: scripts/maroleta.sh run|test
 set -euo pipefail

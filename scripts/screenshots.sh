@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Maroleta developers
 # Starts Maroleta on a virtual 1280 x 1024 display, visits every section with the mouse and saves a
 # screenshot of each in docs/screenshots. Needs xvfb, openbox, xdotool and imagemagick.
 # Usage: scripts/screenshots.sh [path/to/maroleta]

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Form1 as designed: its start-up, the menu, the layout, the language texts and the windows it opens.
 #include "shell/form1.h"
 

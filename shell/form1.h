@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Form1, the main window: the menu column, the explanation line, "HISTORIAL" and the nine section frames,
 // of which exactly one is shown. It owns the navigation and the layout, and the services the sections
 // share: the random generator, the language texts, the results log and the keypad. Each section is a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Sections 7 and 8: the presentation screen, shown at start, and the start screen with its large fraction
 // whose numerator and denominator are named.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // What the tests of the learning screens share: the drawn sectors of a picture (sectorcolours.h) and
 // pressing on them; reading and writing the captions of a fraction.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Maroleta developers
 # Starts the real maroleta under strace on a virtual X display, visits every section with the mouse,
 # opens the results window, closes the main window, and then fails if any process of the program is
 # left, or if the program opened any file for writing or creating outside the temporary and runtime

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Maroleta developers
 # Builds the Debian package of a build tree with CPack and checks it: its control fields and contents,
 # lintian and appstreamcli when they are installed, that its maintainer scripts register and remove the
 # very language sets it ships, and that the unpacked program, started offscreen through its /usr/bin

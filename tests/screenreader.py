@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Maroleta developers
 # Reads the running program through the AT-SPI bus, as a screen reader on a Linux desktop does, and
 # presses its controls through the same bus: every visible caption is a control's name, every control
 # without a caption has a description, and a caption that changes is heard changed within a second.

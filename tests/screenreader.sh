@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Maroleta developers
 # Starts the real maroleta on a virtual X display inside a private session bus with the accessibility bus,
 # as on a desktop with a screen reader turned on, and reads and presses it through AT-SPI (screenreader.py).
 # Usage: screenreader.sh path/to/maroleta

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // What the widget tests share: the real main window built offscreen with a seeded generator, its controls
 // found and clicked by their design names ("Label13(2)"), message boxes answered, language sets of a
 // test's own. A check inside a helper stops the whole test when it fails.

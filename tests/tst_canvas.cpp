@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The drawing layer on its own: pie angles and radii, closed outlines, flood fills, reading pixels.
 #include "logic/canvas.h"
 #include "logic/colors.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The four learning screens as a pupil uses them: the graphic screen's two fractions and their pictures,
 // amplifying, simplifying and the guided sum. Most cases are scripts of clicks, each followed by what the
 // screen then reads; after every step each picture shown must draw what its captions say.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The logic without any window: numbers in captions, language files, the screen layout, fractions drawn as
 // circles and the points and words of such a drawing, the guided sum, and the exercises of the practices.
 #include "sectorcolours.h"

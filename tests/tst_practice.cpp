@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The practice sections 4 to 6, the keypad and the results window, driven as a pupil drives them: the menu,
 // answer fields and keys clicked, lists picked, answers stepped and checked; then the captions, colours, what
 // is shown and the lines of the results log read back.

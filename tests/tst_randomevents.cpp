@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The real windows under a long run of seeded random events: clicks on whatever control is there to
 // click in the menu, the section shown and the keypad, presses of any mouse button on the pictures, list
 // choices, message boxes answered as they come, the results window shown and closed, and now and then a

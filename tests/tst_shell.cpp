@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The main window as a pupil meets it: start-up and the menu, the explanation line, the language texts of
 // shipped, short and broken files, the keyboard, what screen readers are told, and closing.
 #include "testsupport.h"

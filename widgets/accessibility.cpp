@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // Accessible names and colour meanings, for screen readers. The names come from the design names, in one
 // table per window, so a control built anywhere is named here.
 #include "widgets/accessibility.h"

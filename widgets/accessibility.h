@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // What screen readers are told. A label, button or option button is named by its caption, as shown; what
 // it is ("Numerador de la primera fracción"), and what its colour says of an answer, is its description.
 // A control without a caption (a picture, a frame, a list) is named by what it is.

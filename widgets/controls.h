@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The controls the windows are built from: buttons that show their background colour, labels, frames,
 // option buttons, list boxes, line strokes, outline shapes and drawing areas with a persistent image.
 // Every control is placed in twips and carries its design name as its objectName ("Command1(7)").

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The keyboard order of a window, worked out from the controls' places.
 #include "widgets/keyboard.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The keyboard order of a window: Tab and the arrow keys of the buttons move through its controls in the
 // order they stand on the screen, worked out from where the controls are at the moment of the key press.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // The program's message boxes: OK only, under the application's title. Tests observe them here.
 #pragma once
 

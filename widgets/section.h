@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
 // What the main window asks of each of its nine sections. A section builds its controls into the frame it
 // is given, keeps its state and handlers to itself, and is handed by its constructor only what it uses.
 #pragma once
