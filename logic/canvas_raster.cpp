@@ -236,27 +236,6 @@ void drawRim(const Surface& surface, const Circle& circle, double from, double s
     });
 }
 
-RadiusPixels::RadiusPixels(const Circle& circle, double cos, double sin)
-{
-    const double dx = circle.radius * cos;
-    const double dy = -circle.radius * sin;
-    alongX = std::abs(dx) >= std::abs(dy);
-    first = alongX ? nearest(circle.cx) : nearest(circle.cy);
-    last = alongX ? nearest(circle.cx + dx) : nearest(circle.cy + dy);
-    step = last >= first ? 1 : -1;
-    slope = alongX ? (dx == 0 ? 0 : dy / dx) : dx / dy;
-    origin = alongX ? circle.cx : circle.cy;
-    across = alongX ? circle.cy : circle.cx;
-}
-
-bool RadiusPixels::inside(int width, int height) const
-{
-    const int width1 = alongX ? width : height;
-    const int height1 = alongX ? height : width;
-    return std::min(first, last) >= 1 && std::max(first, last) < width1 - 1 && acrossAt(first) >= 1
-        && acrossAt(first) < height1 - 1 && acrossAt(last) >= 1 && acrossAt(last) < height1 - 1;
-}
-
 void drawRadius(const Surface& surface, const RadiusPixels& radius)
 {
     if (surface.lineWidth == 1 && radius.inside(surface.width, surface.height)) {

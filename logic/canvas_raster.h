@@ -118,12 +118,29 @@ struct RadiusPixels {
     double across;
 
     // The radius of `circle` in the direction whose cosine and sine these are (mathematical, y upwards).
-    RadiusPixels(const Circle& circle, double cos, double sin);
+    RadiusPixels(const Circle& circle, double cos, double sin)
+    {
+        const double dx = circle.radius * cos;
+        const double dy = -circle.radius * sin;
+        alongX = std::abs(dx) >= std::abs(dy);
+        first = alongX ? nearest(circle.cx) : nearest(circle.cy);
+        last = alongX ? nearest(circle.cx + dx) : nearest(circle.cy + dy);
+        step = last >= first ? 1 : -1;
+        slope = alongX ? (dx == 0 ? 0 : dy / dx) : dx / dy;
+        origin = alongX ? circle.cx : circle.cy;
+        across = alongX ? circle.cy : circle.cx;
+    }
 
     int length() const { return (last - first) * step; }
     int acrossAt(int along) const { return nearest(across + (double(along) - origin) * slope); }
     // Both ends lie at least a pixel inside a width × height image: every pixel of the line does.
-    bool inside(int width, int height) const;
+    bool inside(int width, int height) const
+    {
+        const int width1 = alongX ? width : height;
+        const int height1 = alongX ? height : width;
+        return std::min(first, last) >= 1 && std::max(first, last) < width1 - 1 && acrossAt(first) >= 1
+            && acrossAt(first) < height1 - 1 && acrossAt(last) >= 1 && acrossAt(last) < height1 - 1;
+    }
 };
 
 // The whole radius, with the pen.
