@@ -207,7 +207,10 @@ namespace {
 
 void fillSector(const Surface& surface, const Circle& circle, double from, double span, double to, QRgb paint)
 {
-    const auto [discTop, discBottom] = discRows(circle);
+    // Plain names, not a structured binding: clang 14, which builds the fuzzers, cannot capture those.
+    const auto disc = discRows(circle);
+    const int discTop = disc.first;
+    const int discBottom = disc.second;
     eachWedge(from, span, to, [&](const Wedge& wedge) {
         const auto [top, bottom] = wedge.rows(circle, false);
         const int last = std::min({ bottom, discBottom, surface.height - 1 });
@@ -218,7 +221,9 @@ void fillSector(const Surface& surface, const Circle& circle, double from, doubl
 
 void drawRim(const Surface& surface, const Circle& circle, double from, double span, double to)
 {
-    const auto [discTop, discBottom] = discRows(circle);
+    const auto disc = discRows(circle);
+    const int discTop = disc.first;
+    const int discBottom = disc.second;
     eachWedge(from, span, to, [&](const Wedge& wedge) {
         // Only the rows of the arc; each row's disc pixels serve the rows above and below it too.
         const auto [top, bottom] = wedge.rows(circle, true);
