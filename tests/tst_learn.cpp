@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Maroleta developers
 // The four learning screens as a pupil uses them: the graphic screen's two fractions and their pictures,
 // amplifying, simplifying and the guided sum. Most cases are scripts of clicks, each followed by what the
-// screen then reads; after every step each picture shown must draw what its captions say.
+// screen then reads; at every step each picture shown must draw what its captions say.
 #include "learnsupport.h"
 #include "testsupport.h"
 
@@ -17,8 +17,6 @@ using namespace maroleta;
 using testing::Program;
 
 namespace {
-bool shown(const Program& p, const QString& name) { return p.find(name)->isVisible(); }
-
 QStringList names(const char* pattern, int first, int last)
 {
     QStringList list;
@@ -30,7 +28,7 @@ QStringList names(const char* pattern, int first, int last)
 // `ifShown` when the controls named are all shown, `ifHidden` when none is, else " partly shown ".
 QString seen(const Program& p, const QStringList& controls, const QString& ifShown, const QString& ifHidden = {})
 {
-    const auto count = std::ranges::count_if(controls, [&p](const QString& name) { return shown(p, name); });
+    const auto count = std::ranges::count_if(controls, [&p](const QString& name) { return p.find(name)->isVisible(); });
     return count == controls.size() ? ifShown : count == 0 ? ifHidden : QStringLiteral(" partly shown ");
 }
 
@@ -66,7 +64,7 @@ QString screen(const Program& p)
         return read(p, "Label6(0)/Label7(0)")
             + seen(p, names("Line1(%1)", 7, 12) + names("Label6(%1)", 1, 2) + names("Label7(%1)", 1, 2),
                 read(p, " = (Label6(1))/(Label7(1)) = Label6(2)/Label7(2)"))
-            + (shown(p, "Label3(2)") ? " not divisible" : "") + second;
+            + (p.find("Label3(2)")->isVisible() ? " not divisible" : "") + second;
     case 3:
         return read(p, "Label8(0)/Label9(0) ") + seen(p, { "Line1(16)", "Line1(23)" }, "+", "-")
             + read(p, " Label8(1)/Label9(1) : Label8(2)/Command12(0) Label8(3)/Command12(1) |")
@@ -84,22 +82,29 @@ int term(const Program& p, const QString& name) { return p.caption(name).toInt()
 
 QString sectors(int n, int d, char16_t c) { return QString(n, c) + QString(d - n, u'w'); }
 
-// Each picture shown draws its captions: a fraction of one circle of at most 40 sectors, its numerator in
-// blue; the guided sum's A' cyan and B' magenta, both blue while their denominators agree.
-void checkPictures(const Program& p)
+// Where a picture shown does not draw its captions, " picture: " what it draws, " for " what it should; else
+// nothing. A fraction of one circle of at most 40 sectors has its numerator in blue; the guided sum's A' is
+// cyan and B' magenta, both blue while their denominators agree.
+QString wrongPictures(const Program& p)
 {
+    QString wrong;
+    const auto compare = [&wrong](const QString& drawn, const QString& wanted) {
+        if (drawn != wanted)
+            wrong += " picture: " + drawn + " for " + wanted;
+    };
     const int dA = term(p, "Command12(0)"), dB = term(p, "Command12(1)");
     QImage& sum = p.find<PictureBox>("Picture2")->image();
     if (p.shownSection() == 3)
-        COMPARE_OR_THROW(testing::sumCircleColours(sum, 0, dA) + u' ' + testing::sumCircleColours(sum, 1, dB),
+        compare(testing::sumCircleColours(sum, 0, dA) + u' ' + testing::sumCircleColours(sum, 1, dB),
             sectors(term(p, "Label8(2)"), dA, dA == dB ? u'b' : u'c') + u' '
                 + sectors(term(p, "Label8(3)"), dB, dA == dB ? u'b' : u'm'));
     for (int i = 1; i <= 2 && p.shownSection() < 3; ++i) {
         const int n = term(p, QStringLiteral("Label%1(0)").arg(i)), d = term(p, QStringLiteral("Label%1(1)").arg(i));
         auto* picture = p.find<PictureBox>(QStringLiteral("Picture%1").arg(i));
         if (picture->isVisible() && n <= d && d <= 40)
-            COMPARE_OR_THROW(testing::circleColours(picture->image(), n, d), sectors(n, d, u'b'));
+            compare(testing::circleColours(picture->image(), n, d), sectors(n, d, u'b'));
     }
+    return wrong;
 }
 
 // Plays one step of a script, word by word. A control's name is a click, "name*n" n clicks, "name..." clicks
@@ -195,8 +200,8 @@ private Q_SLOTS:
             "Command9(1) Command1(1) Command8(1) Command1(2) => 16/32 | 0/2",
             "Command9(1) Command1(0) Command1(3) Command1(2) => 16/32 not divisible | 0/2",
             "Command10(0) => 17/32 not divisible | 17/32" };
-        // Equal denominators show the result at once; the other operation's numerator is wrong. Back on the
-        // graphic screen its picture shows the second fraction again.
+        // Equal denominators show the result at once; the other operation's numerator is wrong. A new task
+        // starts without a result; back on the graphic screen the picture shows the second fraction again.
         QTest::addRow("guided difference")
             << QStringList { "4/7,2/7 Command1(3) => 4/7 - 2/7 : 4/7 2/7 ||| = / green green",
                    "Command12(4) Command12(2) Command12(6) Command12(3)*2 => 4/7 - 2/7 : 4/7 2/7 ||| = 6/7 red blue",
@@ -204,7 +209,9 @@ private Q_SLOTS:
                    "Command12(5) => 4/7 - 2/7 : 4/7 2/7 ||| = 1/7 red blue",
                    "Command12(2) => 4/7 - 2/7 : 4/7 2/7 ||| = 2/7 blue blue congratulated",
                    "Command12(0) => 4/7 - 2/7 : 8/14 2/7 |X 2||",
-                   "Command12(1) => 4/7 - 2/7 : 8/14 4/14 ||X 2| = / green green", "Command1(0) => 1/2 | 1/2" };
+                   "Command12(1) => 4/7 - 2/7 : 8/14 4/14 ||X 2| = / green green",
+                   "Command12(2)*6 Command12(6)*2 Command12(3)*4 => 4/7 - 2/7 : 8/14 4/14 ||X 2| = 6/14 red blue",
+                   "3/5,1/5 Command1(3) => 3/5 - 1/5 : 3/5 1/5 ||| = / green green", "Command1(0) => 1/2 | 1/2" };
         // Any common denominator is right, the least or not; the arrows follow the fraction changed last.
         QTest::addRow("guided sum") << QStringList {
             "1/4,2/3 Command1(3) Command12(0)*5 => 1/4 + 2/3 : 6/24 2/3 |X 6||",
@@ -227,8 +234,7 @@ private Q_SLOTS:
         QStringList played;
         for (const QString& step : script) {
             play(p, step.section(" => ", 0, 0));
-            checkPictures(p);
-            played << step.section(" => ", 0, 0) + " => " + screen(p);
+            played << step.section(" => ", 0, 0) + " => " + screen(p) + wrongPictures(p);
             for (const QString& text : std::exchange(messages.texts, {})) {
                 QCOMPARE(text, texts.CheckTexts[0]);
                 played.last() += " congratulated";
@@ -276,22 +282,19 @@ private Q_SLOTS:
     }
     void everyGuidedSumEntry()
     {
-        // Each entry draws a task of its own and starts the working copy as the task, without arrows or result
-        // numbers, whatever the last entry left. A minus only when A is the greater: no result is negative.
+        // Each entry draws a task of its own, a sum or a difference, and starts the working copy as the task,
+        // without arrows or result numbers, whatever the last entry left.
         testing::MessageRecorder messages;
         Program p;
         QSet<QString> tasks, signs;
         for (int entry = 0; entry < 60; ++entry) {
             p.click(QStringList { "Command1(3)", "Command12(0)", "Command1(3)" });
-            checkPictures(p);
+            QCOMPARE(wrongPictures(p), QString());
             const QString a = read(p, "Label8(0)/Label9(0)"), b = read(p, "Label8(1)/Label9(1)");
             const QString sign = screen(p).section(u' ', 1, 1);
             const bool common = p.caption("Label9(0)") == p.caption("Label9(1)");
             QCOMPARE(screen(p),
                 a + u' ' + sign + u' ' + b + " : " + a + u' ' + b + " |||" + (common ? " = / green green" : ""));
-            const bool aGreater
-                = term(p, "Label8(0)") * term(p, "Label9(1)") > term(p, "Label8(1)") * term(p, "Label9(0)");
-            QVERIFY2(sign == "+" || aGreater, qPrintable(a + sign + b));
             tasks.insert(a + b);
             signs.insert(sign);
         }
