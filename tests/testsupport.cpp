@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QStringEncoder>
 
 namespace maroleta::testing {
 
@@ -103,17 +102,6 @@ MessageRecorder::~MessageRecorder() { setMessageSink({}); }
 LanguageSet::LanguageSet() { setLanguageFolder(dir.path()); }
 
 LanguageSet::~LanguageSet() { setLanguageFolder({}); }
-
-void LanguageSet::write(const QString& file, const QStringList& lines) const
-{
-    QStringEncoder encoder("windows-1252");
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += encoder.encode(line);
-        bytes += "\r\n";
-    }
-    writeBytes(file, bytes);
-}
 
 void LanguageSet::writeBytes(const QString& file, const QByteArray& bytes) const
 {

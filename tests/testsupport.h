@@ -75,12 +75,10 @@ struct MessageRecorder {
     QStringList texts;
 };
 
-// A language folder of a test's own; files are written in Windows-1252 with CR LF unless given raw bytes.
-// It is in force while the object lives.
+// A language folder of a test's own, in force while the object lives.
 struct LanguageSet {
     LanguageSet();
     ~LanguageSet();
-    void write(const QString& file, const QStringList& lines) const;
     void writeBytes(const QString& file, const QByteArray& bytes) const;
     QString path() const { return dir.path(); }
     QTemporaryDir dir;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Maroleta developers
-// The drawing layer on its own: pie angles and radii, closed outlines, flood fills, reading pixels.
+// The drawing layer on its own: a run of pies against each pie drawn in turn, flood fills, reading pixels,
+// and shapes off the picture.
 #include "logic/canvas.h"
 #include "logic/colors.h"
 
@@ -11,38 +12,12 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <tuple>
 #include <vector>
 
 using namespace maroleta;
 
 namespace {
-constexpr double kPi = std::numbers::pi;
-
-// The angle of pixel (x, y) seen from (cx, cy), counterclockwise from 3 o'clock, in 0..2π.
-double angleOf(double cx, double cy, int x, int y)
-{
-    const double angle = std::atan2(cy - y, x - cx);
-    return angle < 0 ? angle + 2 * kPi : angle;
-}
-
-// The pixel at distance `distance` from the centre in direction `angle`.
-QPoint along(double cx, double cy, double angle, double distance)
-{
-    return QPoint(int(std::lround(cx + distance * std::cos(angle))), int(std::lround(cy - distance * std::sin(angle))));
-}
-
-// Whether a black pixel lies at `point` or next to it (a sampled ray can slip diagonally past a stroke).
-bool blackNear(const Canvas& canvas, QPoint point)
-{
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (canvas.pixel(point.x() + dx, point.y() + dy) == DesignColor::Black)
-                return true;
-    return false;
-}
-
 QSet<quint32> coloursOf(const Canvas& canvas)
 {
     QSet<quint32> colours;
@@ -76,93 +51,6 @@ void drawInTurn(Canvas& canvas, QPointF centre, double radius, const std::vector
 class TestCanvas : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void pie_data()
-    {
-        QTest::addColumn<double>("start");
-        QTest::addColumn<double>("end");
-        QTest::addRow("both negative") << -0.5 << -1.5;
-        QTest::addRow("start negative only") << -0.5 << 1.5;
-        QTest::addRow("end negative only") << 0.5 << -1.5;
-        QTest::addRow("both positive") << 0.5 << 1.5;
-        QTest::addRow("start zero cannot be negative") << 0.0 << -1.5;
-        QTest::addRow("3 to 12 o'clock: the upper right quarter") << -0.1 << -(kPi / 2 - 0.1);
-        const double theta = 6.28318 / 6;
-        QTest::addRow("2θ round past 3 o'clock to θ") << -2 * theta << -theta;
-    }
-
-    void pie()
-    {
-        QFETCH(double, start);
-        QFETCH(double, end);
-        QImage image(101, 101, QImage::Format_RGB32);
-        Canvas canvas(image);
-        canvas.clear();
-        canvas.setFillColor(DesignColor::Blue);
-        canvas.pie(50, 50, 40, start, end);
-        // Filled only when both ends are negative, counterclockwise from the start angle to the end angle.
-        const bool filled = start < 0 && end < 0;
-        const double from = std::abs(start);
-        const double span = std::fmod(std::abs(end) - from + 4 * kPi, 2 * kPi);
-        int blue = 0;
-        int white = 0;
-        for (int y = 0; y < 101; ++y) {
-            for (int x = 0; x < 101; ++x) {
-                const double distance = std::hypot(x - 50, y - 50);
-                const double a = std::fmod(angleOf(50, 50, x, y) - from + 4 * kPi, 2 * kPi);
-                if (distance > 38 || distance < 3 || canvas.pixel(x, y) == DesignColor::Black || a < 0.05
-                    || a > 2 * kPi - 0.05 || std::abs(a - span) < 0.05)
-                    continue;
-                const bool inside = filled && a < span;
-                QCOMPARE(canvas.pixel(x, y), inside ? DesignColor::Blue : DesignColor::White);
-                (inside ? blue : white) += 1;
-            }
-        }
-        QVERIFY(white > 100 && (blue > 100 || !filled));
-        // A radius is drawn to each negative end only; the arc between the two angles always.
-        QCOMPARE(blackNear(canvas, along(50, 50, from, 20)), start < 0);
-        QCOMPARE(blackNear(canvas, along(50, 50, std::abs(end), 20)), end < 0);
-        QVERIFY(blackNear(canvas, along(50, 50, from + span / 2, 39.5)));
-        QVERIFY(!blackNear(canvas, along(50, 50, std::abs(end) + (2 * kPi - span) / 2, 39.5)));
-    }
-
-    void drawingPartlyOffThePicture()
-    {
-        // What lies off the image is cut off and nothing else changes: a picture that shows only part of a
-        // drawing has the pixels of that part of the drawing made whole on a larger picture. Seeded runs of
-        // pies and discs anywhere, of any size, with pens one to three pixels wide.
-        QRandomGenerator random(20261207);
-        for (int run = 0; run < 150; ++run) {
-            QImage whole(400, 300, QImage::Format_RGB32);
-            const QRect part = QRect(random.bounded(380), random.bounded(280), 1 + random.bounded(200),
-                                   1 + random.bounded(200))
-                & whole.rect();
-            QImage cut(part.size(), QImage::Format_RGB32);
-            Canvas large(whole);
-            Canvas small(cut);
-            const int lineWidth = random.bounded(3) == 0 ? 1 + random.bounded(3) : 1;
-            const double cx = random.bounded(400.0);
-            const double cy = random.bounded(300.0);
-            const double radius = random.bounded(run % 3 ? 150.0 : 10.0);
-            const int count = 1 + random.bounded(run % 2 ? 300 : 12);
-            const double theta = 6.28318 / count;
-            std::vector<Canvas::Slice> slices;
-            for (int i = 0; i < count; ++i)
-                slices.push_back({ -(i == 0 ? 6.28318 : i * theta), -((i + 1) * theta),
-                    random.bounded(2) ? DesignColor::Blue : DesignColor::White });
-            for (const auto& [canvas, dx, dy] : { std::tuple(&large, 0, 0), std::tuple(&small, part.x(), part.y()) }) {
-                canvas->clear();
-                canvas->setLineWidth(lineWidth);
-                canvas->setFillColor(DesignColor::Blue);
-                if (run % 5 == 0)
-                    canvas->disc(cx - dx, cy - dy, radius, run % 2 == 0);
-                else
-                    canvas->pies(cx - dx, cy - dy, radius, slices);
-            }
-            if (cut != whole.copy(part))
-                QFAIL(qPrintable(QStringLiteral("run %1 differs").arg(run)));
-        }
-    }
-
     void piesDrawFillsThenOutlines()
     {
         // A run of pies leaves every pixel as each pie drawn in turn and then every outline again, each
@@ -275,18 +163,15 @@ private Q_SLOTS:
         Canvas canvas(image);
         canvas.clear();
         QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
-        for (const QPoint off : { QPoint(10, 0), QPoint(0, 8), QPoint(-1, 0) })
-            QCOMPARE(canvas.pixel(off.x(), off.y()), Canvas::kOutside);
-        QCOMPARE(canvas.point(-0.6, 0), Canvas::kOutside);
-        QCOMPARE(canvas.point(9.4, 7.4), DesignColor::White);
-        QCOMPARE(canvas.point(9.6, 0), Canvas::kOutside);
-        QCOMPARE(canvas.point(std::nan(""), 0), Canvas::kOutside);
-        QCOMPARE(canvas.point(1e300, 0), Canvas::kOutside);
-        // Halves round to even: 1.5 and 2.5 read pixel 2, 3.5 reads pixel 4.
+        // A point is read at its nearest pixel, halves to even: 1.5 and 2.5 read pixel 2, 3.5 pixel 4. Off
+        // the picture, and for no number at all, it reads as outside.
         image.setPixel(2, 1, qRgb(0, 0, 255));
-        QCOMPARE(canvas.point(2.5, 1), DesignColor::Blue);
-        QCOMPARE(canvas.point(1.5, 1), DesignColor::Blue);
-        QCOMPARE(canvas.point(3.5, 1), DesignColor::White);
+        QString read;
+        for (const auto& [x, y] : { std::pair { 2.5, 1.0 }, { 1.5, 1.0 }, { 3.5, 1.0 }, { 9.4, 7.4 }, { 9.6, 0.0 },
+                 { -0.6, 0.0 }, { std::nan(""), 0.0 }, { 1e300, 0.0 } })
+            read += canvas.point(x, y) == DesignColor::Blue ? u'b' : canvas.point(x, y) == Canvas::kOutside ? u'-' : u'w';
+        QCOMPARE(read, "bbww----");
+        QCOMPARE(canvas.pixel(10, 0), Canvas::kOutside);
     }
 
     void shapesOffThePictureAreSafe()

@@ -183,51 +183,12 @@ struct Sum {
     std::array<int, 4> answer {};
 };
 
-QString range(const QList<int>& values)
-{
-    const auto [least, most] = std::minmax_element(values.begin(), values.end());
-    return QStringLiteral("%1-%2").arg(*least).arg(*most);
-}
-
-// The least of `terms`; the range of the exponent of each of the primes 2, 3, 5, 7 and 11 in them; and what
-// is left of them after those primes: 1 when each is made of them alone and lies in 4..1000.
-QString factorRanges(QList<int> terms)
-{
-    QString summary = QStringLiteral("from %1:").arg(*std::min_element(terms.begin(), terms.end()));
-    for (int& term : terms)
-        term *= term >= 4 && term <= 1000 ? 1 : -1;
-    for (int prime : { 2, 3, 5, 7, 11 }) {
-        QList<int> exponents;
-        for (int& term : terms)
-            for (exponents << 0; term % prime == 0; term /= prime)
-                ++exponents.last();
-        summary += QStringLiteral(" %1^%2").arg(prime).arg(range(exponents));
-    }
-    return summary + QStringLiteral(" rest ") + range(terms);
-}
-
 } // namespace
 
 class PracticeTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void simplifyExercisesOverManyVisits()
-    {
-        // Both terms in 4..1000, made of 2 (at least once, so even), 3, 5, 7 and 11 alone; up to two factors 3
-        // in the numerator, three in the denominator; never equal.
-        Program p(7);
-        QList<int> numerators, denominators;
-        for (int visit = 0; visit < 400; ++visit) {
-            p.click("Command1(4)");
-            numerators << p.caption("Label17(0)").toInt();
-            denominators << p.caption("Label17(1)").toInt();
-            QVERIFY(numerators.last() != denominators.last());
-        }
-        QCOMPARE(factorRanges(numerators), "from 4: 2^1-4 3^0-2 5^0-1 7^0-1 11^0-1 rest 1-1");
-        QCOMPARE(factorRanges(denominators), "from 4: 2^1-4 3^0-3 5^0-1 7^0-1 11^0-1 rest 1-1");
-    }
-
     void sessions_data()
     {
         QTest::addColumn<QString>("script"); // see session
@@ -397,6 +358,9 @@ private Q_SLOTS:
         p.click("Command20");
         QVERIFY(window->isVisible());
         QCOMPARE(p.resultLines(), (QStringList { simplified, multiplied, multiplied, simplified }));
+        // Closing the main window closes the keypad and the results window with it.
+        QVERIFY(p.form->keypad()->isVisible() && p.form->close());
+        QVERIFY(!p.form->keypad()->isVisible() && !window->isVisible());
     }
 };
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Maroleta developers
 // The real window at 150 % display scaling: CTest runs this program with QT_SCALE_FACTOR=1.5 on an
 // offscreen screen of 1920 x 1440 pixels, which the layout sees as 1280 x 960.
-#include "learnsupport.h"
+#include "sectorcolours.h"
 #include "testsupport.h"
 
 #include "keypad/form2.h"
