@@ -531,6 +531,50 @@ private Q_SLOTS:
         }
     }
 
+    // The voz.txt of each shipped set, loaded from its folder: 3/17, 0/5, then 1/d and 3/d for d = 1..13.
+    void voiceTexts_data()
+    {
+        QTest::addColumn<QString>("said");
+        QTest::addRow("es")
+            << "1|LEER EN VOZ|es-ES|más|menos|por|entre|Correcto|Incorrecto|3 partido por 17|0 quintos|1|3|un medio|"
+               "3 medios|un tercio|3 tercios|un cuarto|3 cuartos|un quinto|3 quintos|un sexto|3 sextos|un séptimo|"
+               "3 séptimos|un octavo|3 octavos|un noveno|3 novenos|un décimo|3 décimos|un onceavo|3 onceavos|"
+               "un doceavo|3 doceavos|1 partido por 13|3 partido por 13";
+        QTest::addRow("ca")
+            << "1|LLEGIR EN VEU|ca-ES|més|menys|per|entre|Correcte|Incorrecte|3 partit per 17|0 cinquens|1|3|un mig|"
+               "3 mitjos|un terç|3 terços|un quart|3 quarts|un cinquè|3 cinquens|un sisè|3 sisens|un setè|3 setens|"
+               "un vuitè|3 vuitens|un novè|3 novens|un desè|3 desens|un onzè|3 onzens|un dotzè|3 dotzens|"
+               "1 partit per 13|3 partit per 13";
+        QTest::addRow("gl")
+            << "1|LER EN VOZ|gl-ES es-ES|máis|menos|por|entre|Correcto|Incorrecto|3 partido por 17|0 quintos|1|3|"
+               "un medio|3 medios|un terzo|3 terzos|un cuarto|3 cuartos|un quinto|3 quintos|un sexto|3 sextos|"
+               "un sétimo|3 sétimos|un oitavo|3 oitavos|un noveno|3 novenos|un décimo|3 décimos|un onceavo|3 onceavos|"
+               "un doceavo|3 doceavos|1 partido por 13|3 partido por 13";
+        QTest::addRow("eu")
+            << "1|AHOZ IRAKURRI|eu-ES|gehi|ken|bider|zati|Zuzena|Okerra|3 zati 17|0 bosten|1|3|erdi bat|3 erdi|"
+               "heren bat|3 heren|laurden bat|3 laurden|bosten bat|3 bosten|seiren bat|3 seiren|zazpiren bat|"
+               "3 zazpiren|zortziren bat|3 zortziren|bederatziren bat|3 bederatziren|hamarren bat|3 hamarren|"
+               "hamaikaren bat|3 hamaikaren|hamabiren bat|3 hamabiren|1 zati 13|3 zati 13";
+        QTest::addRow("en")
+            << "1|READ ALOUD|en-GB|plus|minus|times|divided by|Correct|Incorrect|3 over 17|0 fifths|1|3|one half|"
+               "3 halves|one third|3 thirds|one quarter|3 quarters|one fifth|3 fifths|one sixth|3 sixths|one seventh|"
+               "3 sevenths|one eighth|3 eighths|one ninth|3 ninths|one tenth|3 tenths|one eleventh|3 elevenths|"
+               "one twelfth|3 twelfths|1 over 13|3 over 13";
+    }
+    void voiceTexts()
+    {
+        QFETCH(QString, said);
+        const QString code = QString::fromLatin1(QTest::currentDataTag());
+        std::vector<std::pair<qint64, qint64>> fractions { { 3, 17 }, { 0, 5 } };
+        for (qint64 d = 1; d <= 13; ++d)
+            fractions.insert(fractions.end(), { { 1, d }, { 3, d } });
+        VoiceTexts voice;
+        setLanguageFolder(MAROLETA_SOURCE_DIR + (code == "es" ? "/idioma" : "/languages/" + code + "/idioma"));
+        voice.load();
+        setLanguageFolder({});
+        QCOMPARE(voiceSays(voice, fractions), said);
+    }
+
     // Hand-written files: a good one with the words s2..s12 and p2..p12, or it with some lines changed.
     void brokenVoiceTexts_data()
     {
