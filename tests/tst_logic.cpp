@@ -12,6 +12,7 @@
 #include "logic/resultswindow.h"
 #include "logic/simplifyexercise.h"
 #include "logic/sumexercise.h"
+#include "logic/voicetexts.h"
 
 #include <QFile>
 #include <QSet>
@@ -82,6 +83,17 @@ int radiiAround(const Canvas& canvas, double cx, double cy, double radius)
     for (int s = 1; s <= 4000; ++s)
         runs += black(s) && !black(s - 1);
     return runs;
+}
+
+// Whether the texts are usable, the caption, the languages, the operation and check words, then each
+// fraction in words: all joined by "|".
+QString voiceSays(const VoiceTexts& voice, const std::vector<std::pair<qint64, qint64>>& fractions)
+{
+    QStringList said { voice.usable() ? "1" : "0", voice.caption, voice.locales.join(u' '), voice.plus, voice.minus,
+        voice.times, voice.dividedBy, voice.right, voice.wrong };
+    for (const auto& [numerator, denominator] : fractions)
+        said << voice.fraction(numerator, denominator);
+    return said.join(u'|');
 }
 } // namespace
 
@@ -507,6 +519,93 @@ private Q_SLOTS:
             seen << QString(letterAt(canvas, 0, 0)) + letterAt(canvas, size.width() / 2.0, cy);
             QCOMPARE(seen, expected << "ww");
         }
+    }
+
+    // The voz.txt of each shipped set, loaded from its folder: 3/17, 0/5, then 1/d and 3/d for d = 1..13.
+    void voiceTexts_data()
+    {
+        QTest::addColumn<QString>("said");
+        QTest::addRow("es")
+            << "1|LEER EN VOZ|es-ES|más|menos|por|entre|Correcto|Incorrecto|3 partido por 17|0 quintos|1|3|un medio|"
+               "3 medios|un tercio|3 tercios|un cuarto|3 cuartos|un quinto|3 quintos|un sexto|3 sextos|un séptimo|"
+               "3 séptimos|un octavo|3 octavos|un noveno|3 novenos|un décimo|3 décimos|un onceavo|3 onceavos|"
+               "un doceavo|3 doceavos|1 partido por 13|3 partido por 13";
+        QTest::addRow("ca")
+            << "1|LLEGIR EN VEU|ca-ES|més|menys|per|entre|Correcte|Incorrecte|3 partit per 17|0 cinquens|1|3|un mig|"
+               "3 mitjos|un terç|3 terços|un quart|3 quarts|un cinquè|3 cinquens|un sisè|3 sisens|un setè|3 setens|"
+               "un vuitè|3 vuitens|un novè|3 novens|un desè|3 desens|un onzè|3 onzens|un dotzè|3 dotzens|"
+               "1 partit per 13|3 partit per 13";
+        QTest::addRow("gl")
+            << "1|LER EN VOZ|gl-ES es-ES|máis|menos|por|entre|Correcto|Incorrecto|3 partido por 17|0 quintos|1|3|"
+               "un medio|3 medios|un terzo|3 terzos|un cuarto|3 cuartos|un quinto|3 quintos|un sexto|3 sextos|"
+               "un sétimo|3 sétimos|un oitavo|3 oitavos|un noveno|3 novenos|un décimo|3 décimos|un onceavo|3 onceavos|"
+               "un doceavo|3 doceavos|1 partido por 13|3 partido por 13";
+        QTest::addRow("eu")
+            << "1|AHOZ IRAKURRI|eu-ES|gehi|ken|bider|zati|Zuzena|Okerra|3 zati 17|0 bosten|1|3|erdi bat|3 erdi|"
+               "heren bat|3 heren|laurden bat|3 laurden|bosten bat|3 bosten|seiren bat|3 seiren|zazpiren bat|"
+               "3 zazpiren|zortziren bat|3 zortziren|bederatziren bat|3 bederatziren|hamarren bat|3 hamarren|"
+               "hamaikaren bat|3 hamaikaren|hamabiren bat|3 hamabiren|1 zati 13|3 zati 13";
+        QTest::addRow("en")
+            << "1|READ ALOUD|en-GB|plus|minus|times|divided by|Correct|Incorrect|3 over 17|0 fifths|1|3|one half|"
+               "3 halves|one third|3 thirds|one quarter|3 quarters|one fifth|3 fifths|one sixth|3 sixths|one seventh|"
+               "3 sevenths|one eighth|3 eighths|one ninth|3 ninths|one tenth|3 tenths|one eleventh|3 elevenths|"
+               "one twelfth|3 twelfths|1 over 13|3 over 13";
+    }
+    void voiceTexts()
+    {
+        QFETCH(QString, said);
+        const QString code = QString::fromLatin1(QTest::currentDataTag());
+        std::vector<std::pair<qint64, qint64>> fractions { { 3, 17 }, { 0, 5 } };
+        for (qint64 d = 1; d <= 13; ++d)
+            fractions.insert(fractions.end(), { { 1, d }, { 3, d } });
+        VoiceTexts voice;
+        setLanguageFolder(MAROLETA_SOURCE_DIR + (code == "es" ? "/idioma" : "/languages/" + code + "/idioma"));
+        voice.load();
+        setLanguageFolder({});
+        QCOMPARE(voiceSays(voice, fractions), said);
+    }
+
+    // Hand-written files: a good one with the words s2..s12 and p2..p12, or it with some lines changed.
+    void brokenVoiceTexts_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("said");
+        QStringList good = QString("LEER|es-ES|un %1|%1 %2|%1 de %2|más|menos|por|entre|Bien|Mal").split(u'|');
+        for (int i = 0; i < 22; ++i)
+            good << QString(i < 11 ? "s%1" : "p%1").arg(i % 11 + 2);
+        const auto with = [&](std::initializer_list<std::pair<int, QString>> changes) {
+            QStringList lines = good;
+            for (const auto& [index, line] : changes)
+                lines[index] = line;
+            return lines;
+        };
+        const QString words = "más|menos|por|entre|Bien|Mal|", fractions = "un s2|3 p12|-7|3 de -4";
+        QTest::addRow("empty") << QStringList {} << "0|||+|-|×|:|||1/2|3/12|-7|3/-4";
+        QTest::addRow("only a caption") << QStringList { "LEER" } << "0|LEER||+|-|×|:|||1/2|3/12|-7|3/-4";
+        QTest::addRow("cut after the patterns") << good.first(5) << "1|LEER|es-ES|+|-|×|:|||1 de 2|3 de 12|-7|3 de -4";
+        QTest::addRow("binary") << with({ { 0, QString("LE") + QChar(0) + "ER" }, { 2, "un %1" + QString(QChar(0x81)) },
+            { 5, "m\tás" }, { 32, "p\x1b" } })
+                                << "0||es-ES|+|menos|por|entre|Bien|Mal|1 de 2|3 de 12|-7|3 de -4";
+        QTest::addRow("101 and 100 characters")
+            << with({ { 0, QString(101, u'L') }, { 5, QString(100, u'm') } })
+            << "0||es-ES|" + QString(100, u'm') + "|menos|por|entre|Bien|Mal|" + fractions;
+        QTest::addRow("blanks") << with({ { 0, "  LEER " }, { 5, " " }, { 9, " Bien  " }, { 11, " " } })
+                                << "1|LEER|es-ES|+|menos|por|entre|Bien|Mal|1 de 2|3 p12|-7|3 de -4";
+        QTest::addRow("placeholders missing") << with({ { 2, "un medio" }, { 3, "%1 partes" }, { 4, "%1 entre" } })
+                                              << "1|LEER|es-ES|" + words + "1/2|3/12|-7|3/-4";
+        QTest::addRow("stray placeholders") << with({ { 2, "%2 %1" }, { 3, "%1 %2 %3" }, { 4, "%0 %1 %2" } })
+                                            << "1|LEER|es-ES|" + words + "1/2|3/12|-7|3/-4";
+        QTest::addRow("reordered") << with({ { 3, "%2: %L1" }, { 4, "%2 / %1" } })
+                                   << "1|LEER|es-ES|" + words + "un s2|p12: 3|-7|-4 / 3";
+        QTest::addRow("locales") << with({ { 1, "gl_ES e  GL-es es-ES-x 12 eng EU" } })
+                                 << "1|LEER|gl-ES eu|" + words + fractions;
+        QTest::addRow("no good locale") << with({ { 1, "español" } }) << "0|LEER||" + words + fractions;
+    }
+    void brokenVoiceTexts()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, said);
+        QCOMPARE(voiceSays(VoiceTexts::fromLines(lines), { { 1, 2 }, { 3, 12 }, { -7, 1 }, { 3, -4 } }), said);
     }
 };
 

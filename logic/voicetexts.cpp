@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
+// Reading voz.txt and putting fractions into words.
+#include "logic/voicetexts.h"
+
+#include "logic/languagefiles.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace maroleta {
+
+namespace {
+    constexpr qsizetype longestLine = 100;
+
+    // Line `index` without the blanks around it; empty where it is missing, too long, or holds a control
+    // character, as a damaged or binary file does.
+    QString usableLine(const QStringList& lines, qsizetype index)
+    {
+        if (index >= lines.size())
+            return {};
+        const QString& line = lines[index];
+        const bool control
+            = std::any_of(line.begin(), line.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+        return line.size() > longestLine || control ? QString() : line.trimmed();
+    }
+
+    // Whether the placeholders QString::arg finds in `pattern` (%1 .. %99, %L1 ..) are exactly %1 .. %count:
+    // a missing one would lose a number or a word, a stray one would be read out as it stands.
+    bool takes(const QString& pattern, int count)
+    {
+        unsigned seen = 0;
+        const auto digit = [&](qsizetype i) { return i < pattern.size() && pattern[i] >= u'0' && pattern[i] <= u'9'; };
+        for (qsizetype i = 0; i < pattern.size(); ++i) {
+            if (pattern[i] != u'%')
+                continue;
+            qsizetype at = i + 1;
+            if (at < pattern.size() && pattern[at] == u'L')
+                ++at;
+            if (!digit(at))
+                continue;
+            int number = pattern[at].unicode() - u'0';
+            if (digit(at + 1))
+                number = 10 * number + (pattern[at + 1].unicode() - u'0');
+            if (number > count)
+                return false;
+            seen |= 1u << number;
+        }
+        return seen == (2u << count) - 2; // %1 .. %count, and no %0
+    }
+
+    QString pattern(const QStringList& lines, qsizetype index, int placeholders)
+    {
+        const QString line = usableLine(lines, index);
+        return takes(line, placeholders) ? line : QString();
+    }
+
+    void take(QString& text, const QString& line)
+    {
+        if (!line.isEmpty())
+            text = line;
+    }
+}
+
+VoiceTexts VoiceTexts::fromLines(const QStringList& lines)
+{
+    VoiceTexts texts;
+    texts.caption = usableLine(lines, 0);
+    static const QRegularExpression localeForm(
+        QStringLiteral("^[a-z]{2}(-[a-z]{2})?$"), QRegularExpression::CaseInsensitiveOption);
+    for (const QString& token : usableLine(lines, 1).simplified().split(u' ', Qt::SkipEmptyParts))
+        if (localeForm.match(token).hasMatch())
+            texts.locales << token.first(2).toLower() + token.sliced(2).toUpper();
+    texts.singular = pattern(lines, 2, 1);
+    texts.plural = pattern(lines, 3, 2);
+    take(texts.large, pattern(lines, 4, 2));
+    take(texts.plus, usableLine(lines, 5));
+    take(texts.minus, usableLine(lines, 6));
+    take(texts.times, usableLine(lines, 7));
+    take(texts.dividedBy, usableLine(lines, 8));
+    texts.right = usableLine(lines, 9);
+    texts.wrong = usableLine(lines, 10);
+    for (qsizetype i = 0; i < 11; ++i) {
+        texts.singularWords[i] = usableLine(lines, 11 + i);
+        texts.pluralWords[i] = usableLine(lines, 22 + i);
+    }
+    return texts;
+}
+
+void VoiceTexts::load() { *this = fromLines(readLanguageLines(languageFile(QStringLiteral("voz.txt")), lineCount)); }
+
+bool VoiceTexts::usable() const { return !caption.isEmpty() && !locales.isEmpty(); }
+
+QString VoiceTexts::fraction(qint64 numerator, qint64 denominator) const
+{
+    const QString number = QString::number(numerator);
+    if (denominator == 1)
+        return number;
+    if (denominator >= 2 && denominator <= 12) {
+        const auto word = std::size_t(denominator - 2);
+        // Each pattern is filled in one call, so a word that itself holds "%1" is never filled in again.
+        if (numerator == 1 && !singular.isEmpty() && !singularWords[word].isEmpty())
+            return singular.arg(singularWords[word]);
+        if (numerator != 1 && !plural.isEmpty() && !pluralWords[word].isEmpty())
+            return plural.arg(number, pluralWords[word]);
+    }
+    return large.arg(number, QString::number(denominator));
+}
+
+} // namespace maroleta
