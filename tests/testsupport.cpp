@@ -77,6 +77,14 @@ QStringList Program::resultLines() const
     return lines;
 }
 
+QStringList names(const QString& pattern, int first, int last)
+{
+    QStringList all;
+    for (int i = first; i <= last; ++i)
+        all << pattern.arg(i);
+    return all;
+}
+
 void click(QWidget* widget)
 {
     VERIFY_OR_THROW(widget != nullptr);

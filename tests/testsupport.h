@@ -17,15 +17,15 @@
 #include <stdexcept>
 
 // Like QVERIFY and QCOMPARE, for helpers: a failure is reported where it happened and ends the test.
-#define VERIFY_OR_THROW(condition)                                                                           \
-    do {                                                                                                     \
-        if (!QTest::qVerify(static_cast<bool>(condition), #condition, "", __FILE__, __LINE__))              \
-            throw std::runtime_error(#condition);                                                           \
+#define VERIFY_OR_THROW(condition)                                                                                     \
+    do {                                                                                                               \
+        if (!QTest::qVerify(static_cast<bool>(condition), #condition, "", __FILE__, __LINE__))                         \
+            throw std::runtime_error(#condition);                                                                      \
     } while (false)
-#define COMPARE_OR_THROW(actual, expected)                                                                   \
-    do {                                                                                                     \
-        if (!QTest::qCompare(actual, expected, #actual, #expected, __FILE__, __LINE__))                     \
-            throw std::runtime_error(#actual);                                                              \
+#define COMPARE_OR_THROW(actual, expected)                                                                             \
+    do {                                                                                                               \
+        if (!QTest::qCompare(actual, expected, #actual, #expected, __FILE__, __LINE__))                                \
+            throw std::runtime_error(#actual);                                                                         \
     } while (false)
 
 namespace maroleta::testing {
@@ -61,6 +61,9 @@ struct Program {
 private:
     QWidget* findWidget(const QString& name) const;
 };
+
+// The names pattern.arg(i) for i from first to last: names("Command1(%1)", 0, 8).
+QStringList names(const QString& pattern, int first, int last);
 
 // A left click in the middle of a widget.
 void click(QWidget* widget);

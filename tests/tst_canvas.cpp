@@ -100,62 +100,6 @@ private Q_SLOTS:
         }
     }
 
-    void floodFill_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("blackInTen"); // scattered black pixels, so many in ten
-        QTest::addColumn<int>("wall"); // a black column at this x, or none
-        QTest::addRow("scattered black: runs split and join again row after row") << QSize(97, 61) << 4 << -1;
-        // A run that reaches one edge must not go on into the next or the last row across the image.
-        QTest::addRow("a wall beside the left edge") << QSize(97, 61) << 0 << 1;
-        QTest::addRow("a wall beside the right edge") << QSize(97, 61) << 0 << 95;
-        QTest::addRow("a full screen: a work list, not recursion") << QSize(1900, 1000) << 0 << -1;
-    }
-
-    void floodFill()
-    {
-        // The fill must paint exactly the white area 4-connected to the seed, as a plain pixel-by-pixel
-        // search finds it.
-        QFETCH(QSize, size);
-        QFETCH(int, blackInTen);
-        QFETCH(int, wall);
-        QImage image(size, QImage::Format_RGB32);
-        Canvas canvas(image);
-        canvas.clear();
-        const QPoint seed(size.width() / 2, size.height() / 2);
-        QRandomGenerator random(12345);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if ((x == wall || random.bounded(10) < blackInTen) && QPoint(x, y) != seed)
-                    image.setPixel(x, y, qRgb(0, 0, 0));
-        QImage expected = image.copy();
-        const QRgb blue = qRgb(0, 0, 255); // the design's blue, 0xFF0000 with red in the low byte
-        std::vector<QPoint> todo { seed };
-        expected.setPixel(seed, blue);
-        while (!todo.empty()) {
-            const QPoint point = todo.back();
-            todo.pop_back();
-            for (const QPoint next :
-                { point + QPoint(1, 0), point - QPoint(1, 0), point + QPoint(0, 1), point - QPoint(0, 1) }) {
-                if (expected.rect().contains(next) && expected.pixel(next) == qRgb(255, 255, 255)) {
-                    expected.setPixel(next, blue);
-                    todo.push_back(next);
-                }
-            }
-        }
-        // Filling an area with its own colour, seeds off the image or not of the colour replaced change nothing.
-        const QImage before = image.copy();
-        canvas.setFillColor(DesignColor::White);
-        canvas.floodFill(seed.x(), seed.y(), DesignColor::White);
-        canvas.setFillColor(DesignColor::Blue);
-        canvas.floodFill(-1, 5, DesignColor::White);
-        canvas.floodFill(5, size.height(), DesignColor::White);
-        canvas.floodFill(seed.x(), seed.y(), DesignColor::Black);
-        QCOMPARE(image, before);
-        canvas.floodFill(seed.x(), seed.y(), DesignColor::White);
-        QCOMPARE(image, expected);
-    }
-
     void clearAndReading()
     {
         QImage image(10, 8, QImage::Format_RGB32);
@@ -169,7 +113,9 @@ private Q_SLOTS:
         QString read;
         for (const auto& [x, y] : { std::pair { 2.5, 1.0 }, { 1.5, 1.0 }, { 3.5, 1.0 }, { 9.4, 7.4 }, { 9.6, 0.0 },
                  { -0.6, 0.0 }, { std::nan(""), 0.0 }, { 1e300, 0.0 } })
-            read += canvas.point(x, y) == DesignColor::Blue ? u'b' : canvas.point(x, y) == Canvas::kOutside ? u'-' : u'w';
+            read += canvas.point(x, y) == DesignColor::Blue ? u'b'
+                : canvas.point(x, y) == Canvas::kOutside    ? u'-'
+                                                            : u'w';
         QCOMPARE(read, "bbww----");
         QCOMPARE(canvas.pixel(10, 0), Canvas::kOutside);
     }

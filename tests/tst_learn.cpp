@@ -13,17 +13,10 @@
 #include <utility>
 
 using namespace maroleta;
+using testing::names;
 using testing::Program;
 
 namespace {
-QStringList names(const char* pattern, int first, int last)
-{
-    QStringList list;
-    for (int i = first; i <= last; ++i)
-        list << QString::fromLatin1(pattern).arg(i);
-    return list;
-}
-
 // `ifShown` when the controls named are all shown, `ifHidden` when none is, else " partly shown ".
 QString seen(const Program& p, const QStringList& controls, const QString& ifShown, const QString& ifHidden = {})
 {

@@ -10,7 +10,6 @@
 #include "keypad/form2.h"
 #include "logic/captions.h"
 #include "logic/fractiondrawing.h"
-#include "logic/simplifyexercise.h"
 #include "results/form3.h"
 
 #include <QRegularExpression>
@@ -146,9 +145,7 @@ struct RandomRun {
     }
 
     // Now and then a pupil who knows the answer, so that results lines are written too: the multiplication
-    // or division stepped to the right fraction, or the last open step of the simplification chain divided
-    // by the smallest prime the fraction it starts from allows (or by nothing, which the check judges).
-    // Elsewhere the results window, when shown, is closed.
+    // or division stepped to the right fraction. Elsewhere the results window, when shown, is closed.
     QString answer()
     {
         if (section == 6) {
@@ -161,20 +158,6 @@ struct RandomRun {
                     p.click(arrayName("Command18", field + (gap >= 5 ? 1 : gap > 0 ? 0 : 2))); // "+5", "+1", "-1"
             p.click("Command19");
             return QStringLiteral("answer the exercise of section 6");
-        }
-        for (int step = 4; section == 4 && step >= 0; --step) {
-            if (!find(arrayName("Command21", step))->isVisible() || !find(arrayName("Command21", step))->isEnabled())
-                continue;
-            const qint64 a = qint64(value(arrayName("Label17", 2 * step))),
-                         b = qint64(value(arrayName("Label17", 2 * step + 1)));
-            const PrimeTable primes = firstTenPrimes();
-            const auto prime
-                = std::ranges::find_if(primes, [&](qint64 prime) { return a % prime == 0 && b % prime == 0; });
-            const qint64 divisor = prime == primes.end() ? 1 : *prime;
-            typeOnKeypad(p, 2 * step + 2, QString::number(std::abs(a / divisor))); // the keypad types digits only
-            typeOnKeypad(p, 2 * step + 3, QString::number(std::abs(b / divisor)));
-            p.click(arrayName("Command21", step));
-            return QStringLiteral("answer step %1 of section 4").arg(step + 1);
         }
         return p.form->results()->isVisible() && p.form->results()->close() ? QStringLiteral("close the results window")
                                                                             : press({});

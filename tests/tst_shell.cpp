@@ -19,15 +19,6 @@ using Texts = QMap<QString, QString>;
 
 namespace {
 
-// "Command1(%1)" for first ... last.
-QStringList names(const QString& pattern, int first, int last)
-{
-    QStringList all;
-    for (int i = first; i <= last; ++i)
-        all << pattern.arg(i);
-    return all;
-}
-
 // The controls each language file feeds, line by line: "a|b" for a line both show, "" for a line no
 // control shows (the closing texts of comprobar.txt go into results lines). "Label21 in 3" is the
 // explanation line while section 3 is shown ("Label21" the one at start), "Form3" the results window's title.
