@@ -7,15 +7,40 @@
 #include "logic/languagefiles.h"
 #include "results/form3.h"
 #include "widgets/messagebox.h"
+#include "widgets/speech.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 namespace maroleta::testing {
 
-Program::Program(quint32 seed)
+namespace {
+    struct Recorder : Speaker {
+        Recorder(std::shared_ptr<QStringList> said, bool voice)
+            : m_said(std::move(said))
+        {
+            if (!voice)
+                QMetaObject::invokeMethod(this, [this] { Q_EMIT failed(SpeechProblem::NoVoice); }, Qt::QueuedConnection);
+        }
+        void say(const QString& text) override { m_said->append(text); }
+        std::shared_ptr<QStringList> m_said;
+    };
+    struct Recorders : SpeechEngines {
+        Recorders(std::shared_ptr<QStringList> said, Speech speech) : m_said(std::move(said)), m_speech(speech) { }
+        QStringList available() const override { return m_speech == Speech::NoEngine ? QStringList() : QStringList("recorder"); }
+        std::unique_ptr<Speaker> make(const QStringList&) override
+        {
+            return std::make_unique<Recorder>(m_said, m_speech != Speech::NoVoice);
+        }
+        std::shared_ptr<QStringList> m_said;
+        Speech m_speech;
+    };
+}
+
+Program::Program(quint32 seed, Speech speech)
     : random(seed)
-    , form(std::make_unique<Form1>(&random))
+    , form(std::make_unique<Form1>(
+          &random, speech == Speech::Machine ? nullptr : std::make_unique<Recorders>(recorded, speech)))
 {
     form->resize(1024, 768);
     form->show();
@@ -75,6 +100,18 @@ QStringList Program::resultLines() const
     for (int i = 0; i < list->count(); ++i)
         lines.append(list->item(i)->text());
     return lines;
+}
+
+void Program::readAloud()
+{
+    click(QStringLiteral("readAloud"));
+    said();
+}
+
+QStringList Program::said()
+{
+    QCoreApplication::processEvents(); // what one click says is said when it has been handled
+    return std::exchange(*recorded, {});
 }
 
 void click(QWidget* widget)

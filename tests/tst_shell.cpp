@@ -228,10 +228,10 @@ private Q_SLOTS:
         const QString numerator = QString::number(term(0) / gcd), denominator = QString::number(term(1) / gcd);
         QVERIFY(gcd > 1 && denominator != "1");
         QString order;
-        for (int i = 0; i < 16; ++i, press(Qt::Key_Tab))
+        for (int i = 0; i < 17; ++i, press(Qt::Key_Tab))
             order += focused()->objectName() + ' ';
         QCOMPARE(order,
-            "Command1(4) Command1(6) Command1(5) Command20 Label17(0) Label17(1) Label17(2) Label17(3) "
+            "Command1(4) Command1(6) Command1(5) Command20 readAloud Label17(0) Label17(1) Label17(2) Label17(3) "
             "Command21(0) Command1(7) Command1(8) Command1(0) Command1(1) Command1(2) Command1(3) Command1(4) ");
         press(Qt::Key_Backtab);
         QCOMPARE(focused()->objectName(), "Command1(4)");
