@@ -10,6 +10,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QSignalSpy>
+
+#include <csignal>
 
 #include <numeric>
 
@@ -279,6 +283,76 @@ private Q_SLOTS:
         QCOMPARE(numerators, "6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 8 8/3 8 8/3 ");
         QCOMPARE(picture->image(), drawn);
         QVERIFY(ringAt(0) == QColor(Qt::black) && ringAt(1) != QColor(Qt::black)); // round again to the first
+    }
+
+    // The reading switch with each voz.txt and engine: its caption, then at start, after a click and after F2
+    // whether it is enabled ('-' not), its colour (w white, y yellow, a capital while checked) and what it
+    // said; then why it cannot be used. Without a usable voz.txt there is no switch at all.
+    void readAloudSwitch_data()
+    {
+        QTest::addColumn<QByteArray>("voz"); // "shipped", "missing" or the bytes of the file
+        QTest::addColumn<Speech>("speech");
+        QTest::addColumn<QString>("seen");
+        QTest::addRow("on and off") << QByteArray("shipped") << Speech::Recorded
+                                    << "LEER EN VOZ w Y:Bienvenido a Maroleta. Elige una sección en la columna de la "
+                                       "izquierda. w";
+        QTest::addRow("no engine") << QByteArray("shipped") << Speech::NoEngine
+                                   << "LEER EN VOZ -w -w -w. No disponible: no hay ningún motor de voz instalado";
+        QTest::addRow("no voice") << QByteArray("shipped") << Speech::NoVoice
+                                  << "LEER EN VOZ w -w -w. No disponible: no hay ninguna voz para este idioma";
+        for (const auto& [kind, bytes] : { std::pair { "missing", QByteArray("missing") }, { "empty", QByteArray("") },
+                 { "binary", QByteArray("\x01\xff\0\r\n", 5) }, { "with no language", QByteArray("LEER EN VOZ\r\n") } })
+            QTest::addRow("voz.txt %s", kind) << bytes << Speech::Recorded << "";
+    }
+    void readAloudSwitch()
+    {
+        QFETCH(QByteArray, voz);
+        QFETCH(Speech, speech);
+        LanguageSet set;
+        for (const QString& name : QDir(shippedLanguageFolder()).entryList(QDir::Files))
+            QVERIFY(QFile::copy(shippedLanguageFolder() + '/' + name, set.path() + '/' + name));
+        if (voz == "missing")
+            QVERIFY(QFile::remove(set.path() + "/voz.txt"));
+        else if (voz != "shipped")
+            set.writeBytes("voz.txt", voz);
+        Program p(1, speech);
+        auto* button = p.form->findChild<CommandButton*>("readAloud");
+        QString state = button ? button->text() : QString();
+        for (int step = 0; button && step < 3; ++step) {
+            if (step == 1)
+                p.click("readAloud");
+            if (step == 2)
+                QTest::keyClick(p.form.get(), Qt::Key_F2);
+            const QString said = p.said().join(u'|'); // a failure comes after the click
+            const QColor colour = button->grab().toImage().pixelColor(button->width() / 2, button->height() - 4);
+            const QChar letter = colour == designColor(DesignColor::Yellow) ? u'y' : colour == Qt::white ? u'w' : u'?';
+            state += (button->isEnabled() ? " " : " -") + QString(button->isChecked() ? letter.toUpper() : letter);
+            state += said.isEmpty() ? QString() : ':' + said;
+        }
+        QTEST(button ? state + button->accessibleDescription().section("(F2)", 1) : state, "seen");
+    }
+
+    // The machine's own engine, where one is installed, turned on through the switch: it must begin to speak,
+    // or, where it has no voice or no sound, turn the switch off and say why. Its speech service is started
+    // in folders of the test's own, and ended with it.
+    void machineVoice()
+    {
+        QTemporaryDir service;
+        qputenv("XDG_RUNTIME_DIR", service.path().toUtf8());
+        qputenv("XDG_CACHE_HOME", service.path().toUtf8());
+        Program p(1, Speech::Machine);
+        auto* button = p.find<CommandButton>("readAloud");
+        if (!button->isEnabled())
+            QSKIP(qPrintable(button->accessibleDescription()));
+        p.click("readAloud");
+        QSignalSpy spoke(p.form->findChild<Speaker*>(), &Speaker::spoke);
+        const bool answered = QTest::qWaitFor([&] { return !spoke.isEmpty() || !button->isEnabled(); }, 20000);
+        for (QDirIterator pids(service.path(), { "*.pid" }, QDir::Files, QDirIterator::Subdirectories); pids.hasNext();)
+            if (QFile file(pids.next()); file.open(QIODevice::ReadOnly))
+                ::kill(file.readAll().trimmed().toInt(), SIGKILL);
+        if (!answered || !button->isEnabled())
+            QSKIP(qPrintable("no voice here: " + button->accessibleDescription()));
+        QVERIFY(button->isChecked());
     }
 };
 
