@@ -300,8 +300,7 @@ void GuidedSumSection::Command12_Click(int Index)
     }
 
     finishSumChange();
-    const bool right
-        = Command12[2]->backColor() == DesignColor::Blue && Command12[3]->backColor() == DesignColor::Blue;
+    const bool right = Command12[2]->backColor() == DesignColor::Blue && Command12[3]->backColor() == DesignColor::Blue;
     // The result is judged once both of its terms are set.
     if (Index >= 2 && !Command12[2]->text().isEmpty() && !Command12[3]->text().isEmpty()) {
         m_voice.say(m_voice.fraction(value(Command12[2]), value(Command12[3])));

@@ -14,8 +14,7 @@ namespace maroleta {
 class GuidedSumSection : public Section {
     Q_OBJECT
 public:
-    GuidedSumSection(
-        Frame* frame, SecondFraction& second, Random& random, const LanguageTexts& texts, Voice& voice);
+    GuidedSumSection(Frame* frame, SecondFraction& second, Random& random, const LanguageTexts& texts, Voice& voice);
 
     // A new task, its circles, and no arrows yet.
     void prepare() override;

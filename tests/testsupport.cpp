@@ -20,14 +20,22 @@ namespace {
             : m_said(std::move(said))
         {
             if (!voice)
-                QMetaObject::invokeMethod(this, [this] { Q_EMIT failed(SpeechProblem::NoVoice); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this] { Q_EMIT failed(SpeechProblem::NoVoice); }, Qt::QueuedConnection);
         }
         void say(const QString& text) override { m_said->append(text); }
         std::shared_ptr<QStringList> m_said;
     };
     struct Recorders : SpeechEngines {
-        Recorders(std::shared_ptr<QStringList> said, Speech speech) : m_said(std::move(said)), m_speech(speech) { }
-        QStringList available() const override { return m_speech == Speech::NoEngine ? QStringList() : QStringList("recorder"); }
+        Recorders(std::shared_ptr<QStringList> said, Speech speech)
+            : m_said(std::move(said))
+            , m_speech(speech)
+        {
+        }
+        QStringList available() const override
+        {
+            return m_speech == Speech::NoEngine ? QStringList() : QStringList("recorder");
+        }
         std::unique_ptr<Speaker> make(const QStringList&) override
         {
             return std::make_unique<Recorder>(m_said, m_speech != Speech::NoVoice);

@@ -131,9 +131,9 @@ QString session(Program& p, const QString& script)
             checkRightSum(p);
         else if (token == "sector") {
             auto* picture = p.find<PictureBox>("Picture1");
-            QTest::mouseClick(picture, Qt::LeftButton, {}, picture->widgetPointOf(picture->keyboardSpots().at(0)).toPoint());
-        }
-        else if (token.startsWith(u'#')) {
+            QTest::mouseClick(
+                picture, Qt::LeftButton, {}, picture->widgetPointOf(picture->keyboardSpots().at(0)).toPoint());
+        } else if (token.startsWith(u'#')) {
             for (QPushButton* key : p.form->keypad()->findChildren<QPushButton*>())
                 if (key->text() == token.mid(1))
                     click(key);
@@ -161,8 +161,9 @@ QString session(Program& p, const QString& script)
                 steerTo(p.random, drawMulDivExercise,
                     [](const MulDivExercise& e) { return e.a == 2 && e.b == 3 && e.c == 3 && e.d == 4; });
             if (token == "Command1(3)")
-                steerTo(p.random, newSumTask,
-                    [](const SumTask& t) { return t.numeratorA == 1 && t.numeratorB == 1 && t.denominatorA == 2 && t.denominatorB == 2; });
+                steerTo(p.random, newSumTask, [](const SumTask& t) {
+                    return t.numeratorA == 1 && t.numeratorB == 1 && t.denominatorA == 2 && t.denominatorB == 2;
+                });
             p.click(token);
         }
     }

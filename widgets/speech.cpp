@@ -98,7 +98,8 @@ namespace {
         {
             m_worker->moveToThread(m_thread);
             connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-            connect(m_worker, &EngineWorker::ready, this, [this] { m_answer.stop(); }, Qt::QueuedConnection);
+            connect(
+                m_worker, &EngineWorker::ready, this, [this] { m_answer.stop(); }, Qt::QueuedConnection);
             connect(m_worker, &EngineWorker::speaking, this, &Speaker::spoke, Qt::QueuedConnection);
             connect(m_worker, &EngineWorker::failed, this, &EngineSpeaker::fail, Qt::QueuedConnection);
             m_answer.setSingleShot(true);
@@ -122,7 +123,8 @@ namespace {
         {
             if (m_failed)
                 return;
-            QMetaObject::invokeMethod(m_worker, [worker = m_worker, text] { worker->speak(text); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                m_worker, [worker = m_worker, text] { worker->speak(text); }, Qt::QueuedConnection);
         }
 
     private:
