@@ -15,40 +15,32 @@
 namespace maroleta::testing {
 
 namespace {
-    struct Recorder : Speaker {
-        Recorder(std::shared_ptr<QStringList> said, bool voice)
-            : m_said(std::move(said))
+    // The engines a test hands the window, and each speaker they make: it records what it is given to say,
+    // or, without a voice, fails at the first text.
+    struct Recorder : Speaker, SpeechEngines {
+        std::shared_ptr<QStringList> said;
+        Speech speech = Speech::Recorded;
+        static std::unique_ptr<Recorder> make(std::shared_ptr<QStringList> said, Speech speech)
         {
-            if (!voice)
-                QMetaObject::invokeMethod(
-                    this, [this] { Q_EMIT failed(SpeechProblem::NoVoice); }, Qt::QueuedConnection);
+            auto recorder = std::make_unique<Recorder>();
+            std::tie(recorder->said, recorder->speech) = std::tie(said, speech);
+            return recorder;
         }
-        void say(const QString& text) override { m_said->append(text); }
-        std::shared_ptr<QStringList> m_said;
-    };
-    struct Recorders : SpeechEngines {
-        Recorders(std::shared_ptr<QStringList> said, Speech speech)
-            : m_said(std::move(said))
-            , m_speech(speech)
+        std::unique_ptr<Speaker> make(const QStringList&) override { return make(said, speech); }
+        QStringList available() const override { return QStringList(speech == Speech::NoEngine ? 0 : 1, "recorder"); }
+        void say(const QString& text) override
         {
+            if (speech == Speech::NoVoice)
+                Q_EMIT failed(SpeechProblem::NoVoice);
+            else
+                said->append(text);
         }
-        QStringList available() const override
-        {
-            return m_speech == Speech::NoEngine ? QStringList() : QStringList("recorder");
-        }
-        std::unique_ptr<Speaker> make(const QStringList&) override
-        {
-            return std::make_unique<Recorder>(m_said, m_speech != Speech::NoVoice);
-        }
-        std::shared_ptr<QStringList> m_said;
-        Speech m_speech;
     };
 }
 
 Program::Program(quint32 seed, Speech speech)
     : random(seed)
-    , form(std::make_unique<Form1>(
-          &random, speech == Speech::Machine ? nullptr : std::make_unique<Recorders>(recorded, speech)))
+    , form(std::make_unique<Form1>(&random, speech == Speech::Machine ? nullptr : Recorder::make(recorded, speech)))
 {
     form->resize(1024, 768);
     form->show();
@@ -118,7 +110,7 @@ void Program::readAloud()
 
 QStringList Program::said()
 {
-    QCoreApplication::processEvents(); // what one click says is said when it has been handled
+    QCoreApplication::processEvents();
     return std::exchange(*recorded, {});
 }
 
@@ -126,6 +118,7 @@ void click(QWidget* widget)
 {
     VERIFY_OR_THROW(widget != nullptr);
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    QCoreApplication::processEvents(); // as between two clicks of a pupil: what the click said is said now
 }
 
 void typeOnKeypad(const Program& p, int field, const QString& number)
