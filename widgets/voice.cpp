@@ -58,12 +58,12 @@ void Voice::speakPending()
 {
     if (!m_on || m_pending.isEmpty())
         return;
-    // One text, each part ending a sentence so the voice pauses between them.
+    // One text, each piece ending a sentence so the voice pauses between them.
     QString text;
-    for (const QString& part : std::as_const(m_pending)) {
+    for (const QString& piece : std::as_const(m_pending)) {
         if (!text.isEmpty())
             text += QStringView(u".!?:;,…").contains(text.back()) ? QStringLiteral(" ") : QStringLiteral(". ");
-        text += part;
+        text += piece;
     }
     m_pending.clear();
     m_speaker->say(text);
