@@ -36,8 +36,9 @@ namespace {
     void colourAsText(LineShape* stroke) { stroke->setBorderColor(DesignColor::SystemHighlightText); }
 }
 
-AmplifySection::AmplifySection(Frame* frame, SecondFraction& second)
+AmplifySection::AmplifySection(Frame* frame, SecondFraction& second, Voice& voice)
     : m_second(second)
+    , m_voice(voice)
 {
     Frame* Frame4 = makeInnerFrame(frame, 1, QStringLiteral("Frame4"));
     for (int i = 0; i < 4; ++i) {
@@ -85,6 +86,11 @@ void AmplifySection::ShowAmplification()
     m_second.showFraction(Label4[3]->text(), Label5[3]->text());
 }
 
+void AmplifySection::sayResult()
+{
+    m_voice.say(m_voice.fraction(captionValue(Label4[3]->text()), captionValue(Label5[3]->text())));
+}
+
 void AmplifySection::setBaseDenominator(double denominator)
 {
     // The second fraction may be an amplified one (up to 2000), so the base keeps its own range 2..200:
@@ -99,12 +105,14 @@ void AmplifySection::Command6_Click(int Index)
         return;
     AmplifyIndex = qint16(Index);
     ShowAmplification();
+    sayResult();
 }
 
 void AmplifySection::Command7_Click(int Index)
 {
     if (stepBaseTerm(Label4[0], Index, 0))
         ShowAmplification();
+    sayResult();
     if (baseChanged)
         baseChanged();
 }
@@ -113,6 +121,7 @@ void AmplifySection::Command8_Click(int Index)
 {
     if (stepBaseTerm(Label5[0], Index, kSmallestBaseDenominator))
         ShowAmplification();
+    sayResult();
     if (baseChanged)
         baseChanged();
 }

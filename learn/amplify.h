@@ -14,7 +14,7 @@ namespace maroleta {
 class AmplifySection : public Section {
     Q_OBJECT
 public:
-    AmplifySection(Frame* frame, SecondFraction& second);
+    AmplifySection(Frame* frame, SecondFraction& second, Voice& voice);
 
     // Recomputes the working line and shows its result as the second fraction (navigation runs it too).
     void ShowAmplification();
@@ -29,7 +29,11 @@ public:
     void Command8_Click(int Index);
 
 private:
+    // The amplified fraction in words, after each press.
+    void sayResult();
+
     SecondFraction& m_second;
+    Voice& m_voice;
     qint16 AmplifyIndex = 0;
     // The working line a/b × k/k = (a X k)/(b X k) = (a·k)/(b·k): numerators Label4, denominators Label5.
     std::array<Label*, 4> Label4 {};

@@ -35,7 +35,8 @@ namespace {
     }
 }
 
-GraphicSection::GraphicSection(QWidget* window)
+GraphicSection::GraphicSection(QWidget* window, Voice& voice)
+    : m_voice(voice)
 {
     // Section 0 has no inner frame: it shows the two pictures and the editors Frame2 and Frame3.
     Picture1 = makeControl<PictureBox>(window, QStringLiteral("Picture1"));
@@ -97,6 +98,7 @@ void GraphicSection::Command2_Click(int Index)
     else if (Index == 1 && captionValue(Label1[0]->text()) >= 1)
         addToCaption(Label1[0], -1);
     DrawFirstFraction();
+    sayFirstFraction();
 }
 
 void GraphicSection::Command3_Click(int Index)
@@ -107,6 +109,7 @@ void GraphicSection::Command3_Click(int Index)
     else if (Index == 1 && FirstWholeCircles < kMostWholeCircles && denominator >= 3)
         addToCaption(Label1[1], -1);
     DrawFirstFraction();
+    sayFirstFraction();
 }
 
 void GraphicSection::Picture1_Mousedown(int Button, int Shift, double X, double Y)
@@ -122,6 +125,12 @@ void GraphicSection::Picture1_Mousedown(int Button, int Shift, double X, double 
     addToCaption(Label1[0], change);
     describeFirstPicture();
     Picture1->refresh();
+    sayFirstFraction();
+}
+
+void GraphicSection::sayFirstFraction()
+{
+    m_voice.say(m_voice.fraction(captionValue(Label1[0]->text()), captionValue(Label1[1]->text())));
 }
 
 } // namespace maroleta

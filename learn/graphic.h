@@ -7,6 +7,7 @@
 #include "learn/learncontrols.h"
 #include "logic/layout.h"
 #include "widgets/section.h"
+#include "widgets/voice.h"
 
 namespace maroleta {
 
@@ -14,7 +15,7 @@ class GraphicSection : public Section {
     Q_OBJECT
 public:
     // The picture and the editor are built into the main window `window`, over the section frames.
-    explicit GraphicSection(QWidget* window);
+    GraphicSection(QWidget* window, Voice& voice);
 
     void DrawFirstFraction();
     // Where the layout puts the picture and the editor; both stay hidden until the section is shown.
@@ -32,6 +33,10 @@ public:
 private:
     // What the picture shows now, for screen readers.
     void describeFirstPicture();
+    // The fraction in words, after each change the pupil makes.
+    void sayFirstFraction();
+
+    Voice& m_voice;
 
     PictureBox* Picture1 = nullptr;
     Frame* Frame2 = nullptr;

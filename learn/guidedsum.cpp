@@ -48,10 +48,12 @@ namespace {
     }
 }
 
-GuidedSumSection::GuidedSumSection(Frame* frame, SecondFraction& second, Random& random, const LanguageTexts& texts)
+GuidedSumSection::GuidedSumSection(
+    Frame* frame, SecondFraction& second, Random& random, const LanguageTexts& texts, Voice& voice)
     : m_second(second)
     , m_random(random)
     , m_texts(texts)
+    , m_voice(voice)
 {
     Frame* Frame6 = makeInnerFrame(frame, 3, QStringLiteral("Frame6"));
     setTwipsPosition(Frame6, QPoint(120, 480));
@@ -176,6 +178,9 @@ void GuidedSumSection::prepare()
     DrawSumPictures();
     HideFirstFractionSteps();
     HideSecondFractionSteps();
+    const bool sum = !Line1[16]->isHidden();
+    m_voice.say({ m_voice.fraction(value(Label8[0]), value(Label9[0])),
+        sum ? m_voice.texts().plus : m_voice.texts().minus, m_voice.fraction(value(Label8[1]), value(Label9[1])) });
 }
 
 void GuidedSumSection::NewSumExample()
@@ -295,7 +300,13 @@ void GuidedSumSection::Command12_Click(int Index)
     }
 
     finishSumChange();
-    if (Command12[2]->backColor() == DesignColor::Blue && Command12[3]->backColor() == DesignColor::Blue)
+    const bool right = Command12[2]->backColor() == DesignColor::Blue && Command12[3]->backColor() == DesignColor::Blue;
+    // The result is judged once both of its terms are set.
+    if (Index >= 2 && !Command12[2]->text().isEmpty() && !Command12[3]->text().isEmpty()) {
+        m_voice.say(m_voice.fraction(value(Command12[2]), value(Command12[3])));
+        m_voice.sayVerdict(right);
+    }
+    if (right)
         showMessage(Command12[2]->window(), m_texts.CheckTexts[0]);
 }
 

@@ -14,7 +14,7 @@ namespace maroleta {
 class GuidedSumSection : public Section {
     Q_OBJECT
 public:
-    GuidedSumSection(Frame* frame, SecondFraction& second, Random& random, const LanguageTexts& texts);
+    GuidedSumSection(Frame* frame, SecondFraction& second, Random& random, const LanguageTexts& texts, Voice& voice);
 
     // A new task, its circles, and no arrows yet.
     void prepare() override;
@@ -45,6 +45,7 @@ private:
     SecondFraction& m_second;
     Random& m_random;
     const LanguageTexts& m_texts;
+    Voice& m_voice;
     // True while the working denominators Command12(0) and Command12(1) read the same.
     bool EqualDenominators = false;
     // Label8(0..1), Label9(0..1): the task A, B; Label8(2..3): the working numerators of A', B'.

@@ -11,8 +11,9 @@
 
 namespace maroleta {
 
-SecondFraction::SecondFraction(QWidget* window, const QWidget* sumSection)
+SecondFraction::SecondFraction(QWidget* window, const QWidget* sumSection, Voice& voice)
     : m_sumSection(sumSection)
+    , m_voice(voice)
 {
     Picture2 = makeControl<PictureBox>(window, QStringLiteral("Picture2"));
     Frame3 = makeControl<Frame>(window, QStringLiteral("Frame3"), QRect(0, 0, 1815, 2295));
@@ -29,6 +30,11 @@ void SecondFraction::showFraction(const QString& numerator, const QString& denom
     Label2[0]->setText(numerator);
     Label2[1]->setText(denominator);
     DrawSecondFraction();
+}
+
+void SecondFraction::sayFraction()
+{
+    m_voice.say(m_voice.fraction(captionValue(Label2[0]->text()), captionValue(Label2[1]->text())));
 }
 
 void SecondFraction::DrawSecondFraction()
@@ -84,6 +90,7 @@ void SecondFraction::Command4_Click(int Index)
     else if (Index == 1 && captionValue(Label2[0]->text()) >= 1)
         addToCaption(Label2[0], -1);
     DrawSecondFraction();
+    sayFraction();
 }
 
 void SecondFraction::Command5_Click(int Index)
@@ -100,6 +107,7 @@ void SecondFraction::Command5_Click(int Index)
     if (changed && denominatorChanged)
         denominatorChanged(captionValue(Label2[1]->text()));
     DrawSecondFraction();
+    sayFraction();
 }
 
 } // namespace maroleta

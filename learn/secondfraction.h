@@ -8,6 +8,7 @@
 #include "learn/learncontrols.h"
 #include "logic/guidedsum.h"
 #include "logic/layout.h"
+#include "widgets/voice.h"
 
 #include <QObject>
 
@@ -20,10 +21,12 @@ class SecondFraction : public QObject {
     Q_OBJECT
 public:
     // Built into the main window `window`. While `sumSection` is shown the picture holds the guided sum.
-    SecondFraction(QWidget* window, const QWidget* sumSection);
+    SecondFraction(QWidget* window, const QWidget* sumSection, Voice& voice);
 
     // Shows the fraction with these captions and draws it.
     void showFraction(const QString& numerator, const QString& denominator);
+    // Says the fraction shown, in words.
+    void sayFraction();
     void DrawSecondFraction();
     // Draws the guided sum's two circles, which replace the fraction in the picture until it is drawn again.
     void drawSumPictures(const SumCircle& a, const SumCircle& b, bool equalDenominators);
@@ -44,6 +47,7 @@ public:
 
 private:
     const QWidget* m_sumSection;
+    Voice& m_voice;
     PictureBox* Picture2 = nullptr;
     Frame* Frame3 = nullptr;
     std::array<Label*, 2> Label2 {};

@@ -43,8 +43,9 @@ namespace {
     };
 }
 
-SimplifySection::SimplifySection(Frame* frame, SecondFraction& second)
+SimplifySection::SimplifySection(Frame* frame, SecondFraction& second, Voice& voice)
     : m_second(second)
+    , m_voice(voice)
 {
     Frame* Frame5 = makeInnerFrame(frame, 2, QStringLiteral("Frame5"));
 
@@ -119,6 +120,7 @@ void SimplifySection::Command9_Click(int Index)
     if (a % p != 0 || b % p != 0) {
         HideSimplifySteps();
         Label3->show();
+        m_voice.say(Label3->text());
         return; // the second fraction keeps what it showed
     }
     ShowSimplifySteps();
@@ -129,9 +131,14 @@ void SimplifySection::Command9_Click(int Index)
     Label6[2]->setText(numberCaption(double(a / p)));
     Label7[2]->setText(numberCaption(double(b / p)));
     m_second.showFraction(Label6[2]->text(), Label7[2]->text());
+    m_second.sayFraction();
 }
 
-void SimplifySection::baseToSecondFraction() { m_second.showFraction(Label6[0]->text(), Label7[0]->text()); }
+void SimplifySection::baseToSecondFraction()
+{
+    m_second.showFraction(Label6[0]->text(), Label7[0]->text());
+    m_second.sayFraction();
+}
 
 void SimplifySection::Command10_Click(int Index)
 {

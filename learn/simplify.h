@@ -12,7 +12,7 @@ namespace maroleta {
 class SimplifySection : public Section {
     Q_OBJECT
 public:
-    SimplifySection(Frame* frame, SecondFraction& second);
+    SimplifySection(Frame* frame, SecondFraction& second, Voice& voice);
 
     void takeTexts(const LanguageTexts& texts) override;
     // Hides the message that the fraction cannot be divided by the prime chosen.
@@ -29,6 +29,7 @@ private:
     void baseToSecondFraction();
 
     SecondFraction& m_second;
+    Voice& m_voice;
     // Label3(2): the message that a fraction cannot be divided by the chosen prime.
     Label* Label3 = nullptr;
     // The working line a/b = (a : p)/(b : p) = (a/p)/(b/p): numerators Label6, denominators Label7.

@@ -18,6 +18,7 @@ namespace DesignColor {
     constexpr quint32 Pink = 0xFF80FF;
     constexpr quint32 LightGreen = 0xC0FFC0;
     constexpr quint32 LightYellow = 0xC0FFFF;
+    constexpr quint32 Yellow = 0x00FFFF;
     constexpr quint32 LightPink = 0xFFC0FF;
     constexpr quint32 LightRed = 0x8080FF;
     constexpr quint32 Cyan = 0xFFFF00;

@@ -71,10 +71,12 @@ namespace {
     }
 }
 
-MulDivSection::MulDivSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results)
+MulDivSection::MulDivSection(
+    Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice)
     : m_random(random)
     , m_texts(texts)
     , m_results(results)
+    , m_voice(voice)
 {
     Frame* Frame8 = makeInnerFrame(frame, 6, QStringLiteral("Frame8"));
     Option1[0] = makeControl<OptionButton>(Frame8, QStringLiteral("Option1(0)"), QRect(360, 360, 4575, 375));
@@ -133,6 +135,15 @@ void MulDivSection::prepare()
 {
     NewMulDivExercise();
     MistakeMade = false;
+    sayExercise();
+}
+
+void MulDivSection::sayExercise()
+{
+    const bool multiply = operationOf(Option1) == MulDivOperation::Multiply;
+    m_voice.say({ m_voice.fraction(captionValue(Label15[0]->text()), captionValue(Label16[0]->text())),
+        multiply ? m_voice.texts().times : m_voice.texts().dividedBy,
+        m_voice.fraction(captionValue(Label15[1]->text()), captionValue(Label16[1]->text())) });
 }
 
 void MulDivSection::takeTexts(const LanguageTexts& texts)
@@ -162,6 +173,7 @@ void MulDivSection::Option1_Click(int Index)
         return;
     // The choice alone moves the sign; the exercise, the answer and its colours stay.
     showMulDivSign();
+    sayExercise();
 }
 
 void MulDivSection::Command18_Click(int Index)
@@ -185,6 +197,7 @@ void MulDivSection::Command19_Click()
     const bool denominatorRight = captionValue(Command18[3]->text()) == expected.denominator;
     Command18[0]->setBackColor(numeratorRight ? DesignColor::Green : DesignColor::Red);
     Command18[3]->setBackColor(denominatorRight ? DesignColor::Green : DesignColor::Red);
+    m_voice.sayVerdict(numeratorRight && denominatorRight);
     if (!numeratorRight || !denominatorRight) {
         MistakeMade = true;
         Command19->setBackColor(DesignColor::Red);

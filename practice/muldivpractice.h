@@ -6,6 +6,7 @@
 
 #include "logic/random.h"
 #include "widgets/section.h"
+#include "widgets/voice.h"
 
 namespace maroleta {
 
@@ -14,7 +15,7 @@ class ResultsLog;
 class MulDivSection : public Section {
     Q_OBJECT
 public:
-    MulDivSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results);
+    MulDivSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice);
 
     // A new exercise; no mistake made in it yet.
     void prepare() override;
@@ -28,10 +29,13 @@ private:
     void NewMulDivExercise();
     // The cross for a multiplication, the two dots for a division, as Option1 chooses.
     void showMulDivSign();
+    // The exercise in words, with the operation chosen.
+    void sayExercise();
 
     Random& m_random;
     const LanguageTexts& m_texts;
     ResultsLog& m_results;
+    Voice& m_voice;
     // True once an answer has been judged wrong in this exercise.
     bool MistakeMade = false;
     // The two given fractions: Label15 numerators, Label16 denominators.

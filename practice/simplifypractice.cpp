@@ -23,12 +23,13 @@ namespace {
     QLine fractionBar(int left) { return QLine(left - 120, 1080, left + 840, 1080); }
 }
 
-SimplifyPracticeSection::SimplifyPracticeSection(
-    Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, std::function<Form2*()> keypad)
+SimplifyPracticeSection::SimplifyPracticeSection(Frame* frame, Random& random, const LanguageTexts& texts,
+    ResultsLog& results, std::function<Form2*()> keypad, Voice& voice)
     : m_random(random)
     , m_texts(texts)
     , m_results(results)
     , m_keypad(std::move(keypad))
+    , m_voice(voice)
     , Primes(firstTenPrimes())
 {
     Frame* Frame9 = makeInnerFrame(frame, 4, QStringLiteral("Frame9"));
@@ -76,6 +77,7 @@ void SimplifyPracticeSection::prepare()
 {
     NewSimplifyExercises();
     MistakeMade = false;
+    m_voice.say(m_voice.fraction(captionValue(Label17[0]->text()), captionValue(Label17[1]->text())));
 }
 
 void SimplifyPracticeSection::takeTexts(const LanguageTexts& texts)
@@ -166,12 +168,14 @@ void SimplifyPracticeSection::Command21_Click(int Index)
         }
         check->setBackColor(DesignColor::Blue);
         check->setEnabled(false);
+        m_voice.sayVerdict(true);
     };
     const auto reject = [&](std::initializer_list<Label*> answer) {
         for (Label* field : answer)
             field->setForeColor(DesignColor::Red);
         check->setBackColor(DesignColor::Red);
         MistakeMade = true;
+        m_voice.sayVerdict(false);
     };
     const auto chainCaptions = [&] {
         QStringList captions;

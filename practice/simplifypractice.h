@@ -7,6 +7,7 @@
 #include "logic/random.h"
 #include "logic/simplifyexercise.h"
 #include "widgets/section.h"
+#include "widgets/voice.h"
 
 #include <functional>
 
@@ -20,7 +21,7 @@ class SimplifyPracticeSection : public Section {
 public:
     // `keypad` gives the keypad, loading it on first use.
     SimplifyPracticeSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results,
-        std::function<Form2*()> keypad);
+        std::function<Form2*()> keypad, Voice& voice);
 
     // A new exercise; no mistake made in it yet.
     void prepare() override;
@@ -40,6 +41,7 @@ private:
     const LanguageTexts& m_texts;
     ResultsLog& m_results;
     std::function<Form2*()> m_keypad;
+    Voice& m_voice;
     PrimeTable Primes {};
     // True once an answer has been judged wrong in this exercise.
     bool MistakeMade = false;

@@ -48,10 +48,12 @@ namespace {
     }
 }
 
-SumPracticeSection::SumPracticeSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results)
+SumPracticeSection::SumPracticeSection(
+    Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice)
     : m_random(random)
     , m_texts(texts)
     , m_results(results)
+    , m_voice(voice)
 {
     Frame* Frame7 = makeInnerFrame(frame, 5, QStringLiteral("Frame7"));
 
@@ -111,6 +113,11 @@ void SumPracticeSection::prepare()
 {
     NewSumExercise();
     MistakeMade = false;
+    const auto fraction = [this](int i) {
+        return m_voice.fraction(captionValue(Label12[i]->text()), captionValue(Label13[i]->text()));
+    };
+    const VoiceTexts& words = m_voice.texts();
+    m_voice.say({ fraction(0), words.plus, fraction(1), AddThird ? words.plus : words.minus, fraction(2) });
 }
 
 void SumPracticeSection::takeTexts(const LanguageTexts& texts) { takeLine(Command17, texts.check, 0); }
@@ -215,6 +222,7 @@ void SumPracticeSection::Command17_Click()
     const SumJudgement judgement = judgeSum(numerators, multipliers, AddThird, answers);
     for (int j = 0; j < 4; ++j)
         Command14[j]->setBackColor(judgement.right[j] ? DesignColor::Green : DesignColor::Red);
+    m_voice.sayVerdict(judgement.allRight());
 
     if (!judgement.allRight()) {
         Command17->setBackColor(DesignColor::Red);

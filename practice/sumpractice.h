@@ -6,6 +6,7 @@
 
 #include "logic/random.h"
 #include "widgets/section.h"
+#include "widgets/voice.h"
 
 namespace maroleta {
 
@@ -14,7 +15,7 @@ class ResultsLog;
 class SumPracticeSection : public Section {
     Q_OBJECT
 public:
-    SumPracticeSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results);
+    SumPracticeSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice);
 
     // A new exercise; no mistake made in it yet.
     void prepare() override;
@@ -34,6 +35,7 @@ private:
     Random& m_random;
     const LanguageTexts& m_texts;
     ResultsLog& m_results;
+    Voice& m_voice;
     // True once an answer has been judged wrong in this exercise.
     bool MistakeMade = false;
     // Label12: given numerators; Label13(0..2) given denominators, (3..6) the common denominator of the

@@ -7,7 +7,10 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
+# The build tools and Qt (on Debian 12 Qt's speech module finds its CMake files only with qt6-declarative-dev);
+# the font; and a voice for reading aloud: Qt's speech-dispatcher plugin, speech-dispatcher and espeak-ng.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-speech-dev qt6-declarative-dev fonts-liberation
+    qt6-speech-speechd-plugin speech-dispatcher espeak-ng speech-dispatcher-espeak-ng)
 # The benchmarks; the sanitizer runtime of the default clang, whatever the release; what the checks of the
 # real program use (strace, a virtual display and its window manager); what a desktop has, so that the
 # program is tested as it runs there (a session bus, dbus-launch, the accessibility bus and a screen

@@ -17,10 +17,12 @@
 #include "shell/presentation.h"
 #include "widgets/accessibility.h"
 #include "widgets/keyboard.h"
+#include "widgets/voice.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QScreen>
+#include <QShortcut>
 
 namespace maroleta {
 
@@ -51,9 +53,10 @@ namespace {
     constexpr HeadingPlace headingPlaces[] = { { 1440, "Aprende" }, { 4320, "Practica" }, { 6240, "Resultados" } };
 }
 
-Form1::Form1(Random* random, QWidget* parent)
+Form1::Form1(Random* random, std::unique_ptr<SpeechEngines> speech, QWidget* parent)
     : QWidget(parent)
     , m_random(random ? random : &m_ownRandom)
+    , m_voice(std::make_unique<Voice>(std::move(speech), this))
 {
     installAccessibleControls();
     setObjectName(QStringLiteral("Form1"));
@@ -69,21 +72,22 @@ Form1::Form1(Random* random, QWidget* parent)
     m_results = std::make_unique<ResultsLog>(Frame1[0]);
 
     // The sections, each built into its frame with what it uses.
-    m_second = std::make_unique<SecondFraction>(this, Frame1[3]);
-    auto graphic = std::make_unique<GraphicSection>(this);
-    auto amplify = std::make_unique<AmplifySection>(Frame1[1], *m_second);
-    auto simplify = std::make_unique<SimplifySection>(Frame1[2], *m_second);
+    Voice& voice = *m_voice;
+    m_second = std::make_unique<SecondFraction>(this, Frame1[3], voice);
+    auto graphic = std::make_unique<GraphicSection>(this, voice);
+    auto amplify = std::make_unique<AmplifySection>(Frame1[1], *m_second, voice);
+    auto simplify = std::make_unique<SimplifySection>(Frame1[2], *m_second, voice);
     m_graphic = graphic.get();
     m_amplify = amplify.get();
     m_simplify = simplify.get();
     m_sections[0] = std::move(graphic);
     m_sections[1] = std::move(amplify);
     m_sections[2] = std::move(simplify);
-    m_sections[3] = std::make_unique<GuidedSumSection>(Frame1[3], *m_second, *m_random, m_texts);
+    m_sections[3] = std::make_unique<GuidedSumSection>(Frame1[3], *m_second, *m_random, m_texts, voice);
     m_sections[4] = std::make_unique<SimplifyPracticeSection>(
-        Frame1[4], *m_random, m_texts, *m_results, [this] { return keypad(); });
-    m_sections[5] = std::make_unique<SumPracticeSection>(Frame1[5], *m_random, m_texts, *m_results);
-    m_sections[6] = std::make_unique<MulDivSection>(Frame1[6], *m_random, m_texts, *m_results);
+        Frame1[4], *m_random, m_texts, *m_results, [this] { return keypad(); }, voice);
+    m_sections[5] = std::make_unique<SumPracticeSection>(Frame1[5], *m_random, m_texts, *m_results, voice);
+    m_sections[6] = std::make_unique<MulDivSection>(Frame1[6], *m_random, m_texts, *m_results, voice);
     m_sections[7] = std::make_unique<PresentationSection>(Frame1[7]);
     m_sections[8] = std::make_unique<StartSection>(Frame1[8]);
 
@@ -128,6 +132,36 @@ void Form1::buildMenu()
     connect(Command20, &QPushButton::clicked, this, &Form1::Command20_Click);
 }
 
+void Form1::buildReadAloud()
+{
+    // Our own control, below "HISTORIAL" with the gap the menu keeps between its buttons.
+    m_readAloud = makeControl<CommandButton>(this, QStringLiteral("readAloud"), QRect(120, 7080, 1695, 375));
+    m_readAloud->setCheckable(true);
+    m_readAloud->setBackColor(DesignColor::White);
+    connect(m_readAloud, &QAbstractButton::toggled, this, &Form1::readAloudToggled);
+    connect(m_voice.get(), &Voice::failed, this, &Form1::readAloudUnavailable);
+    // F2 wherever the focus is in this window; a disabled switch ignores it as it ignores a click.
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(key, &QShortcut::activated, m_readAloud, &QAbstractButton::click);
+    m_readAloud->setAccessibleDescription(readAloudDescription(m_voice->problem()));
+    m_readAloud->setEnabled(!m_voice->problem());
+}
+
+void Form1::readAloudToggled(bool on)
+{
+    m_voice->setOn(on);
+    m_readAloud->setBackColor(m_voice->isOn() ? DesignColor::Yellow : DesignColor::White);
+    // What the screen is about, at once.
+    m_voice->say(Label21->text());
+}
+
+void Form1::readAloudUnavailable()
+{
+    m_readAloud->setChecked(false);
+    m_readAloud->setEnabled(false);
+    m_readAloud->setAccessibleDescription(readAloudDescription(m_voice->problem()));
+}
+
 void Form1::Form_Load()
 {
     CurrentSection = 7;
@@ -162,6 +196,7 @@ void Form1::Command1_Click(int Index)
     Command1[Index]->setBackColor(DesignColor::Green);
     Frame1[Index]->show();
     Label21->setText(m_texts.MenuExplanations[Index]);
+    m_voice->say(Label21->text());
     m_amplify->ShowAmplification();
 
     // The four controls shared by sections 0 to 3, set before any preparation runs: the first picture and
@@ -223,6 +258,15 @@ void Form1::LoadLanguageTexts()
         takeLine(Label20[i], menu, 10 + i);
     for (const auto& section : m_sections)
         section->takeTexts(m_texts);
+
+    // Without voz.txt (or with one that names no caption or language) the window stays as designed.
+    m_voice->load();
+    if (m_voice->texts().usable() && !m_readAloud)
+        buildReadAloud();
+    if (m_readAloud) {
+        m_readAloud->setText(m_voice->texts().caption);
+        m_readAloud->setVisible(m_voice->texts().usable());
+    }
 }
 
 Form2* Form1::keypad()

@@ -3,9 +3,10 @@
 # SPDX-FileCopyrightText: 2026 Maroleta developers
 # Starts the real maroleta under strace on a virtual X display, visits every section with the mouse,
 # opens the results window, closes the main window, and then fails if any process of the program is
-# left, or if the program opened any file for writing or creating outside the temporary and runtime
-# folders, or created any socket but the local ones named below. It does so twice: inside a session bus
-# of its own, as on a desktop, and with no session bus at all, as on a plain X login or a kiosk.
+# left, if it started a speech engine (reading aloud is off at start), or if the program opened any file
+# for writing or creating outside the temporary and runtime folders, or created any socket but the local
+# ones named below. It does so twice: inside a session bus of its own, as on a desktop, and with no
+# session bus at all, as on a plain X login or a kiosk.
 # Usage: nowrites.sh path/to/maroleta
 set -uo pipefail
 
@@ -51,7 +52,7 @@ wm_pid=$!
 sleep 1
 
 strace -f -qq -o "$log" \
-    -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,truncate,socket,connect,bind \
+    -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,truncate,socket,connect,bind,execve \
     "$program" &
 strace_pid=$!
 
@@ -84,6 +85,12 @@ for status in /proc/[0-9]*/status; do
 done
 timeout 10 tail --pid="$strace_pid" -f /dev/null
 strace_pid=
+
+# Speech: with reading off no speech engine starts, neither speech-dispatcher nor a module or voice of it.
+while IFS= read -r line; do
+    echo "speech engine started: $line"
+    failures=$((failures + 1))
+done < <(grep -E ' execve\("[^"]*/(speech-dispatcher|sd_[^"/]*|espeak[^"/]*)"' "$log")
 
 runtime=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -un)}
 temporary=${TMPDIR:-/tmp}

@@ -32,13 +32,16 @@ deb=$out/maroleta_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || { ls "$out"; echo "FAIL: no $deb"; exit 1; }
 echo "built $deb"
 
-# Control fields: the version of the build, the Qt libraries found by dpkg-shlibdeps, the font by hand.
+# Control fields: the version of the build, the Qt libraries found by dpkg-shlibdeps, the font by hand, and
+# a voice for reading aloud recommended.
 dpkg-deb --info "$deb"
 [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "Version is not $version"
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in 'libqt6widgets6 (' 'libc6 (' fonts-liberation; do
+for needed in 'libqt6widgets6 (' 'libqt6texttospeech6 (' 'libc6 (' fonts-liberation; do
     [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
+[ "$(dpkg-deb --field "$deb" Recommends)" = "qt6-speech-speechd-plugin, speech-dispatcher, espeak-ng" ] ||
+    fail "Recommends is not the speech plugin, speech-dispatcher and espeak-ng"
 
 # Contents: everything owned by root, the command a relative link to the program, and nothing at the
 # alternative's own place.

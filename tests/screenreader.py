@@ -24,6 +24,7 @@ def language_lines(name):
 menu = language_lines("menu.txt")
 explanations = language_lines("explicacionmenu.txt")
 check_texts = language_lines("comprobar.txt")
+voice_texts = language_lines("voz.txt")
 
 
 def fail(message):
@@ -88,9 +89,10 @@ def named(name, role=None):
 def press(node):
     actions = node.queryAction()
     names = [actions.getName(i).lower() for i in range(actions.nActions)]
-    if "press" not in names:
+    action = "press" if "press" in names else "toggle"  # a switch is toggled
+    if action not in names:
         raise LookupError(f"{node.name or node.description!r} cannot be pressed ({names})")
-    actions.doAction(names.index("press"))
+    actions.doAction(names.index(action))
 
 
 def seen(what, condition, seconds=1.0):
@@ -133,6 +135,22 @@ seen("the explanation of the presentation", lambda: described("Explicación de l
 seen("the presentation lines", lambda: all(described(f"Presentación, línea {i}").name for i in range(1, 7)))
 seen("the current section said", lambda: described(f"Menú: Presentación").description.endswith(". Sección actual"))
 every_control_is_told("presentation")
+
+# The reading switch: named by its caption, described, and off at start. Pressed, it is told on; pressed
+# again, off. Where the machine has no voice it turns itself off and disabled, and says why.
+READ = "Leer en voz alta las explicaciones, los mensajes y las fracciones (F2)"
+
+
+def switched_on():
+    state = described(READ).getState()
+    return state.contains(pyatspi.STATE_CHECKED) or state.contains(pyatspi.STATE_PRESSED)
+
+
+seen("the reading switch", lambda: described(READ).name == voice_texts[0] and not switched_on())
+press(described(READ))
+seen("the reading switch on", lambda: switched_on() or "No disponible" in described(READ).description)
+press(described(READ))
+seen("the reading switch off", lambda: not switched_on())
 
 # Every section: its explanation line heard, every control it shows told.
 for section in (8, 1, 2, 3, 5):

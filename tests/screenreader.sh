@@ -22,6 +22,8 @@ fi
 work=$(mktemp -d)
 cleanup() {
     kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null
+    # The speech service that reading aloud started, if any: it answers to nothing once its folder is gone.
+    find "$work" -name '*.pid' -exec cat {} + 2>/dev/null | xargs -r kill -9 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -37,6 +39,8 @@ unset QT_QPA_PLATFORM QT_LINUX_ACCESSIBILITY_ALWAYS_ON
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
     string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null || { echo "no accessibility bus"; exit 1; }
 
-"$program" 2>"$work/stderr" &
+# Reading aloud starts speech-dispatcher, which keeps its socket, logs and pid in these folders.
+mkdir -m 700 "$work/runtime" "$work/cache"
+XDG_RUNTIME_DIR=$work/runtime XDG_CACHE_HOME=$work/cache "$program" 2>"$work/stderr" &
 app_pid=$!
 "$python" "$here/screenreader.py" "$(dirname "$program")/idioma"

@@ -7,15 +7,40 @@
 #include "logic/languagefiles.h"
 #include "results/form3.h"
 #include "widgets/messagebox.h"
+#include "widgets/speech.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 namespace maroleta::testing {
 
-Program::Program(quint32 seed)
+namespace {
+    // The engines a test hands the window, and each speaker they make: it records what it is given to say,
+    // or, without a voice, fails at the first text.
+    struct Recorder : Speaker, SpeechEngines {
+        std::shared_ptr<QStringList> said;
+        Speech speech = Speech::Recorded;
+        static std::unique_ptr<Recorder> make(std::shared_ptr<QStringList> said, Speech speech)
+        {
+            auto recorder = std::make_unique<Recorder>();
+            std::tie(recorder->said, recorder->speech) = std::tie(said, speech);
+            return recorder;
+        }
+        std::unique_ptr<Speaker> make(const QStringList&) override { return make(said, speech); }
+        QStringList available() const override { return QStringList(speech == Speech::NoEngine ? 0 : 1, "recorder"); }
+        void say(const QString& text) override
+        {
+            if (speech == Speech::NoVoice)
+                Q_EMIT failed(SpeechProblem::NoVoice);
+            else
+                said->append(text);
+        }
+    };
+}
+
+Program::Program(quint32 seed, Speech speech)
     : random(seed)
-    , form(std::make_unique<Form1>(&random))
+    , form(std::make_unique<Form1>(&random, speech == Speech::Machine ? nullptr : Recorder::make(recorded, speech)))
 {
     form->resize(1024, 768);
     form->show();
@@ -85,10 +110,23 @@ QStringList names(const QString& pattern, int first, int last)
     return all;
 }
 
+void Program::readAloud()
+{
+    click(QStringLiteral("readAloud"));
+    said();
+}
+
+QStringList Program::said()
+{
+    QCoreApplication::processEvents();
+    return std::exchange(*recorded, {});
+}
+
 void click(QWidget* widget)
 {
     VERIFY_OR_THROW(widget != nullptr);
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    QCoreApplication::processEvents(); // as between two clicks of a pupil: what the click said is said now
 }
 
 void typeOnKeypad(const Program& p, int field, const QString& number)

@@ -30,10 +30,14 @@
 
 namespace maroleta::testing {
 
+// What reads aloud: a recorder, a recorder that finds no voice, no engine at all, or the machine's engines.
+enum class Speech { Recorded, NoVoice, NoEngine, Machine };
+
 // The main window built and shown as the program does, with a generator seeded for repeatable exercises.
 struct Program {
-    explicit Program(quint32 seed = 20261206);
+    explicit Program(quint32 seed = 20261206, Speech speech = Speech::Recorded);
     ~Program();
+    std::shared_ptr<QStringList> recorded = std::make_shared<QStringList>(); // before the window that fills it
     Random random;
     std::unique_ptr<Form1> form;
 
@@ -57,6 +61,10 @@ struct Program {
     int shownSection() const;
     // The lines of the results log, in order.
     QStringList resultLines() const;
+    // Clicks the reading switch, as a pupil turns reading on or off, and forgets what that said.
+    void readAloud();
+    // What was given to the recorder to say since the last call.
+    QStringList said();
 
 private:
     QWidget* findWidget(const QString& name) const;

@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include "keypad/form2.h"
+#include "logic/guidedsum.h"
 #include "logic/muldivexercise.h"
 #include "logic/sumexercise.h"
 #include "results/form3.h"
@@ -88,6 +89,8 @@ void stepTo(const Program& p, const QString& buttons, int value)
 //   =6/12                section 6: the answer stepped to 6/12 and checked
 //   X  :                 section 6: the operation chosen by a click on its option's round mark
 //   #9  #+1  #BORRAR     a click on the keypad key of that caption
+//   voice                a click on the reading switch
+//   sector               a click on the first sector of section 0's first picture; "Command1(3)" steers to 1/2 + 1/2
 // Reading tokens:
 //   [names]  {names}     the captions, or the looks, of the controls named (groups apart by ',')
 //   ?4                   section 4's fields, strokes and checks as looks gives them, but for the hidden ones at
@@ -95,6 +98,8 @@ void stepTo(const Program& p, const QString& buttons, int value)
 //                        fraction's: a whole number's drop
 //   ?6                   section 6's answer, then its sign (the cross, the dots), marks and check
 //   lines                the results lines
+//   said                 what was read aloud since the last time, a text for each click, " | " apart; the
+//                        explanation line shown as "¶"
 QString session(Program& p, const QString& script)
 {
     static const QRegularExpression chainItem(QStringLiteral(R"(^(\d:)?(\d+)(/(\d+))?$)"));
@@ -117,7 +122,15 @@ QString session(Program& p, const QString& script)
                     + looks(p, "Line6(5-8) Command18(0) Command18(3) Command19");
         else if (token == "lines")
             read << p.resultLines().join(u'|');
-        else if (token.startsWith(u'#')) {
+        else if (token == "said")
+            read << p.said().join(QStringLiteral(" | ")).replace(p.caption("Label21"), "¶");
+        else if (token == "voice")
+            p.readAloud();
+        else if (token == "sector") {
+            auto* picture = p.find<PictureBox>("Picture1");
+            QTest::mouseClick(
+                picture, Qt::LeftButton, {}, picture->widgetPointOf(picture->keyboardSpots().at(0)).toPoint());
+        } else if (token.startsWith(u'#')) {
             for (QPushButton* key : p.form->keypad()->findChildren<QPushButton*>())
                 if (key->text() == token.mid(1))
                     click(key);
@@ -144,6 +157,10 @@ QString session(Program& p, const QString& script)
             if (token == "Command1(6)")
                 steerTo(p.random, drawMulDivExercise,
                     [](const MulDivExercise& e) { return e.a == 2 && e.b == 3 && e.c == 3 && e.d == 4; });
+            if (token == "Command1(3)")
+                steerTo(p.random, newSumTask, [](const SumTask& t) {
+                    return t.numeratorA == 1 && t.numeratorB == 1 && t.denominatorA == 2 && t.denominatorB == 2;
+                });
             p.click(token);
         }
     }
@@ -274,6 +291,7 @@ private Q_SLOTS:
         QFETCH(bool, add);
         Program p(1);
         steerTo(p.random, drawSumExercise, [=](const SumExercise& e) { return e.addThird == add; });
+        p.readAloud();
         p.click("Command1(5)");
         const Sum s(p);
         QCOMPARE(looks(p, "Line5(9-10) Line5(15)"), add ? "-- -" : ".- ."); // a minus hides the upright strokes
@@ -287,6 +305,7 @@ private Q_SLOTS:
         s.enter(p, { s.answer[0], s.answer[1], s.answer[2], s.answer[3] + 1 });
         p.click("Command17");
         QCOMPARE(looks(p, "Command14(0-3) Command17"), "GGGR R");
+        QCOMPARE(p.said().last(), "Incorrecto"); // and read aloud
         // Another row in one list: no common denominator and no check over lists that disagree, not even after a
         // step, which clears the mark of its own numerator only.
         const int row = s.common / s.d[2] - 1;
@@ -306,7 +325,42 @@ private Q_SLOTS:
         const Sum next(p);
         next.enter(p, { next.answer[0], next.answer[1], next.answer[2], next.answer[3] });
         p.click("Command17");
+        QCOMPARE(p.said().last(), "Correcto");
         QCOMPARE(p.resultLines().last(), next.line(false));
+    }
+
+    // Reading aloud, in every section: the explanation and the exercise on entry, each fraction as it
+    // changes, the verdict of a check and the message boxes. Turned off again, it says nothing.
+    void readAloud_data()
+    {
+        QTest::addColumn<QString>("script"); // see session
+        QTest::addColumn<QString>("read");
+        QTest::addRow("0") << "Command1(0) said Command2(0) said Command5(0) said sector said"
+                           << "¶ ; 2 medios ; un tercio ; un medio";
+        QTest::addRow("1") << "Command1(1) said Command6(2) said Command7(0) said"
+                           << "¶ ; 3 sextos ; 6 sextos";
+        QTest::addRow("2") << "Command1(2) said Command9(0) said Command9(1) said"
+                           << "¶ ; 8 partido por 16 ; Esta fracción no se puede dividir por este número";
+        // The result is judged once both its terms are set; right, its message box follows.
+        QTest::addRow("3") << "Command1(3) said Command12(2) Command12(2) Command12(3) said Command12(3) said"
+                           << "¶ un medio más un medio ; 2. Incorrecto ; 2 medios. Correcto. ¡MUY BIEN! ; ¡MUY BIEN!";
+        QTest::addRow("4") << "Command1(4) said 7/9 1:14/18 said 2:5/9 said 2:7/9 said"
+                           << "¶ 16 partido por 756 ; Esta fracción no se puede simplificar. Correcto ; Incorrecto ; "
+                              "Correcto ; Esta fracción no se puede simplificar";
+        QTest::addRow("5") << "Command1(5) said"
+                           << "¶ 4 novenos más 5 onceavos más 9 décimos";
+        QTest::addRow("6") << "Command1(6) said =6/12 said : said"
+                           << "¶ 2 tercios por 3 cuartos ; Correcto ; 2 tercios entre 3 cuartos";
+    }
+
+    void readAloud()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, read);
+        Program on, off;
+        QCOMPARE(session(on, "voice " + script), read);
+        session(off, "voice voice " + script.remove(" said"));
+        QCOMPARE(off.said(), QStringList());
     }
 
     void keypadPlaceAndDrag()

@@ -10,6 +10,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QSignalSpy>
+
+#include <csignal>
+#include <optional>
 
 #include <numeric>
 
@@ -95,6 +100,7 @@ private Q_SLOTS:
         LanguageSet none;
         builtIn = shownTexts(Program());
         QCOMPARE(builtIn["Command1(0)"], "Representación gráfica");
+        QVERIFY(!builtIn.contains("readAloud")); // no voz.txt, no reading switch
     }
 
     // The start screen, and each section entered from the one before it in the menu's numbering and clicked
@@ -219,10 +225,10 @@ private Q_SLOTS:
         const QString numerator = QString::number(term(0) / gcd), denominator = QString::number(term(1) / gcd);
         QVERIFY(gcd > 1 && denominator != "1");
         QString order;
-        for (int i = 0; i < 16; ++i, press(Qt::Key_Tab))
+        for (int i = 0; i < 17; ++i, press(Qt::Key_Tab))
             order += focused()->objectName() + ' ';
         QCOMPARE(order,
-            "Command1(4) Command1(6) Command1(5) Command20 Label17(0) Label17(1) Label17(2) Label17(3) "
+            "Command1(4) Command1(6) Command1(5) Command20 readAloud Label17(0) Label17(1) Label17(2) Label17(3) "
             "Command21(0) Command1(7) Command1(8) Command1(0) Command1(1) Command1(2) Command1(3) Command1(4) ");
         press(Qt::Key_Backtab);
         QCOMPARE(focused()->objectName(), "Command1(4)");
@@ -270,6 +276,68 @@ private Q_SLOTS:
         QCOMPARE(numerators, "6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 8 8/3 8 8/3 ");
         QCOMPARE(picture->image(), drawn);
         QVERIFY(ringAt(0) == QColor(Qt::black) && ringAt(1) != QColor(Qt::black)); // round again to the first
+    }
+
+    // The reading switch with each voz.txt and engine: its caption, then at start, after a click and after F2
+    // whether it is enabled ('-' not), its colour (w white, y yellow, a capital while checked) and what it
+    // said; then why it cannot be used. Without a usable voz.txt there is no switch (nor without any, above).
+    void readAloudSwitch_data()
+    {
+        QTest::addColumn<QByteArray>("voz"); // the bytes of the file, or "shipped"
+        QTest::addColumn<Speech>("speech");
+        QTest::addColumn<QString>("seen");
+        QTest::addRow("on and off") << QByteArray("shipped") << Speech::Recorded
+                                    << "LEER EN VOZ w Y:Bienvenido a Maroleta. Elige una sección en la columna de la "
+                                       "izquierda. w";
+        QTest::addRow("no engine") << QByteArray("shipped") << Speech::NoEngine
+                                   << "LEER EN VOZ -w -w -w. No disponible: no hay ningún motor de voz instalado";
+        QTest::addRow("no voice") << QByteArray("shipped") << Speech::NoVoice
+                                  << "LEER EN VOZ w -w -w. No disponible: no hay ninguna voz para este idioma";
+        for (const auto& [kind, bytes] : { std::pair { "empty", QByteArray("") },
+                 { "binary", QByteArray("\x01\xff\0\r\n", 5) }, { "with no language", QByteArray("LEER EN VOZ\r\n") } })
+            QTest::addRow("voz.txt %s", kind) << bytes << Speech::Recorded << "";
+    }
+    void readAloudSwitch()
+    {
+        QFETCH(QByteArray, voz);
+        QFETCH(Speech, speech);
+        std::optional<LanguageSet> set; // none: the shipped set
+        if (voz != "shipped")
+            set.emplace().writeBytes("voz.txt", voz);
+        Program p(1, speech);
+        auto* button = p.form->findChild<CommandButton*>("readAloud");
+        QString state = button ? button->text() : QString();
+        for (int step = 0; button && step < 3; ++step) {
+            step == 1 ? p.click("readAloud") : step == 2 ? QTest::keyClick(p.form.get(), Qt::Key_F2) : void();
+            const QString said = p.said().join(u'|'); // a failure comes after the click
+            const QColor colour = button->grab().toImage().pixelColor(button->width() / 2, button->height() - 4);
+            const QChar letter = colour == designColor(DesignColor::Yellow) ? u'y' : colour == Qt::white ? u'w' : u'?';
+            state += (button->isEnabled() ? " " : " -") + QString(button->isChecked() ? letter.toUpper() : letter);
+            state += said.isEmpty() ? QString() : ':' + said;
+        }
+        QTEST(button ? state + button->accessibleDescription().section("(F2)", 1) : state, "seen");
+    }
+
+    // The machine's own engine, where one is installed, turned on through the switch: it must begin to speak,
+    // or, where it has no voice or no sound, turn the switch off and say why. Its speech service keeps its
+    // socket, logs and pid in a folder of the test's own, and is ended with it.
+    void machineVoice()
+    {
+        QTemporaryDir service;
+        qputenv("XDG_RUNTIME_DIR", service.path().toUtf8());
+        qputenv("XDG_CACHE_HOME", service.path().toUtf8());
+        Program p(1, Speech::Machine);
+        p.click("readAloud");
+        auto* button = p.find<CommandButton>("readAloud");
+        const auto* speaker = p.form->findChild<Speaker*>();
+        QSignalSpy spoke(speaker, &Speaker::spoke);
+        static_cast<void>(QTest::qWaitFor([&] { return !spoke.isEmpty() || !button->isEnabled(); }, 20000));
+        for (QDirIterator pids(service.path(), { "*.pid" }, QDir::Files, QDirIterator::Subdirectories); pids.hasNext();)
+            if (QFile file(pids.next()); file.open(QIODevice::ReadOnly))
+                ::kill(file.readAll().trimmed().toInt(), SIGKILL);
+        if (!button->isEnabled())
+            QSKIP(qPrintable("no voice here: " + button->accessibleDescription()));
+        QVERIFY(button->isChecked() && !spoke.isEmpty());
     }
 };
 

@@ -396,6 +396,29 @@ QString colourMeaning(const QString& name, quint32 color, bool enabled)
     return {};
 }
 
+QString readAloudDescription(std::optional<SpeechProblem> problem)
+{
+    const QString what = u("Leer en voz alta las explicaciones, los mensajes y las fracciones (F2)");
+    if (!problem)
+        return what;
+    const char* why = "";
+    switch (*problem) {
+    case SpeechProblem::NoEngine:
+        why = "no hay ningún motor de voz instalado";
+        break;
+    case SpeechProblem::EngineFailed:
+        why = "el motor de voz no funciona";
+        break;
+    case SpeechProblem::NoVoice:
+        why = "no hay ninguna voz para este idioma";
+        break;
+    case SpeechProblem::NoAnswer:
+        why = "el motor de voz no responde";
+        break;
+    }
+    return what + u(". No disponible: ") + u(why);
+}
+
 void describeColours(QWidget& form)
 {
     auto* watcher = new EnabledWatcher(&form);

@@ -5,7 +5,11 @@
 // A control without a caption (a picture, a frame, a list) is named by what it is.
 #pragma once
 
+#include "widgets/speech.h"
+
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -25,5 +29,8 @@ void describeColours(QWidget& window);
 // What the colour `color` of control `name` ("Command21(2)") means, or an empty text when it means
 // nothing; `enabled` tells an accepted answer field of the simplification practice from one being typed.
 QString colourMeaning(const QString& name, quint32 color, bool enabled);
+
+// What the reading switch is, and while it cannot be used, why: "... No disponible: ...".
+QString readAloudDescription(std::optional<SpeechProblem> problem);
 
 } // namespace maroleta

@@ -145,7 +145,8 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
 void CommandButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const bool sunken = isDown() || isChecked();
+    // Only a press sinks the button: a switch (checkable) shows its state by its colour, as the menu does.
+    const bool sunken = isDown();
     qDrawWinButton(&painter, rect(), palette(), sunken, nullptr);
     const QRect inner = rect().adjusted(2, 2, -2, -2);
     painter.fillRect(inner, designColor(m_backColor));

@@ -3,6 +3,8 @@
 // The program's message boxes.
 #include "widgets/messagebox.h"
 
+#include "widgets/voice.h"
+
 #include <QMessageBox>
 
 namespace maroleta {
@@ -19,6 +21,10 @@ QString applicationTitle() { return QStringLiteral("Maroleta"); }
 
 void showMessage(QWidget* parent, const QString& text)
 {
+    // Read aloud while it shows, where the pupil has reading on.
+    if (parent)
+        if (auto* voice = parent->window()->findChild<Voice*>(QString(), Qt::FindDirectChildrenOnly))
+            voice->say(text);
     if (sink()) {
         sink()(applicationTitle(), text);
         return;

@@ -14,7 +14,8 @@ namespace maroleta {
 // The title of every message box: the application's name.
 QString applicationTitle();
 
-// Shows a modal message with an OK button and returns when it is answered.
+// Shows a modal message with an OK button and returns when it is answered. The message is read aloud
+// when reading is on in the window of `parent`.
 void showMessage(QWidget* parent, const QString& text);
 
 // Replaces what showMessage does (tests answer the box at once and record its text); an empty function restores it.

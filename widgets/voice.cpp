@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Maroleta developers
+// Reading aloud: what is said, when, and what happens when the engine fails.
+#include "widgets/voice.h"
+
+#include <QtMath>
+
+namespace maroleta {
+
+Voice::Voice(std::unique_ptr<SpeechEngines> engines, QObject* window)
+    : QObject(window)
+    , m_engines(engines ? std::move(engines) : std::make_unique<SpeechEngines>())
+{
+    if (m_engines->available().isEmpty())
+        m_problem = SpeechProblem::NoEngine;
+}
+
+Voice::~Voice() = default;
+
+void Voice::load() { m_texts.load(); }
+
+void Voice::setOn(bool on)
+{
+    if (on && (m_problem || !m_texts.usable()))
+        return;
+    if (!on) {
+        m_pending.clear();
+        if (m_on && m_speaker)
+            m_speaker->say(QString()); // silence at once
+    }
+    m_on = on;
+    if (on && !m_speaker) {
+        m_speaker = m_engines->make(m_texts.locales);
+        m_speaker->setParent(this);
+        connect(m_speaker.get(), &Speaker::failed, this, &Voice::fail);
+    }
+}
+
+void Voice::say(const QString& text)
+{
+    if (!m_on || text.trimmed().isEmpty())
+        return;
+    if (m_pending.isEmpty())
+        QMetaObject::invokeMethod(this, &Voice::speakPending, Qt::QueuedConnection);
+    m_pending.append(text.trimmed());
+}
+
+void Voice::say(std::initializer_list<QString> words) { say(QStringList(words).join(u' ')); }
+
+QString Voice::fraction(double numerator, double denominator) const
+{
+    return m_texts.fraction(qRound64(numerator), qRound64(denominator));
+}
+
+void Voice::sayVerdict(bool right) { say(right ? m_texts.right : m_texts.wrong); }
+
+void Voice::speakPending()
+{
+    if (!m_on || m_pending.isEmpty())
+        return;
+    // One text, each piece ending a sentence so the voice pauses between them.
+    QString text;
+    for (const QString& piece : std::as_const(m_pending)) {
+        if (!text.isEmpty())
+            text += QStringView(u".!?:;,…").contains(text.back()) ? QStringLiteral(" ") : QStringLiteral(". ");
+        text += piece;
+    }
+    m_pending.clear();
+    m_speaker->say(text);
+}
+
+void Voice::fail(SpeechProblem problem)
+{
+    m_problem = problem;
+    m_on = false;
+    m_pending.clear();
+    Q_EMIT failed();
+}
+
+} // namespace maroleta
