@@ -22,21 +22,12 @@ using namespace maroleta::testing;
 
 namespace {
 
-#ifndef __has_feature
-#define __has_feature(feature) 0
-#endif
-// The sanitizer build runs every event some four times slower: it takes half the run by default.
-#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
-constexpr qint64 kDefaultEvents = 10000;
-#else
 constexpr qint64 kDefaultEvents = 20000;
-#endif
 
+// A number from the environment, or `fallback` where it holds none.
 qint64 environmentNumber(const char* name, qint64 fallback)
 {
-    bool ok = false;
-    const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
-    return ok && value >= 0 ? value : fallback;
+    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback;
 }
 
 // The captions that hold numbers, by design name, each in the form it must have at all times: a whole

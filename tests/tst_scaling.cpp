@@ -43,11 +43,6 @@ QString overflow(const QWidget* control, bool ownFont)
 class TestScaling : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY2(qFuzzyCompare(qApp->devicePixelRatio(), kScale), "run through CTest: it sets QT_SCALE_FACTOR=1.5");
-    }
-
     // Twips go by the logical 96 dots an inch at any scaling, fifteen to a layout pixel: a menu button at
     // twips 120, 960, 1695 x 375, a heading at 120, 4320, 1335 x 375, the keypad's 0 at 960, 3240, 735 x 555.
     // The section frame fills a screen seen as 1280 x 960.
