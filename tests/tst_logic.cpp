@@ -131,7 +131,6 @@ private Q_SLOTS:
         constexpr double largest = std::numeric_limits<double>::max();
         QTest::addRow("question mark") << "?" << 0.0;
         QTest::addRow("blanks then digits then letters") << " \t12abc" << 12.0;
-        QTest::addRow("negative") << "-3" << -3.0;
         QTest::addRow("decimal") << "12.5" << 12.5;
         QTest::addRow("exponent") << "1e3" << 1000.0;
         // Never infinity, however long the run of digits.
@@ -585,6 +584,12 @@ private Q_SLOTS:
                                                             : u'w';
         QCOMPARE(read, "bbww----");
         QCOMPARE(canvas.pixel(10, 0), Canvas::kOutside);
+        // A fill whose runs reach the right edge stops there, not in the next row beyond the black column 1.
+        for (int y = 0; y < 8; ++y)
+            image.setPixel(1, y, qRgb(0, 0, 0));
+        canvas.setFillColor(DesignColor::Blue);
+        canvas.floodFill(5, 1, DesignColor::White);
+        QVERIFY(canvas.pixel(0, 3) == DesignColor::White && canvas.pixel(9, 7) == DesignColor::Blue);
     }
 
     void shapesOffThePictureAreSafe()

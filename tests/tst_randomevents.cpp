@@ -235,8 +235,6 @@ private Q_SLOTS:
                     qPrintable(broken), qPrintable(recent.join(" | ")))));
             sections.insert(run.section);
         }
-        qInfo("seed %u: %lld events, %lld sections visited, %lld results lines, %lld message boxes", seed, events,
-            qint64(sections.size()), qint64(run.lines.size()), qint64(messages.texts.size()));
         // A run long enough to mean anything has been everywhere and finished exercises.
         if (events >= 2000)
             QVERIFY(sections.size() == 9 && run.lines.size() > 10);
