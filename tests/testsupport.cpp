@@ -33,7 +33,7 @@ namespace {
             if (speech == Speech::NoVoice)
                 Q_EMIT failed(SpeechProblem::NoVoice);
             else
-                said->append(text);
+                said->append(text.isEmpty() ? QStringLiteral("(cut short)") : text); // "" stops what is said
         }
     };
 }

@@ -280,7 +280,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("seen");
         QTest::addRow("on and off") << QByteArray("shipped") << Speech::Recorded
                                     << "LEER EN VOZ w Y:Bienvenido a Maroleta. Elige una sección en la columna de la "
-                                       "izquierda. w";
+                                       "izquierda. w:(cut short)";
         QTest::addRow("no engine") << QByteArray("shipped") << Speech::NoEngine
                                    << "LEER EN VOZ -w -w -w. No disponible: no hay ningún motor de voz instalado";
         QTest::addRow("no voice") << QByteArray("shipped") << Speech::NoVoice
