@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Maroleta developers
 // libFuzzer target: arbitrary bytes as any of the language files. The first byte picks how many lines
-// are asked for; the rest is the file, read both from memory and from a real file.
+// are asked for; the rest is the file, read both from memory and from a real file. The same bytes are
+// also read as voz.txt, whose patterns are then filled in.
 #include "logic/languagefiles.h"
+#include "logic/voicetexts.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,6 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         consumed += line.size();
     if (consumed > bytes.size())
         std::abort(); // Windows-1252 gives one character for every byte, never more
+
+    // A voz.txt a teacher wrote by hand: whatever it holds, each fraction comes out in some words.
+    const maroleta::VoiceTexts voice = maroleta::VoiceTexts::fromLines(maroleta::languageLines(bytes, 33));
+    for (const qint64 denominator : { 1, 2, 12, 13, 0, -4 })
+        if (voice.fraction(count - 1, denominator).isEmpty())
+            std::abort();
 
     static QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("menu.txt"));
