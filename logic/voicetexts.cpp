@@ -6,6 +6,7 @@
 #include "logic/languagefiles.h"
 
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 
@@ -30,24 +31,14 @@ namespace {
     // a missing one would lose a number or a word, a stray one would be read out as it stands.
     bool takes(const QString& pattern, int count)
     {
-        unsigned seen = 0;
-        const auto digit = [&](qsizetype i) { return i < pattern.size() && pattern[i] >= u'0' && pattern[i] <= u'9'; };
-        for (qsizetype i = 0; i < pattern.size(); ++i) {
-            if (pattern[i] != u'%')
-                continue;
-            qsizetype at = i + 1;
-            if (at < pattern.size() && pattern[at] == u'L')
-                ++at;
-            if (!digit(at))
-                continue;
-            int number = pattern[at].unicode() - u'0';
-            if (digit(at + 1))
-                number = 10 * number + (pattern[at + 1].unicode() - u'0');
-            if (number > count)
-                return false;
-            seen |= 1u << number;
-        }
-        return seen == (2u << count) - 2; // %1 .. %count, and no %0
+        static const QRegularExpression placeholder(QStringLiteral("%L?(\\d\\d?)"));
+        QSet<int> seen;
+        for (const QRegularExpressionMatch& match : placeholder.globalMatch(pattern))
+            seen.insert(match.captured(1).toInt());
+        QSet<int> wanted;
+        for (int i = 1; i <= count; ++i)
+            wanted.insert(i);
+        return seen == wanted;
     }
 
     QString pattern(const QStringList& lines, qsizetype index, int placeholders)

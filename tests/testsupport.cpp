@@ -48,8 +48,6 @@ Program::Program(quint32 seed, Speech speech)
         qWarning("the main window was not exposed");
 }
 
-Program::~Program() = default;
-
 QWidget* Program::findWidget(const QString& name) const
 {
     const qsizetype dot = name.indexOf(u'.');

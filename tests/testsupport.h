@@ -36,7 +36,6 @@ enum class Speech { Recorded, NoVoice, NoEngine, Machine };
 // The main window built and shown as the program does, with a generator seeded for repeatable exercises.
 struct Program {
     explicit Program(quint32 seed = 20261206, Speech speech = Speech::Recorded);
-    ~Program();
     std::shared_ptr<QStringList> recorded = std::make_shared<QStringList>(); // before the window that fills it
     Random random;
     std::unique_ptr<Form1> form;

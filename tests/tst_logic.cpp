@@ -132,7 +132,6 @@ private Q_SLOTS:
         QTest::addRow("question mark") << "?" << 0.0;
         QTest::addRow("blanks then digits then letters") << " \t12abc" << 12.0;
         QTest::addRow("decimal") << "12.5" << 12.5;
-        QTest::addRow("exponent") << "1e3" << 1000.0;
         // Never infinity, however long the run of digits.
         QTest::addRow("400 nines") << QString(400, u'9') << largest;
         QTest::addRow("-400 nines") << QString(400, u'9').prepend(u'-') << -largest;
@@ -158,7 +157,6 @@ private Q_SLOTS:
         QTest::addRow("empty line is a line") << QByteArray("\r\nB\r\n") << 2 << QStringList { "", "B" };
         QTest::addRow("empty bytes") << QByteArray() << 3 << QStringList {};
         QTest::addRow("lone CR stays in the line") << QByteArray("a\rb\n") << 2 << QStringList { "a\rb" };
-        QTest::addRow("NUL kept") << QByteArray("a\0b\n", 4) << 1 << QStringList { QString("a") + QChar(0) + "b" };
     }
     // Each row split from memory and read from a file.
     void readsLanguageLines()
@@ -313,8 +311,6 @@ private Q_SLOTS:
         QCOMPARE(spreads(7, 20000, draw),
             (QStringList {
                 "added 0..1", "denominators 2..11", "misjudged 0..0", "numerators 1..10", "subtraction to 0 0..1" }));
-        // 1/2 + 1/4 against 3/4 (equal) and 4/5 (greater), 3/4 + 2/5 against 1/2 (smaller).
-        QVERIFY(!thirdIsAdded(1, 2, 1, 4, 3, 4) && thirdIsAdded(1, 2, 1, 4, 4, 5) && !thirdIsAdded(3, 4, 2, 5, 1, 2));
     }
 
     void judgesSums()
