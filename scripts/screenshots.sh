@@ -23,7 +23,7 @@ wm_pid=$!
 sleep 1
 "$program" &
 app_pid=$!
-window=$(timeout 30 xdotool search --sync --name '^Maroleta 1\.2' | head -1)
+window=$(timeout 30 xdotool search --sync --name '^Maroleta ' | head -1)
 sleep 2
 
 shoot() { import -window root "$out/$1.png"; }

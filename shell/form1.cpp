@@ -3,6 +3,7 @@
 // Form1 as designed: its start-up, the menu, the layout, the language texts and the windows it opens.
 #include "shell/form1.h"
 
+#include "identity.h"
 #include "keypad/form2.h"
 #include "learn/amplify.h"
 #include "learn/graphic.h"
@@ -60,7 +61,8 @@ Form1::Form1(Random* random, std::unique_ptr<SpeechEngines> speech, QWidget* par
 {
     installAccessibleControls();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Maroleta 1.2 - maroleta@example.org - escuelas@example.org"));
+    setWindowTitle(
+        QStringLiteral("Maroleta " MAROLETA_VERSION " - " MAROLETA_CONTACT_ADDRESS " - " MAROLETA_SCHOOLS_ADDRESS));
     setAutoFillBackground(true);
     setFont(defaultDesignFont());
 

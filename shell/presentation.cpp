@@ -3,6 +3,8 @@
 // Sections 7 and 8: the presentation and the start screen with its large named fraction.
 #include "shell/presentation.h"
 
+#include "identity.h"
+
 namespace maroleta {
 
 PresentationSection::PresentationSection(Frame* frame)
@@ -17,12 +19,12 @@ PresentationSection::PresentationSection(Frame* frame)
         quint32 color;
     };
     const Line lines[] = {
-        { "Maroleta 1.2", 360, 1095, 36, true, DesignColor::White },
+        { "Maroleta " MAROLETA_VERSION, 360, 1095, 36, true, DesignColor::White },
         { "Un programa que tiene como objetivo ayudar a comprender las fracciones", 1440, 735, 12, false,
             DesignColor::LightGreen },
         { "Autor", 2640, 375, 12, false, DesignColor::LightYellow },
         { "Equipo Maroleta", 3000, 375, 12, false, DesignColor::LightYellow },
-        { "maroleta@example.org", 3360, 375, 12, false, DesignColor::LightYellow },
+        { MAROLETA_CONTACT_ADDRESS, 3360, 375, 12, false, DesignColor::LightYellow },
         { "Diciembre de 2026", 3840, 375, 12, false, DesignColor::LightYellow },
     };
     for (int i = 0; i < 6; ++i) {

@@ -56,7 +56,7 @@ strace -f -qq -o "$log" \
     "$program" &
 strace_pid=$!
 
-window=$(timeout 30 xdotool search --sync --name '^Maroleta 1\.2' | head -1)
+window=$(timeout 30 xdotool search --sync --name '^Maroleta ' | head -1)
 [ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
 sleep 1
 # The menu buttons from top to bottom (pixels at 96 dots per inch), then HISTORIAL.
@@ -65,7 +65,7 @@ for y in 132 168 204 236 268 324 360 396 76 452; do
     sleep 0.3
 done
 app_pid=$(pgrep -P "$strace_pid" | head -1)
-wmctrl -c 'Maroleta 1.2'
+wmctrl -c 'Maroleta '
 if ! timeout 20 tail --pid="$app_pid" -f /dev/null; then
     echo "maroleta did not end when its main window was closed"
     exit 1

@@ -5,13 +5,17 @@
 # lintian and appstreamcli when they are installed, that its maintainer scripts register and remove the
 # very language sets it ships, and that the unpacked program, started offscreen through its /usr/bin
 # link, reads every file of its texts from the idioma folder beside its real path.
-# Usage: package.sh path/to/cpack build-dir source-dir version
+# The version and the identity settings are those the build was configured with.
+# Usage: package.sh path/to/cpack build-dir source-dir version maintainer homepage appstream-id
 set -uo pipefail
 
 cpack=$1
 build=$2
 source=$3
 version=$4
+maintainer=$5
+homepage=$6
+app_id=$7
 for tool in dpkg-deb dpkg-shlibdeps strace; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -36,6 +40,8 @@ echo "built $deb"
 # a voice for reading aloud recommended.
 dpkg-deb --info "$deb"
 [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "Version is not $version"
+[ "$(dpkg-deb --field "$deb" Maintainer)" = "$maintainer" ] || fail "Maintainer is not $maintainer"
+[ "$(dpkg-deb --field "$deb" Homepage)" = "$homepage" ] || fail "Homepage is not $homepage"
 depends=$(dpkg-deb --field "$deb" Depends)
 for needed in 'libqt6widgets6 (' 'libqt6texttospeech6 (' 'libc6 (' fonts-liberation; do
     [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
@@ -64,7 +70,9 @@ fi
 root=$(realpath "$work")/root
 dpkg-deb -x "$deb" "$root"
 metainfo=("$root"/usr/share/metainfo/*.metainfo.xml)
-[ -f "${metainfo[0]}" ] || fail "no AppStream metainfo"
+[ "${metainfo[*]}" = "$root/usr/share/metainfo/$app_id.metainfo.xml" ] || fail "the metainfo is not $app_id's alone"
+grep -q "<id>$app_id</id>" "${metainfo[@]}" || fail "the metainfo's id is not $app_id"
+grep -q "<release version=\"$version\"" "${metainfo[@]}" || fail "the metainfo's release is not $version"
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "${metainfo[@]}" || fail "appstreamcli validate"
     appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
