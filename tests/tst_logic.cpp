@@ -448,7 +448,7 @@ private Q_SLOTS:
         QTest::addRow("es") << "un medio; veintiún medios; tres cuartos; siete treceavos; tres diecisieteavos; "
                                "once centésimos; dos tercios más un cuarto; dieciséis décimos; un onceavo; treinta y "
                                "un doceavos; ciento un veinteavos; doscientos veintiunavos; un centésimo; mil "
-                               "dosmilésimos; dos mil cuatrocientos ciento cincuentavos; cien; un millón doscientos "
+                               "dosmilésimos; dos mil cuatrocientos cientocincuentavos; cien; un millón doscientos "
                                "treinta y cuatro mil quinientos sesenta y siete; cero quintos; menos un medio; "
                                "botones más y menos; un millón de cuartos; tres catorceavos";
         QTest::addRow("ca") << "un mig; vint-i-un mitjos; tres quarts; set tretzens; tres dissetens; onze centèsims; "

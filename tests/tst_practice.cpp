@@ -334,7 +334,7 @@ private Q_SLOTS:
             << "Command1(3) said Command12(2) Command12(2) Command12(3) said Command12(3) said"
             << "¶ un medio más un medio ; dos. Incorrecto ; dos medios. Correcto. ¡MUY BIEN! ; ¡MUY BIEN!";
         QTest::addRow("4") << "Command1(4) said 7/9 1:14/18 said 2:5/9 said 2:7/9 said"
-                           << "¶ dieciséis setecientos cincuentaiseisavos ; Esta fracción no se puede simplificar. "
+                           << "¶ dieciséis setecientoscincuentaiseisavos ; Esta fracción no se puede simplificar. "
                               "Correcto ; Incorrecto ; "
                               "Correcto ; Esta fracción no se puede simplificar";
         QTest::addRow("5") << "Command1(5) said"
