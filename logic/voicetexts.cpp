@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 
 namespace maroleta {
 
@@ -79,24 +80,72 @@ VoiceTexts VoiceTexts::fromLines(const QStringList& lines)
     return texts;
 }
 
-void VoiceTexts::load() { *this = fromLines(readLanguageLines(languageFile(QStringLiteral("voz.txt")), lineCount)); }
+void VoiceTexts::load()
+{
+    *this = fromLines(readLanguageLines(languageFile(QStringLiteral("voz.txt")), lineCount));
+    numbers = NumberWords::fromLines(
+        readLanguageLines(languageFile(QStringLiteral("numeros.txt")), NumberWords::lineCount));
+}
 
 bool VoiceTexts::usable() const { return !caption.isEmpty() && !locales.isEmpty(); }
 
+QString VoiceTexts::number(qint64 value) const
+{
+    return numbers.say(value, QStringLiteral("cardinal")).value_or(QString::number(value));
+}
+
 QString VoiceTexts::fraction(qint64 numerator, qint64 denominator) const
 {
-    const QString number = QString::number(numerator);
     if (denominator == 1)
-        return number;
-    if (denominator >= 2 && denominator <= 12) {
-        const auto word = std::size_t(denominator - 2);
-        // Each pattern is filled in one call, so a word that itself holds "%1" is never filled in again.
-        if (numerator == 1 && !singular.isEmpty() && !singularWords[word].isEmpty())
-            return singular.arg(singularWords[word]);
-        if (numerator != 1 && !plural.isEmpty() && !pluralWords[word].isEmpty())
-            return plural.arg(number, pluralWords[word]);
+        return number(numerator);
+    const bool words = numbers.has(QStringLiteral("cardinal"));
+    if (words && denominator != 0 && (numerator < 0 || denominator < 0)
+        && numerator != std::numeric_limits<qint64>::min() && denominator != std::numeric_limits<qint64>::min()) {
+        const QString positive = fraction(qAbs(numerator), qAbs(denominator));
+        return (numerator < 0) != (denominator < 0) ? minus + u' ' + positive : positive;
     }
-    return large.arg(number, QString::number(denominator));
+    const auto word = [&](const QString& set, const std::array<QString, 11>& listed) {
+        if (std::optional<QString> said = numbers.say(denominator, set))
+            return *said;
+        return denominator >= 2 && denominator <= 12 ? listed[std::size_t(denominator - 2)] : QString();
+    };
+    // Each pattern is filled in one call, so a word that itself holds "%1" is never filled in again.
+    if (numerator == 1 && !singular.isEmpty()) {
+        if (const QString said = word(QStringLiteral("singular"), singularWords); !said.isEmpty())
+            return singular.arg(said);
+    }
+    if (numerator != 1 && !plural.isEmpty()) {
+        if (const QString said = word(QStringLiteral("plural"), pluralWords); !said.isEmpty())
+            return plural.arg(numbers.say(numerator, QStringLiteral("numerator")).value_or(number(numerator)), said);
+    }
+    return large.arg(number(numerator), number(denominator));
+}
+
+QString VoiceTexts::spoken(const QString& text) const
+{
+    // A sign between blanks (or at either end, or before a stop); a fraction "3/4" and any other run of
+    // digits, with a minus sign before it that stands after a blank.
+    static const QRegularExpression piece(
+        QStringLiteral(R"((?<!\S)([+×\-−])(?=\s|$|[.,;:!?])|(?<![\w/])([\-−]?)(\d+)(?:/(\d+)(?![\w/]))?)"));
+    QString said;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& match : piece.globalMatch(text)) {
+        said += QStringView(text).mid(from, match.capturedStart() - from);
+        from = match.capturedEnd();
+        if (match.hasCaptured(1)) {
+            const QChar sign = match.captured(1).front();
+            said += sign == u'+' ? plus : sign == u'×' ? times : minus;
+            continue;
+        }
+        bool ok = false, overOk = true;
+        const qint64 value = match.captured(3).toLongLong(&ok) * (match.captured(2).isEmpty() ? 1 : -1);
+        const qint64 over = match.hasCaptured(4) ? match.captured(4).toLongLong(&overOk) : 1;
+        if (!ok || !overOk || !numbers.has(QStringLiteral("cardinal")))
+            said += match.captured();
+        else
+            said += fraction(value, over);
+    }
+    return said + text.mid(from);
 }
 
 } // namespace maroleta

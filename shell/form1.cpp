@@ -138,8 +138,9 @@ void Form1::buildMenu()
 
 void Form1::buildReadAloud()
 {
-    // Our own control, below "HISTORIAL" with the gap the menu keeps between its buttons.
-    m_readAloud = makeControl<CommandButton>(this, QStringLiteral("readAloud"), QRect(120, 7080, 1695, 375));
+    // Our own control, below "HISTORIAL" with the gap the menu keeps between its buttons; as tall as the
+    // two-line menu buttons, so that "LLEGIR EN VEU ALTA" fits in its own font.
+    m_readAloud = makeControl<CommandButton>(this, QStringLiteral("readAloud"), QRect(120, 7080, 1695, 495));
     m_readAloud->setCheckable(true);
     m_readAloud->setBackColor(DesignColor::White);
     connect(m_readAloud, &QAbstractButton::toggled, this, &Form1::readAloudToggled);

@@ -321,22 +321,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("script"); // see session
         QTest::addColumn<QString>("read");
-        QTest::addRow("0") << "Command1(0) said Command2(0) said Command5(0) said sector said"
-                           << "¶ ; 2 medios ; un tercio ; un medio";
+        QTest::addRow("0")
+            << "Command1(0) said Command2(0) said Command5(0) said sector said"
+            << "Cambia las dos fracciones con los botones más y menos o pinta las partes del primer dibujo "
+               "haciendo clic en ellas. ; dos medios ; un tercio ; un medio";
         QTest::addRow("1") << "Command1(1) said Command6(2) said Command7(0) said"
-                           << "¶ ; 3 sextos ; 6 sextos";
+                           << "¶ ; tres sextos ; seis sextos";
         QTest::addRow("2") << "Command1(2) said Command9(0) said Command9(1) said"
-                           << "¶ ; 8 partido por 16 ; Esta fracción no se puede dividir por este número";
+                           << "¶ ; ocho dieciseisavos ; Esta fracción no se puede dividir por este número";
         // The result is judged once both its terms are set; right, its message box follows.
-        QTest::addRow("3") << "Command1(3) said Command12(2) Command12(2) Command12(3) said Command12(3) said"
-                           << "¶ un medio más un medio ; 2. Incorrecto ; 2 medios. Correcto. ¡MUY BIEN! ; ¡MUY BIEN!";
+        QTest::addRow("3")
+            << "Command1(3) said Command12(2) Command12(2) Command12(3) said Command12(3) said"
+            << "¶ un medio más un medio ; dos. Incorrecto ; dos medios. Correcto. ¡MUY BIEN! ; ¡MUY BIEN!";
         QTest::addRow("4") << "Command1(4) said 7/9 1:14/18 said 2:5/9 said 2:7/9 said"
-                           << "¶ 16 partido por 756 ; Esta fracción no se puede simplificar. Correcto ; Incorrecto ; "
+                           << "¶ dieciséis setecientoscincuentaiseisavos ; Esta fracción no se puede simplificar. "
+                              "Correcto ; Incorrecto ; "
                               "Correcto ; Esta fracción no se puede simplificar";
         QTest::addRow("5") << "Command1(5) said"
-                           << "¶ 4 novenos más 5 onceavos más 9 décimos";
+                           << "¶ cuatro novenos más cinco onceavos más nueve décimos";
         QTest::addRow("6") << "Command1(6) said =6/12 said : said"
-                           << "¶ 2 tercios por 3 cuartos ; Correcto ; 2 tercios entre 3 cuartos";
+                           << "¶ dos tercios por tres cuartos ; Correcto ; dos tercios entre tres cuartos";
     }
 
     void readAloud()

@@ -278,13 +278,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("voz"); // the bytes of the file, or "shipped"
         QTest::addColumn<Speech>("speech");
         QTest::addColumn<QString>("seen");
-        QTest::addRow("on and off") << QByteArray("shipped") << Speech::Recorded
-                                    << "LEER EN VOZ w Y:Bienvenido a Maroleta. Elige una sección en la columna de la "
-                                       "izquierda. w:(cut short)";
+        QTest::addRow("on and off")
+            << QByteArray("shipped") << Speech::Recorded
+            << "LEER EN VOZ ALTA w Y:Bienvenido a Maroleta. Elige una sección en la columna de la "
+               "izquierda. w:(cut short)";
         QTest::addRow("no engine") << QByteArray("shipped") << Speech::NoEngine
-                                   << "LEER EN VOZ -w -w -w. No disponible: no hay ningún motor de voz instalado";
+                                   << "LEER EN VOZ ALTA -w -w -w. No disponible: no hay ningún motor de voz instalado";
         QTest::addRow("no voice") << QByteArray("shipped") << Speech::NoVoice
-                                  << "LEER EN VOZ w -w -w. No disponible: no hay ninguna voz para este idioma";
+                                  << "LEER EN VOZ ALTA w -w -w. No disponible: no hay ninguna voz para este idioma";
         for (const auto& [kind, bytes] : { std::pair { "empty", QByteArray("") },
                  { "binary", QByteArray("\x01\xff\0\r\n", 5) }, { "with no language", QByteArray("LEER EN VOZ\r\n") } })
             QTest::addRow("voz.txt %s", kind) << bytes << Speech::Recorded << "";

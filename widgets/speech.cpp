@@ -19,6 +19,9 @@ namespace {
     constexpr int answerMilliseconds = 15000;
     // How long closing the window waits for a busy engine before leaving it to the end of the process.
     constexpr int stopMilliseconds = 2000;
+    // How often, and how far apart, a speech service that lists no voice yet is asked again.
+    constexpr int voiceAttempts = 5;
+    constexpr int voiceRetryMilliseconds = 1000;
 
     // The locale of a voice for the first of `wanted` that has one: the same language and country first,
     // then the same language. Setting a locale without a voice puts the engine into its error state.
@@ -44,31 +47,8 @@ namespace {
     public:
         void start(const QStringList& locales)
         {
-            m_engine = new QTextToSpeech(this); // may block while the engine's service starts
-            if (m_engine->state() == QTextToSpeech::Error) {
-                Q_EMIT failed(SpeechProblem::EngineFailed);
-                return;
-            }
-            const std::optional<QLocale> locale = voiceLocale(m_engine->availableLocales(), locales);
-            if (!locale) {
-                Q_EMIT failed(SpeechProblem::NoVoice);
-                return;
-            }
-            m_engine->setLocale(*locale);
-            if (m_engine->state() == QTextToSpeech::Error) {
-                Q_EMIT failed(SpeechProblem::EngineFailed);
-                return;
-            }
-            connect(m_engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
-                if (state == QTextToSpeech::Speaking)
-                    Q_EMIT speaking();
-                else if (state == QTextToSpeech::Error && m_working) {
-                    m_working = false;
-                    Q_EMIT failed(SpeechProblem::EngineFailed);
-                }
-            });
-            m_working = true;
-            Q_EMIT ready();
+            m_locales = locales;
+            connectEngine();
         }
 
         void speak(const QString& text)
@@ -86,6 +66,52 @@ namespace {
         void failed(SpeechProblem problem);
 
     private:
+        void connectEngine()
+        {
+            delete m_engine;
+            m_engine = new QTextToSpeech(this); // may block while the engine's service starts
+            // The state alone says little here: speech-dispatcher's engine reports an error as soon as the
+            // machine's own language (say "C") has no voice, which with a module that lists only a few
+            // languages (the generic one, as RHVoice or festival use) is the usual case, and it speaks well
+            // all the same. Only an engine that could not start at all is given up.
+            if (m_engine->state() == QTextToSpeech::Error
+                && m_engine->errorReason() == QTextToSpeech::ErrorReason::Initialization) {
+                Q_EMIT failed(SpeechProblem::EngineFailed);
+                return;
+            }
+            const QList<QLocale> voices = m_engine->availableLocales();
+            // A speech-dispatcher started just now for us may answer before its modules list their voices:
+            // ask a new connection again a little later.
+            if (voices.isEmpty() && ++m_attempts < voiceAttempts) {
+                QTimer::singleShot(voiceRetryMilliseconds, this, &EngineWorker::connectEngine);
+                return;
+            }
+            const std::optional<QLocale> locale = voiceLocale(voices, m_locales);
+            if (!locale) {
+                Q_EMIT failed(SpeechProblem::NoVoice);
+                return;
+            }
+            m_engine->setLocale(*locale);
+            // Whether the voice was taken shows in the engine's locale, which a refused change leaves as it
+            // was; its state may still be the error of the start.
+            if (m_engine->locale().language() != locale->language()) {
+                Q_EMIT failed(SpeechProblem::EngineFailed);
+                return;
+            }
+            connect(m_engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
+                if (state == QTextToSpeech::Speaking)
+                    Q_EMIT speaking();
+                else if (state == QTextToSpeech::Error && m_working) {
+                    m_working = false;
+                    Q_EMIT failed(SpeechProblem::EngineFailed);
+                }
+            });
+            m_working = true;
+            Q_EMIT ready();
+        }
+
+        QStringList m_locales;
+        int m_attempts = 0;
         QTextToSpeech* m_engine = nullptr;
         bool m_working = false;
     };

@@ -42,7 +42,7 @@ void Voice::say(const QString& text)
         return;
     if (m_pending.isEmpty())
         QMetaObject::invokeMethod(this, &Voice::speakPending, Qt::QueuedConnection);
-    m_pending.append(text.trimmed());
+    m_pending.append(m_texts.spoken(text.trimmed()));
 }
 
 void Voice::say(std::initializer_list<QString> words) { say(QStringList(words).join(u' ')); }

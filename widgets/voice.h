@@ -33,12 +33,12 @@ public:
     // Turns reading on (the engine starts the first time) or off (what is being said stops).
     void setOn(bool on);
 
-    // Says `text` while reading is on. What is said in one go (a click and the message box it brings) is
-    // said as one text, in order, replacing what was still being said.
+    // Says `text` while reading is on, its signs and numbers in words (VoiceTexts::spoken). What is said in one go (a
+    // click and the message box it brings) is said as one text, in order, replacing what was still being said.
     void say(const QString& text);
     // The words joined by blanks: a fraction, an operation word, another fraction...
     void say(std::initializer_list<QString> words);
-    // The fraction with these terms in words ("3 cuartos").
+    // The fraction with these terms in words ("tres cuartos").
     QString fraction(double numerator, double denominator) const;
     // The word for a check judged right or wrong.
     void sayVerdict(bool right);
