@@ -94,6 +94,17 @@ QString VoiceTexts::number(qint64 value) const
     return numbers.say(value, QStringLiteral("cardinal")).value_or(QString::number(value));
 }
 
+QString VoiceTexts::negativeSign() const
+{
+    // The words of the set's rule for negative numbers before "1", as "minus" in "minus bat": Basque says
+    // "ken" between two numbers but "minus" before a negative one.
+    const std::optional<QString> one = numbers.say(1, QStringLiteral("cardinal"));
+    const std::optional<QString> minusOne = numbers.say(-1, QStringLiteral("cardinal"));
+    if (one && minusOne && minusOne->size() > one->size() + 1 && minusOne->endsWith(u' ' + *one))
+        return minusOne->chopped(one->size() + 1);
+    return minus;
+}
+
 QString VoiceTexts::fraction(qint64 numerator, qint64 denominator) const
 {
     if (denominator == 1)
@@ -102,7 +113,7 @@ QString VoiceTexts::fraction(qint64 numerator, qint64 denominator) const
     if (words && denominator != 0 && (numerator < 0 || denominator < 0)
         && numerator != std::numeric_limits<qint64>::min() && denominator != std::numeric_limits<qint64>::min()) {
         const QString positive = fraction(qAbs(numerator), qAbs(denominator));
-        return (numerator < 0) != (denominator < 0) ? minus + u' ' + positive : positive;
+        return (numerator < 0) != (denominator < 0) ? negativeSign() + u' ' + positive : positive;
     }
     const auto word = [&](const QString& set, const std::array<QString, 11>& listed) {
         if (std::optional<QString> said = numbers.say(denominator, set))

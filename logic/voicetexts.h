@@ -66,8 +66,12 @@ struct VoiceTexts {
     QString number(qint64 value) const;
 
     // The fraction in words: "siete" over 1, "un medio", "tres cuartos", "tres diecisieteavos"; without
-    // number words "7", "3 cuartos", "3 partido por 17". A negative one is said with the minus word first.
+    // number words "7", "3 cuartos", "3 partido por 17". A negative one is said with negativeSign() first.
     QString fraction(qint64 numerator, qint64 denominator) const;
+
+    // The word said before a negative fraction: that of the number rules' sign ("menos", "minus"), or the
+    // operation's word where they give none.
+    QString negativeSign() const;
 
     // A text as it is to be said: a "+", "-" or "×" standing on its own said as the operation's word (as
     // in "los botones + y -"), and every number in words where the set has them.

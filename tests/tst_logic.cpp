@@ -466,7 +466,7 @@ private Q_SLOTS:
                                "hamaika ehunen; bi heren gehi laurden bat; hamasei hamarren; hamaikaren bat; hogeita "
                                "hamaika hamabiren; ehun eta bat hogeiren; berrehun hogeita baten; ehunen bat; mila bi "
                                "milaren; bi mila eta laurehun ehun eta berrogeita hamarren; ehun; milioi bat berrehun "
-                               "eta hogeita hamalau mila bostehun eta hirurogeita zazpi; zero bosten; ken erdi bat; "
+                               "eta hogeita hamalau mila bostehun eta hirurogeita zazpi; zero bosten; minus erdi bat; "
                                "botones gehi y ken; milioi bat laurden; hiru hamalaurden";
         QTest::addRow("en")
             << "one half; twenty-one halves; three quarters; seven thirteenths; three seventeenths; "
