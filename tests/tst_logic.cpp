@@ -467,7 +467,7 @@ private Q_SLOTS:
                                "hamaika hamabiren; ehun eta bat hogeiren; berrehun hogeita baten; ehunen bat; mila bi "
                                "milaren; bi mila eta laurehun ehun eta berrogeita hamarren; ehun; milioi bat berrehun "
                                "eta hogeita hamalau mila bostehun eta hirurogeita zazpi; zero bosten; minus erdi bat; "
-                               "botones gehi y ken; milioi bat laurden; hiru hamalaurden";
+                               "botones gehi y ken; milioi bat laurden; hiru hamalauren";
         QTest::addRow("en")
             << "one half; twenty-one halves; three quarters; seven thirteenths; three seventeenths; "
                "eleven hundredths; two thirds plus one quarter; sixteen tenths; one eleventh; "
