@@ -450,24 +450,25 @@ private Q_SLOTS:
                                "un doceavos; ciento un veinteavos; doscientos veintiunavos; un centésimo; mil "
                                "dosmilésimos; dos mil cuatrocientos cientocincuentavos; cien; un millón doscientos "
                                "treinta y cuatro mil quinientos sesenta y siete; cero quintos; menos un medio; "
-                               "botones más y menos; un millón de cuartos; tres catorceavos";
-        QTest::addRow("ca") << "un mig; vint-i-un mitjos; tres quarts; set tretzens; tres dissetens; onze centèsims; "
-                               "dos terços més un quart; setze desens; un onzè; trenta-un dotzens; cent un vintens; "
-                               "dos-cents vint-i-unens; un centèsim; mil dos mil·lèsims; dos mil quatre-cents cent "
-                               "cinquantens; cent; un milió dos-cents trenta-quatre mil cinc-cents seixanta-set; zero "
-                               "cinquens; menys un mig; botones més y menys; un milió de quarts; tres catorzens";
+                               "botones más y menos; un millón de cuartos; tres catorceavos; tres milcienavos";
+        QTest::addRow("ca")
+            << "un mig; vint-i-un mitjos; tres quarts; set tretzens; tres dissetens; onze centèsims; "
+               "dos terços més un quart; setze desens; un onzè; trenta-un dotzens; cent un vintens; "
+               "dos-cents vint-i-unens; un centèsim; mil dos mil·lèsims; dos mil quatre-cents cent "
+               "cinquantens; cent; un milió dos-cents trenta-quatre mil cinc-cents seixanta-set; zero "
+               "cinquens; menys un mig; botones més y menys; un milió de quarts; tres catorzens; tres mil centens";
         QTest::addRow("gl") << "un medio; vinte e un medios; tres cuartos; sete treceavos; tres dezaseteavos; once "
                                "centésimos; dous terzos máis un cuarto; dezaseis décimos; un onceavo; trinta e un "
                                "doceavos; cento un vinteavos; douscentos vinte e unavos; un centésimo; mil "
                                "dousmilésimos; dous mil catrocentos cento cincuentavos; cen; un millón douscentos "
                                "trinta e catro mil cincocentos sesenta e sete; cero quintos; menos un medio; botones "
-                               "máis y menos; un millón de cuartos; tres catorceavos";
+                               "máis y menos; un millón de cuartos; tres catorceavos; tres mil cenavos";
         QTest::addRow("eu") << "erdi bat; hogeita bat erdi; hiru laurden; zazpi hamahiruren; hiru hamazazpiren; "
                                "hamaika ehunen; bi heren gehi laurden bat; hamasei hamarren; hamaikaren bat; hogeita "
                                "hamaika hamabiren; ehun eta bat hogeiren; berrehun hogeita baten; ehunen bat; mila bi "
                                "milaren; bi mila eta laurehun ehun eta berrogeita hamarren; ehun; milioi bat berrehun "
                                "eta hogeita hamalau mila bostehun eta hirurogeita zazpi; zero bosten; minus erdi bat; "
-                               "botones gehi y ken; milioi bat laurden; hiru hamalauren";
+                               "botones gehi y ken; milioi bat laurden; hiru hamalauren; hiru mila eta ehunen";
         QTest::addRow("en")
             << "one half; twenty-one halves; three quarters; seven thirteenths; three seventeenths; "
                "eleven hundredths; two thirds plus one quarter; sixteen tenths; one eleventh; "
@@ -475,7 +476,7 @@ private Q_SLOTS:
                "hundredth; one thousand two thousandths; two thousand four hundred one hundred and "
                "fiftieths; one hundred; one million two hundred and thirty-four thousand five hundred "
                "and sixty-seven; zero fifths; minus one half; botones plus y minus; one million quarters; three "
-               "fourteenths";
+               "fourteenths; three one thousand one hundredths";
     }
     void voiceTexts()
     {
@@ -485,8 +486,9 @@ private Q_SLOTS:
         setLanguageFolder(MAROLETA_SOURCE_DIR + (code == "es" ? "/idioma" : "/languages/" + code + "/idioma"));
         voice.load();
         setLanguageFolder({});
-        const QString shown = "1/2; 21/2; 3/4; 7/13; 3/17; 11/100; 2/3 + 1/4; 16/10; 1/11; 31/12; 101/20; 200/21; "
-                              "1/100; 1000/2000; 2400/150; 100; 1234567; 0/5; -1/2; botones + y -; 1000000/4; 3/14";
+        const QString shown
+            = "1/2; 21/2; 3/4; 7/13; 3/17; 11/100; 2/3 + 1/4; 16/10; 1/11; 31/12; 101/20; 200/21; "
+              "1/100; 1000/2000; 2400/150; 100; 1234567; 0/5; -1/2; botones + y -; 1000000/4; 3/14; 3/1100";
         QStringList seen;
         for (const QString& text : shown.split(QStringLiteral("; ")))
             seen << voice.spoken(text);
