@@ -71,6 +71,10 @@ if ! timeout 20 tail --pid="$app_pid" -f /dev/null; then
     exit 1
 fi
 failures=0
+fail() {
+    echo "$*"
+    failures=$((failures + 1))
+}
 
 # Whatever the program started is still traced by strace: name each process left, and end it.
 sleep 0.5
@@ -78,19 +82,16 @@ for status in /proc/[0-9]*/status; do
     if [ "$(awk '/^TracerPid:/ { print $2 }' "$status" 2>/dev/null)" = "$strace_pid" ]; then
         pid=${status#/proc/}
         pid=${pid%/status}
-        echo "left running after the program ended: $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)(pid $pid)"
+        fail "left running after the program ended: $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)(pid $pid)"
         kill -9 "$pid" 2>/dev/null
-        failures=$((failures + 1))
     fi
 done
 timeout 10 tail --pid="$strace_pid" -f /dev/null
 strace_pid=
 
 # Speech: with reading off no speech engine starts, neither speech-dispatcher nor a module or voice of it.
-while IFS= read -r line; do
-    echo "speech engine started: $line"
-    failures=$((failures + 1))
-done < <(grep -E ' execve\("[^"]*/(speech-dispatcher|sd_[^"/]*|espeak[^"/]*)"' "$log")
+engines=' execve\("[^"]*/(speech-dispatcher|sd_[^"/]*|espeak[^"/]*)"'
+while IFS= read -r line; do fail "speech engine started: $line"; done < <(grep -E "$engines" "$log")
 
 runtime=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -un)}
 temporary=${TMPDIR:-/tmp}
@@ -100,28 +101,16 @@ while IFS= read -r line; do
     path=$(sed -E 's/^[0-9]+ +[a-z0-9]+\((AT_FDCWD, )?"([^"]*)".*/\2/' <<<"$line")
     case "$path" in
     /dev/null | "$runtime" | "$runtime"/* | "$temporary"/*) ;;
-    *)
-        echo "writes to disk: $line"
-        failures=$((failures + 1))
-        ;;
+    *) fail "writes to disk: $line" ;;
     esac
 done < <(grep -E ' (open|openat)\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)| (creat|mkdir|mkdirat|rename|renameat|renameat2|unlink|unlinkat|truncate)\(' "$log")
 
 # Sockets: only local ones, and connections only to the X display, glibc's name service cache and, on a
 # desktop, the session and accessibility buses in the temporary and runtime folders.
-while IFS= read -r line; do
-    echo "network socket: $line"
-    failures=$((failures + 1))
-done < <(grep -E ' socket\(' "$log" | grep -v 'socket(AF_UNIX')
-while IFS= read -r line; do
-    echo "connection: $line"
-    failures=$((failures + 1))
-done < <(grep -E ' (connect|bind)\(' "$log" | grep -vE 'sun_path=@?"(/tmp/\.X11-unix/X[0-9]+|/var/run/nscd/socket|'"$temporary"'/dbus-[^"]*|'"$runtime"'/[^"]*)"')
+while IFS= read -r line; do fail "network socket: $line"; done < <(grep -E ' socket\(' "$log" | grep -v '(AF_UNIX')
+allowed='sun_path=@?"(/tmp/\.X11-unix/X[0-9]+|/var/run/nscd/socket|'"$temporary"'/dbus-[^"]*|'"$runtime"'/[^"]*)"'
+while IFS= read -r line; do fail "connection: $line"; done < <(grep -E ' (connect|bind)\(' "$log" | grep -vE "$allowed")
 
-opened=$(grep -c 'idioma/menu.txt' "$log")
-if [ "$opened" -eq 0 ]; then
-    echo "strace saw nothing of the program"
-    failures=$((failures + 1))
-fi
+grep -q 'idioma/menu.txt' "$log" || fail "strace saw nothing of the program"
 echo "$(grep -c . "$log") system calls checked ($bus)"
 [ "$failures" -eq 0 ]

@@ -18,15 +18,14 @@ namespace {
     // The engines a test hands the window, and each speaker they make: it records what it is given to say,
     // or, without a voice, fails at the first text.
     struct Recorder : Speaker, SpeechEngines {
-        std::shared_ptr<QStringList> said;
-        Speech speech = Speech::Recorded;
-        static std::unique_ptr<Recorder> make(std::shared_ptr<QStringList> said, Speech speech)
+        Recorder(std::shared_ptr<QStringList> said, Speech speech)
+            : said(std::move(said))
+            , speech(speech)
         {
-            auto recorder = std::make_unique<Recorder>();
-            std::tie(recorder->said, recorder->speech) = std::tie(said, speech);
-            return recorder;
         }
-        std::unique_ptr<Speaker> make(const QStringList&) override { return make(said, speech); }
+        std::shared_ptr<QStringList> said;
+        Speech speech;
+        std::unique_ptr<Speaker> make(const QStringList&) override { return std::make_unique<Recorder>(said, speech); }
         QStringList available() const override { return QStringList(speech == Speech::NoEngine ? 0 : 1, "recorder"); }
         void say(const QString& text) override
         {
@@ -40,7 +39,7 @@ namespace {
 
 Program::Program(quint32 seed, Speech speech)
     : random(seed)
-    , form(std::make_unique<Form1>(&random, speech == Speech::Machine ? nullptr : Recorder::make(recorded, speech)))
+    , form(std::make_unique<Form1>(&random, std::make_unique<Recorder>(recorded, speech)))
 {
     form->resize(1024, 768);
     form->show();
@@ -80,15 +79,11 @@ void Program::click(const QStringList& names) const
 
 int Program::shownSection() const
 {
-    int shown = -1;
-    for (int i = 0; i < 9; ++i) {
-        if (!find(arrayName(QStringLiteral("Frame1"), i))->isVisible())
-            continue;
-        if (shown >= 0)
-            return -1;
-        shown = i;
-    }
-    return shown;
+    QList<int> shown;
+    for (int i = 0; i < 9; ++i)
+        if (find(arrayName(QStringLiteral("Frame1"), i))->isVisible())
+            shown << i;
+    return shown.size() == 1 ? shown[0] : -1;
 }
 
 QStringList Program::resultLines() const

@@ -30,8 +30,8 @@
 
 namespace maroleta::testing {
 
-// What reads aloud: a recorder, a recorder that finds no voice, no engine at all, or the machine's engines.
-enum class Speech { Recorded, NoVoice, NoEngine, Machine };
+// What reads aloud: a recorder, a recorder that finds no voice, or no engine at all.
+enum class Speech { Recorded, NoVoice, NoEngine };
 
 // The main window built and shown as the program does, with a generator seeded for repeatable exercises.
 struct Program {

@@ -251,9 +251,8 @@ private Q_SLOTS:
     void sessions()
     {
         QFETCH(QString, script);
-        QFETCH(QString, read);
         Program p;
-        QCOMPARE(session(p, script), read);
+        QTEST(session(p, script), "read");
     }
 
     void sumPractice_data()
@@ -346,9 +345,8 @@ private Q_SLOTS:
     void readAloud()
     {
         QFETCH(QString, script);
-        QFETCH(QString, read);
         Program on, off;
-        QCOMPARE(session(on, "voice " + script), read);
+        QTEST(session(on, "voice " + script), "read");
         session(off, "voice voice " + script.remove(" said"));
         QCOMPARE(off.said(), QStringList());
     }

@@ -10,10 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
-#include <QSignalSpy>
 
-#include <csignal>
 #include <optional>
 
 using namespace maroleta;
@@ -309,28 +306,6 @@ private Q_SLOTS:
             state += said.isEmpty() ? QString() : ':' + said;
         }
         QTEST(button ? state + button->accessibleDescription().section("(F2)", 1) : state, "seen");
-    }
-
-    // The machine's own engine, where one is installed, turned on through the switch: it must begin to speak,
-    // or, where it has no voice or no sound, turn the switch off and say why. Its speech service keeps its
-    // socket, logs and pid in a folder of the test's own, and is ended with it.
-    void machineVoice()
-    {
-        QTemporaryDir service;
-        qputenv("XDG_RUNTIME_DIR", service.path().toUtf8());
-        qputenv("XDG_CACHE_HOME", service.path().toUtf8());
-        Program p(1, Speech::Machine);
-        p.click("readAloud");
-        auto* button = p.find<CommandButton>("readAloud");
-        const auto* speaker = p.form->findChild<Speaker*>();
-        QSignalSpy spoke(speaker, &Speaker::spoke);
-        static_cast<void>(QTest::qWaitFor([&] { return !spoke.isEmpty() || !button->isEnabled(); }, 20000));
-        for (QDirIterator pids(service.path(), { "*.pid" }, QDir::Files, QDirIterator::Subdirectories); pids.hasNext();)
-            if (QFile file(pids.next()); file.open(QIODevice::ReadOnly))
-                ::kill(file.readAll().trimmed().toInt(), SIGKILL);
-        if (!button->isEnabled())
-            QSKIP(qPrintable("no voice here: " + button->accessibleDescription()));
-        QVERIFY(button->isChecked() && !spoke.isEmpty());
     }
 };
 
