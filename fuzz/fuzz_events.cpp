@@ -242,4 +242,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(RandomEvents)
-#include "tst_randomevents.moc"
+#include "fuzz_events.moc"
