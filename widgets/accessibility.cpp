@@ -270,10 +270,37 @@ namespace {
         }
     };
 
-    QAccessibleInterface* labelAccessible(const QString& className, QObject* object)
+    // A window is named by its title, or by its accessible name where it shows none (the keypad).
+    class WindowAccessible : public QAccessibleWidget {
+    public:
+        explicit WindowAccessible(QWidget* window)
+            : QAccessibleWidget(window, QAccessible::Window)
+        {
+        }
+
+        QString text(QAccessible::Text t) const override
+        {
+            if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+                return widget()->windowTitle();
+            return QAccessibleWidget::text(t);
+        }
+    };
+
+    // Qt asks for each class of an object, the most derived first. Qt gives a plain QFrame the role of a
+    // border, which AT-SPI calls a "frame", the role of a top-level window: a screen reader then takes the
+    // section frame for the window, finds it inactive and keeps silent about everything in it. So our
+    // frames are groupings, the pictures images, and a window of our own without a role of its own (a
+    // plain QWidget; a message box is a dialog) a window.
+    QAccessibleInterface* controlAccessible(const QString& className, QObject* object)
     {
         if (className == QLatin1String("maroleta::Label"))
             return new LabelAccessible(static_cast<Label*>(object));
+        if (className == QLatin1String("maroleta::Frame"))
+            return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+        if (className == QLatin1String("maroleta::PictureBox"))
+            return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+        if (className == QLatin1String("QWidget") && static_cast<QWidget*>(object)->isWindow())
+            return new WindowAccessible(static_cast<QWidget*>(object));
         return nullptr;
     }
 
@@ -351,7 +378,7 @@ namespace {
 void installAccessibleControls()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(labelAccessible);
+        QAccessible::installFactory(controlAccessible);
         return true;
     }();
     Q_UNUSED(installed)
