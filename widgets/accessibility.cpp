@@ -264,7 +264,8 @@ namespace {
             // not keep the screen reader waiting for its answer until the box is closed.
             if (action == pressAction() && role() == QAccessible::Button && widget()->isEnabled())
                 QMetaObject::invokeMethod(
-                    widget(), [label = static_cast<Label*>(widget())] { Q_EMIT label->clicked(); }, Qt::QueuedConnection);
+                    widget(), [label = static_cast<Label*>(widget())] { Q_EMIT label->clicked(); },
+                    Qt::QueuedConnection);
             else
                 QAccessibleWidget::doAction(action);
         }
