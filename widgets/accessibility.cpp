@@ -6,6 +6,7 @@
 
 #include "logic/colors.h"
 #include "logic/keypadkeys.h"
+#include "logic/readertexts.h"
 #include "widgets/controls.h"
 
 #include <QAccessible>
@@ -207,6 +208,7 @@ namespace {
                     return (amount > 0 ? u("Sumar %1") : u("Restar %1")).arg(std::abs(amount));
                 } },
             { u("Command3"), fixed("Borrar el número") },
+            { u("Form2"), fixed("Teclado numérico") }, // the window itself, which shows no title
         };
         return names;
     }
@@ -306,14 +308,21 @@ namespace {
     }
 
     // What a control is, from its design name and the table of its window; empty for a control not named.
+    // The key of lector.txt is the design name, after the window's name outside the main window.
     QString whatOf(const QWidget* control)
     {
-        const NameTable* names = namesOf(control->window());
+        const QWidget* window = control->window();
+        const NameTable* names = namesOf(window);
         if (!names)
             return {};
         const auto [array, index] = splitName(control->objectName());
         const auto found = names->find(array);
-        return found == names->end() ? QString() : found->second(index);
+        if (found == names->end())
+            return {};
+        const QString key = window->objectName() == QLatin1String("Form1") || control == window
+            ? control->objectName()
+            : window->objectName() + u'.' + control->objectName();
+        return readerTexts().text(key, found->second(index));
     }
 
     // Controls with a caption (labels, buttons, option buttons) are named by it; what they are goes
@@ -388,7 +397,11 @@ void installAccessibleControls()
 void nameControls(QWidget* window)
 {
     installAccessibleControls();
-    for (QWidget* control : window->findChildren<QWidget*>()) {
+    if (window->objectName() == QLatin1String("Form1"))
+        loadReaderTexts(); // the main window is built once a run, with the language set of the run
+    QList<QWidget*> controls = window->findChildren<QWidget*>();
+    controls.prepend(window);
+    for (QWidget* control : controls) {
         const QString what = whatOf(control);
         if (what.isEmpty())
             continue;
@@ -399,6 +412,9 @@ void nameControls(QWidget* window)
     }
 }
 
+QString rightWord() { return readerTexts().text("correcto", "Correcto"); }
+QString wrongWord() { return readerTexts().text("incorrecto", "Incorrecto"); }
+
 QString colourMeaning(const QString& name, quint32 color, bool enabled)
 {
     const auto found = markedControls().find(splitName(name).first);
@@ -406,19 +422,19 @@ QString colourMeaning(const QString& name, quint32 color, bool enabled)
         return {};
     switch (found->second) {
     case Marks::CurrentSection:
-        return color == DesignColor::Green ? u("Sección actual") : QString();
+        return color == DesignColor::Green ? readerTexts().text("seccionactual", "Sección actual") : QString();
     case Marks::BlueRight:
     case Marks::GreenRight: {
         const quint32 right = found->second == Marks::BlueRight ? DesignColor::Blue : DesignColor::Green;
         if (color == right)
-            return u("Correcto");
-        return color == DesignColor::Red ? u("Incorrecto") : QString();
+            return rightWord();
+        return color == DesignColor::Red ? wrongWord() : QString();
     }
     case Marks::TypedField:
         if (color == DesignColor::Red)
-            return u("Incorrecto");
+            return wrongWord();
         if (color == DesignColor::Blue)
-            return enabled ? u("Escribiendo con el teclado numérico") : u("Correcto");
+            return enabled ? readerTexts().text("escribiendo", "Escribiendo con el teclado numérico") : rightWord();
         return {};
     }
     return {};
@@ -426,25 +442,27 @@ QString colourMeaning(const QString& name, quint32 color, bool enabled)
 
 QString readAloudDescription(std::optional<SpeechProblem> problem)
 {
-    const QString what = u("Leer en voz alta las explicaciones, los mensajes y las fracciones (F2)");
+    const ReaderTexts& texts = readerTexts();
+    const QString what
+        = texts.text("leerenvoz", "Leer en voz alta las explicaciones, los mensajes y las fracciones (F2)");
     if (!problem)
         return what;
-    const char* why = "";
+    QString why;
     switch (*problem) {
     case SpeechProblem::NoEngine:
-        why = "no hay ningún motor de voz instalado";
+        why = texts.text("sinmotor", "no hay ningún motor de voz instalado");
         break;
     case SpeechProblem::EngineFailed:
-        why = "el motor de voz no funciona";
+        why = texts.text("motorroto", "el motor de voz no funciona");
         break;
     case SpeechProblem::NoVoice:
-        why = "no hay ninguna voz para este idioma";
+        why = texts.text("sinvoz", "no hay ninguna voz para este idioma");
         break;
     case SpeechProblem::NoAnswer:
-        why = "el motor de voz no responde";
+        why = texts.text("sinrespuesta", "el motor de voz no responde");
         break;
     }
-    return what + u(". No disponible: ") + u(why);
+    return texts.text("nodisponible", "%1. No disponible: %2").arg(what, why);
 }
 
 void describeColours(QWidget& form)

@@ -26,6 +26,10 @@ void nameControls(QWidget* window);
 // section) saying in words, after what the control is, what its colour says: "Correcto", "Incorrecto"...
 void describeColours(QWidget& window);
 
+// The words of a check judged right ("Correcto") and wrong, in the language of the set.
+QString rightWord();
+QString wrongWord();
+
 // What the colour `color` of control `name` ("Command21(2)") means, or an empty text when it means
 // nothing; `enabled` tells an accepted answer field of the simplification practice from one being typed.
 QString colourMeaning(const QString& name, quint32 color, bool enabled);
