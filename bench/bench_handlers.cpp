@@ -278,8 +278,12 @@ void BM_Keypad_Form_MouseMove(benchmark::State& s)
             press(QStringLiteral("Label17(2)"));
         },
         [](int i) {
-            // The keypad's own handler of a move over its background, as its event filter calls it.
-            window->keypad()->Form_MouseMove(i ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier, 300 + 15 * i, 200);
+            // A move over the keypad's background, with the button held every other time (a drag).
+            QWidget* background = control("Form2.Label1")->parentWidget();
+            const QPointF at(20 + i, 13);
+            QMouseEvent move(QEvent::MouseMove, at, background->mapToGlobal(at), Qt::NoButton,
+                i ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(background, &move);
         });
 }
 void BM_Command14_Click(benchmark::State& s)

@@ -22,21 +22,6 @@ public:
     // Starts editing `field`: the keypad is shown, its display reads "0", and every key writes there.
     void edit(Label* field);
 
-    // Runs once, when the keypad is first needed: placement below the answer fields, display, key captions.
-    void Form_Load();
-    void Command1_Click(int Index);
-    void Command2_Click(int Index);
-    void Command3_Click();
-    // A mouse move over the keypad's background, X and Y in twips of its client area: without a button it
-    // takes the anchor, with one it moves the window so the point grabbed stays under the pointer.
-    void Form_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, double X, double Y);
-
-    Label* Label1 = nullptr;
-    ShapeOutline* Shape1 = nullptr;
-    std::array<CommandButton*, 10> Command1 {};
-    std::array<CommandButton*, 6> Command2 {};
-    CommandButton* Command3 = nullptr;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Tab moves through the keys in the order they stand; digits typed press the digit keys, and Escape
@@ -46,11 +31,24 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Runs once, when the keypad is first needed: placement below the answer fields, display, key captions.
+    void Form_Load();
+    void Command1_Click(int Index);
+    void Command2_Click(int Index);
+    void Command3_Click();
+    // A mouse move over the keypad's background, X and Y in twips of its client area: without a button it
+    // takes the anchor, with one it moves the window so the point grabbed stays under the pointer.
+    void Form_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, double X, double Y);
     // The display becomes `text` and the field being edited shows it too.
     void showNumber(const QString& text);
     // A key acts only while the field it writes into is open: shown in its step and not yet accepted.
     bool targetIsOpen() const;
 
+    Label* Label1 = nullptr;
+    ShapeOutline* Shape1 = nullptr;
+    std::array<CommandButton*, 10> Command1 {};
+    std::array<CommandButton*, 6> Command2 {};
+    CommandButton* Command3 = nullptr;
     const QWidget* m_sectionArea;
     const QWidget* m_answers;
     QPointer<Label> m_field;

@@ -42,20 +42,22 @@ AmplifySection::AmplifySection(Frame* frame, SecondFraction& second, Voice& voic
 {
     Frame* Frame4 = makeInnerFrame(frame, 1, QStringLiteral("Frame4"));
     for (int i = 0; i < 4; ++i) {
-        Label4[i] = makeNumberLabel(Frame4, arrayName(QStringLiteral("Label4"), i), numeratorPlaces[i].left, 720,
-            numeratorPlaces[i].width, QString::fromLatin1(numeratorCaptions[i]));
-        Label5[i] = makeNumberLabel(Frame4, arrayName(QStringLiteral("Label5"), i), denominatorPlaces[i].left, 1440,
-            denominatorPlaces[i].width, QString::fromLatin1(denominatorCaptions[i]));
+        Label4[i] = makeNumberLabel(Frame4, arrayName(QStringLiteral("Label4"), i),
+            QRect(numeratorPlaces[i].left, 720, numeratorPlaces[i].width, 495),
+            QString::fromLatin1(numeratorCaptions[i]));
+        Label5[i] = makeNumberLabel(Frame4, arrayName(QStringLiteral("Label5"), i),
+            QRect(denominatorPlaces[i].left, 1440, denominatorPlaces[i].width, 495),
+            QString::fromLatin1(denominatorCaptions[i]));
         colourAsText(Label4[i]);
         colourAsText(Label5[i]);
         const int bar = 2 + i;
-        Line1[bar]
-            = makeStroke(Frame4, arrayName(QStringLiteral("Line1"), bar), barEnds[i][0], 1320, barEnds[i][1], 1320);
+        Line1[bar] = makeStroke(
+            Frame4, arrayName(QStringLiteral("Line1"), bar), QLine(barEnds[i][0], 1320, barEnds[i][1], 1320));
         colourAsText(Line1[bar]);
     }
     for (int i = 0; i < 6; ++i) {
         const auto& s = signStrokes[i];
-        Line2[i] = makeStroke(Frame4, arrayName(QStringLiteral("Line2"), i), s[0], s[1], s[2], s[3]);
+        Line2[i] = makeStroke(Frame4, arrayName(QStringLiteral("Line2"), i), QLine(s[0], s[1], s[2], s[3]));
         colourAsText(Line2[i]);
     }
     for (int i = 0; i < 10; ++i) {
@@ -113,8 +115,7 @@ void AmplifySection::Command7_Click(int Index)
     if (stepBaseTerm(Label4[0], Index, 0))
         ShowAmplification();
     sayResult();
-    if (baseChanged)
-        baseChanged();
+    Q_EMIT baseChanged();
 }
 
 void AmplifySection::Command8_Click(int Index)
@@ -122,8 +123,7 @@ void AmplifySection::Command8_Click(int Index)
     if (stepBaseTerm(Label5[0], Index, kSmallestBaseDenominator))
         ShowAmplification();
     sayResult();
-    if (baseChanged)
-        baseChanged();
+    Q_EMIT baseChanged();
 }
 
 } // namespace maroleta

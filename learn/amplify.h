@@ -7,8 +7,6 @@
 #include "learn/secondfraction.h"
 #include "widgets/section.h"
 
-#include <functional>
-
 namespace maroleta {
 
 class AmplifySection : public Section {
@@ -21,14 +19,15 @@ public:
     // The base denominator becomes `denominator`, kept within the base's range; the working line waits
     // for its next recompute.
     void setBaseDenominator(double denominator);
-    // Told after each press on a button of the base fraction.
-    std::function<void()> baseChanged;
 
+Q_SIGNALS:
+    // After each press on a button of the base fraction.
+    void baseChanged();
+
+private:
     void Command6_Click(int Index);
     void Command7_Click(int Index);
     void Command8_Click(int Index);
-
-private:
     // The amplified fraction in words, after each press.
     void sayResult();
 

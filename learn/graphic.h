@@ -24,13 +24,12 @@ public:
     PictureBox* picture() const { return Picture1; }
     Frame* editor() const { return Frame2; }
 
+private:
     // The editing buttons: Index 0 is "+", Index 1 is "--".
     void Command2_Click(int Index);
     void Command3_Click(int Index);
     // A press on the picture: Button 1 left, 2 right, 4 middle; X and Y in pixels of the picture.
     void Picture1_Mousedown(int Button, int Shift, double X, double Y);
-
-private:
     // What the picture shows now, for screen readers.
     void describeFirstPicture();
     // The fraction in words, after each change the pupil makes.

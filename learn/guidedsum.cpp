@@ -16,36 +16,6 @@ namespace {
 
     double value(const QLabel* label) { return captionValue(label->text()); }
     double value(const QPushButton* button) { return captionValue(button->text()); }
-
-    LineShape* makeStroke(QWidget* parent, const QString& name, const QLine& line, int width, quint32 color)
-    {
-        auto* stroke = makeControl<LineShape>(parent, name);
-        stroke->setBorderWidth(width);
-        stroke->setBorderColor(color);
-        stroke->setLine(line.x1(), line.y1(), line.x2(), line.y2());
-        return stroke;
-    }
-
-    Label* makeNumber(
-        QWidget* parent, const QString& name, const QRect& twips, const QString& caption, quint32 color, double points)
-    {
-        auto* label = makeControl<Label>(parent, name, twips);
-        label->setFont(designFont(QStringLiteral("Arial"), points, true));
-        label->setForeColor(color);
-        label->setText(caption);
-        return label;
-    }
-
-    CommandButton* makeButton(QWidget* parent, const QString& name, const QRect& twips, const QString& caption,
-        quint32 color, bool designFontOfDigits)
-    {
-        auto* button = makeControl<CommandButton>(parent, name, twips);
-        if (designFontOfDigits)
-            button->setFont(designFont(QStringLiteral("Arial"), 18, true));
-        button->setText(caption);
-        button->setBackColor(color);
-        return button;
-    }
 }
 
 GuidedSumSection::GuidedSumSection(
@@ -71,24 +41,24 @@ GuidedSumSection::GuidedSumSection(
         { 3, QRect(5400, 1080, 975, 375), "1", SumColor::Magenta },
     };
     for (const auto& n : numerators) {
-        Label8[n.index] = makeNumber(
-            Frame6, arrayName(QStringLiteral("Label8"), n.index), n.twips, QString::fromLatin1(n.caption), n.color, 18);
-        Label8[n.index]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        Label8[n.index] = makeNumberLabel(
+            Frame6, arrayName(QStringLiteral("Label8"), n.index), n.twips, QString::fromLatin1(n.caption));
+        Label8[n.index]->setForeColor(n.color);
     }
-    Label9[0] = makeNumber(
-        Frame6, QStringLiteral("Label9(0)"), QRect(240, 1800, 975, 375), QStringLiteral("2"), SumColor::Cyan, 18);
-    Label9[1] = makeNumber(
-        Frame6, QStringLiteral("Label9(1)"), QRect(2160, 1800, 975, 375), QStringLiteral("3"), SumColor::Magenta, 18);
-    for (Label* label : Label9)
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label9[0] = makeNumberLabel(Frame6, QStringLiteral("Label9(0)"), QRect(240, 1800, 975, 375), QStringLiteral("2"));
+    Label9[1] = makeNumberLabel(Frame6, QStringLiteral("Label9(1)"), QRect(2160, 1800, 975, 375), QStringLiteral("3"));
+    Label9[0]->setForeColor(SumColor::Cyan);
+    Label9[1]->setForeColor(SumColor::Magenta);
 
-    // The factor texts beside the arrows.
+    // The factor texts beside the arrows, in 12 pt.
     for (int i = 0; i < 2; ++i) {
         const int top = i == 0 ? 240 : 2640;
-        Label10[i] = makeNumber(
-            Frame6, arrayName(QStringLiteral("Label10"), i), QRect(1200, top, 735, 375), {}, SumColor::Cyan, 12);
-        Label11[i] = makeNumber(
-            Frame6, arrayName(QStringLiteral("Label11"), i), QRect(2880, top, 855, 375), {}, SumColor::Magenta, 12);
+        Label10[i] = makeControl<Label>(Frame6, arrayName(QStringLiteral("Label10"), i), QRect(1200, top, 735, 375));
+        Label11[i] = makeControl<Label>(Frame6, arrayName(QStringLiteral("Label11"), i), QRect(2880, top, 855, 375));
+        Label10[i]->setForeColor(SumColor::Cyan);
+        Label11[i]->setForeColor(SumColor::Magenta);
+        for (Label* factor : { Label10[i], Label11[i] })
+            factor->setFont(designFont(QStringLiteral("Arial"), 12, true));
     }
 
     // Working denominators, the result and its step buttons.
@@ -108,15 +78,16 @@ GuidedSumSection::GuidedSumSection(
     };
     for (int i = 0; i < 8; ++i) {
         Command12[i] = makeButton(Frame6, arrayName(QStringLiteral("Command12"), i), buttons[i].twips,
-            QString::fromLatin1(buttons[i].caption), buttons[i].color, true);
-        connect(Command12[i], &QPushButton::clicked, this, [this, i] { Command12_Click(i); });
+            QString::fromLatin1(buttons[i].caption), [this, i] { Command12_Click(i); });
+        Command12[i]->setFont(designFont(QStringLiteral("Arial"), 18, true));
+        Command12[i]->setBackColor(buttons[i].color);
     }
     Command13[0] = makeButton(Frame6, QStringLiteral("Command13(0)"), QRect(3960, 2400, 615, 255),
-        QStringLiteral("----"), SumColor::Cyan, false);
+        QStringLiteral("----"), [this] { Command13_Click(0); });
     Command13[1] = makeButton(Frame6, QStringLiteral("Command13(1)"), QRect(5520, 2400, 615, 255),
-        QStringLiteral("-----"), SumColor::Magenta, false);
-    for (int i = 0; i < 2; ++i)
-        connect(Command13[i], &QPushButton::clicked, this, [this, i] { Command13_Click(i); });
+        QStringLiteral("-----"), [this] { Command13_Click(1); });
+    Command13[0]->setBackColor(SumColor::Cyan);
+    Command13[1]->setBackColor(SumColor::Magenta);
 
     // Bars and signs; there is no stroke 19.
     const struct {
@@ -137,9 +108,10 @@ GuidedSumSection::GuidedSumSection(
         { 25, QLine(6480, 1800, 6720, 1800) },
         { 26, QLine(6840, 1680, 7800, 1680) },
     };
-    for (const auto& s : strokes)
-        Line1[s.index]
-            = makeStroke(Frame6, arrayName(QStringLiteral("Line1"), s.index), s.line, 3, DesignColor::SystemMenu);
+    for (const auto& s : strokes) {
+        Line1[s.index] = makeStroke(Frame6, arrayName(QStringLiteral("Line1"), s.index), s.line);
+        Line1[s.index]->setBorderColor(DesignColor::SystemMenu);
+    }
 
     // The arrows: numerator arrow 0..4, denominator arrow 5..9, each a shaft of three strokes and a head of two.
     const QLine cyanArrows[] = {
@@ -167,8 +139,10 @@ GuidedSumSection::GuidedSumSection(
         QLine(6120, 3000, 5880, 2760),
     };
     for (int i = 0; i < 10; ++i) {
-        Line3[i] = makeStroke(Frame6, arrayName(QStringLiteral("Line3"), i), cyanArrows[i], 2, SumColor::Cyan);
-        Line4[i] = makeStroke(Frame6, arrayName(QStringLiteral("Line4"), i), magentaArrows[i], 2, SumColor::Magenta);
+        Line3[i] = makeStroke(Frame6, arrayName(QStringLiteral("Line3"), i), cyanArrows[i], 2);
+        Line4[i] = makeStroke(Frame6, arrayName(QStringLiteral("Line4"), i), magentaArrows[i], 2);
+        Line3[i]->setBorderColor(SumColor::Cyan);
+        Line4[i]->setBorderColor(SumColor::Magenta);
     }
 }
 
@@ -231,11 +205,17 @@ namespace {
     }
 }
 
-void GuidedSumSection::ShowFirstFractionSteps() { setSteps(Line3, Label10, true, value(Command12[0]), value(Label9[0])); }
+void GuidedSumSection::ShowFirstFractionSteps()
+{
+    setSteps(Line3, Label10, true, value(Command12[0]), value(Label9[0]));
+}
 
 void GuidedSumSection::HideFirstFractionSteps() { setSteps(Line3, Label10, false); }
 
-void GuidedSumSection::ShowSecondFractionSteps() { setSteps(Line4, Label11, true, value(Command12[1]), value(Label9[1])); }
+void GuidedSumSection::ShowSecondFractionSteps()
+{
+    setSteps(Line4, Label11, true, value(Command12[1]), value(Label9[1]));
+}
 
 void GuidedSumSection::HideSecondFractionSteps() { setSteps(Line4, Label11, false); }
 

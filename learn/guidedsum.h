@@ -19,13 +19,13 @@ public:
     // A new task, its circles, and no arrows yet.
     void prepare() override;
 
+private:
     // Index 0 and 1: the next multiple of A' or B'; 2 and 3: result numerator and denominator +1;
     // 4, 5: numerator +5, -1; 6, 7: denominator +5, -1.
     void Command12_Click(int Index);
     // One multiple back for A' (0) or B' (1).
     void Command13_Click(int Index);
 
-private:
     void NewSumExample();
     void DrawSumPictures();
     void HideFirstFractionSteps();

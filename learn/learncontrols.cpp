@@ -17,35 +17,17 @@ bool stepBaseTerm(Label* term, int index, double smallest)
     return true;
 }
 
-Label* makeNumberLabel(QWidget* parent, const QString& name, int left, int top, int width, const QString& caption)
-{
-    auto* label = makeControl<Label>(parent, name, QRect(left, top, width, 495));
-    label->setFont(designFont(QStringLiteral("Arial"), 18, true));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setWordWrap(false);
-    label->setText(caption);
-    return label;
-}
-
-LineShape* makeStroke(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2)
-{
-    auto* stroke = makeControl<LineShape>(parent, name);
-    stroke->setLine(x1, y1, x2, y2);
-    stroke->setBorderWidth(3);
-    return stroke;
-}
-
 void addToCaption(Label* label, double step) { label->setText(numberCaption(captionValue(label->text()) + step)); }
 
 FractionEditor makeFractionEditor(Frame* frame, const EditorNames& names, const std::function<void(int)>& onNumerator,
     const std::function<void(int)>& onDenominator)
 {
     FractionEditor editor;
-    editor.terms[0] = makeNumberLabel(frame, arrayName(QString::fromLatin1(names.terms), 0), names.termLeft, 600,
-        names.termWidth, QStringLiteral("1"));
-    editor.terms[1] = makeNumberLabel(frame, arrayName(QString::fromLatin1(names.terms), 1), names.termLeft, 1320,
-        names.termWidth, QStringLiteral("2"));
-    editor.bar = makeStroke(frame, arrayName(QStringLiteral("Line1"), names.bar), 240, 1200, 1320, 1200);
+    editor.terms[0] = makeNumberLabel(frame, arrayName(QString::fromLatin1(names.terms), 0),
+        QRect(names.termLeft, 600, names.termWidth, 495), QStringLiteral("1"));
+    editor.terms[1] = makeNumberLabel(frame, arrayName(QString::fromLatin1(names.terms), 1),
+        QRect(names.termLeft, 1320, names.termWidth, 495), QStringLiteral("2"));
+    editor.bar = makeStroke(frame, arrayName(QStringLiteral("Line1"), names.bar), QLine(240, 1200, 1320, 1200));
 
     const int tops[] = { 360, 720, 1320, 1680 };
     const QString captions[] = { QStringLiteral("+"), QStringLiteral("--"), QStringLiteral("+"),

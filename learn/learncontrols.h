@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Maroleta developers
-// Controls the learning screens build alike: number labels, fraction bars and signs, small buttons.
+// Controls the learning screens build alike: small buttons, the base fraction's terms, the fraction editors.
 #pragma once
 
 #include "widgets/controls.h"
@@ -22,12 +22,6 @@ constexpr double kLargestDenominator = 150;
 // A "+" (index 0) or "--" (index 1) on a term of the base fraction: one up to kLargestBaseTerm or one
 // down to `smallest`. Returns whether the term changed.
 bool stepBaseTerm(Label* term, int index, double smallest);
-
-// A number of a fraction: Arial bold 18 pt, centred, 495 twips high.
-Label* makeNumberLabel(QWidget* parent, const QString& name, int left, int top, int width, const QString& caption);
-
-// A fraction bar or a stroke of a sign, 3 pixels wide.
-LineShape* makeStroke(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2);
 
 // A button with its caption, connected to `onClick`.
 template <typename Handler>

@@ -104,8 +104,8 @@ void SecondFraction::Command5_Click(int Index)
         addToCaption(Label2[1], -1);
         changed = true;
     }
-    if (changed && denominatorChanged)
-        denominatorChanged(captionValue(Label2[1]->text()));
+    if (changed)
+        Q_EMIT denominatorChanged(captionValue(Label2[1]->text()));
     DrawSecondFraction();
     sayFraction();
 }

@@ -12,7 +12,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <optional>
 
 namespace maroleta {
@@ -38,14 +37,15 @@ public:
     PictureBox* picture() const { return Picture2; }
     Frame* editor() const { return Frame3; }
 
-    // Told the new denominator after each change made with the denominator's buttons.
-    std::function<void(double)> denominatorChanged;
+Q_SIGNALS:
+    // The new denominator, after each change made with the denominator's buttons.
+    void denominatorChanged(double denominator);
 
+private:
     // Index 0 is "+", Index 1 is "--".
     void Command4_Click(int Index);
     void Command5_Click(int Index);
 
-private:
     const QWidget* m_sumSection;
     Voice& m_voice;
     PictureBox* Picture2 = nullptr;

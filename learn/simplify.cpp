@@ -57,15 +57,16 @@ SimplifySection::SimplifySection(Frame* frame, SecondFraction& second, Voice& vo
     const NumberPlace numerators[] = { { 120, 855, "16" }, { 2280, 2055, "1" }, { 4920, 1455, "1" } };
     const NumberPlace denominators[] = { { 0, 1095, "32" }, { 2280, 2055, "1" }, { 4920, 1455, "1" } };
     for (int i = 0; i < 3; ++i) {
-        Label6[i] = makeNumberLabel(Frame5, arrayName(QStringLiteral("Label6"), i), numerators[i].left, 840,
-            numerators[i].width, QString::fromLatin1(numerators[i].caption));
-        Label7[i] = makeNumberLabel(Frame5, arrayName(QStringLiteral("Label7"), i), denominators[i].left, 1560,
-            denominators[i].width, QString::fromLatin1(denominators[i].caption));
+        Label6[i] = makeNumberLabel(Frame5, arrayName(QStringLiteral("Label6"), i),
+            QRect(numerators[i].left, 840, numerators[i].width, 495), QString::fromLatin1(numerators[i].caption));
+        Label7[i] = makeNumberLabel(Frame5, arrayName(QStringLiteral("Label7"), i),
+            QRect(denominators[i].left, 1560, denominators[i].width, 495),
+            QString::fromLatin1(denominators[i].caption));
         Label6[i]->setForeColor(DesignColor::SystemHighlightText);
         Label7[i]->setForeColor(DesignColor::SystemHighlightText);
     }
     for (const Stroke& s : strokes) {
-        Line1[s.index] = makeStroke(Frame5, arrayName(QStringLiteral("Line1"), s.index), s.x1, s.y1, s.x2, s.y2);
+        Line1[s.index] = makeStroke(Frame5, arrayName(QStringLiteral("Line1"), s.index), QLine(s.x1, s.y1, s.x2, s.y2));
         Line1[s.index]->setBorderColor(DesignColor::SystemHighlightText);
     }
     for (int i = 0; i < 7; ++i) {

@@ -18,11 +18,10 @@ public:
     // Hides the message that the fraction cannot be divided by the prime chosen.
     void hideCannotDivide();
 
+private:
     void Command9_Click(int Index);
     void Command10_Click(int Index);
     void Command11_Click(int Index);
-
-private:
     void HideSimplifySteps();
     void ShowSimplifySteps();
     // Changed or not, the base becomes the second fraction; the "cannot be divided" message stays.

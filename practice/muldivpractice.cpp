@@ -5,7 +5,6 @@
 
 #include "logic/captions.h"
 #include "logic/muldivexercise.h"
-#include "results/resultslog.h"
 
 #include <QPainter>
 
@@ -44,14 +43,6 @@ namespace {
         }
     };
 
-    Label* fractionLabel(QWidget* parent, const QString& name, const QRect& twips)
-    {
-        auto* label = makeControl<Label>(parent, name, twips);
-        label->setFont(designFont(QStringLiteral("Arial"), 18, true));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        return label;
-    }
-
     struct AdjusterPlace {
         QRect twips;
         const char* caption;
@@ -73,10 +64,7 @@ namespace {
 
 MulDivSection::MulDivSection(
     Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice)
-    : m_random(random)
-    , m_texts(texts)
-    , m_results(results)
-    , m_voice(voice)
+    : PracticeSection(random, texts, results, voice)
 {
     Frame* Frame8 = makeInnerFrame(frame, 6, QStringLiteral("Frame8"));
     Option1[0] = makeControl<OptionButton>(Frame8, QStringLiteral("Option1(0)"), QRect(360, 360, 4575, 375));
@@ -93,10 +81,10 @@ MulDivSection::MulDivSection(
         });
     }
 
-    Label15[0] = fractionLabel(Frame8, QStringLiteral("Label15(0)"), QRect(480, 1680, 975, 495));
-    Label16[0] = fractionLabel(Frame8, QStringLiteral("Label16(0)"), QRect(600, 2400, 735, 495));
-    Label15[1] = fractionLabel(Frame8, QStringLiteral("Label15(1)"), QRect(2760, 1680, 975, 495));
-    Label16[1] = fractionLabel(Frame8, QStringLiteral("Label16(1)"), QRect(2880, 2400, 735, 495));
+    Label15[0] = makeNumberLabel(Frame8, QStringLiteral("Label15(0)"), QRect(480, 1680, 975, 495));
+    Label16[0] = makeNumberLabel(Frame8, QStringLiteral("Label16(0)"), QRect(600, 2400, 735, 495));
+    Label15[1] = makeNumberLabel(Frame8, QStringLiteral("Label15(1)"), QRect(2760, 1680, 975, 495));
+    Label16[1] = makeNumberLabel(Frame8, QStringLiteral("Label16(1)"), QRect(2880, 2400, 735, 495));
 
     for (int i = 0; i < 6; ++i) {
         Command18[i]
@@ -197,23 +185,18 @@ void MulDivSection::Command19_Click()
     const bool denominatorRight = captionValue(Command18[3]->text()) == expected.denominator;
     Command18[0]->setBackColor(numeratorRight ? DesignColor::Green : DesignColor::Red);
     Command18[3]->setBackColor(denominatorRight ? DesignColor::Green : DesignColor::Red);
-    m_voice.sayVerdict(numeratorRight && denominatorRight);
-    if (!numeratorRight || !denominatorRight) {
-        MistakeMade = true;
-        Command19->setBackColor(DesignColor::Red);
-        return;
-    }
-    Command19->setBackColor(DesignColor::Green);
-    MulDivLine line;
-    line.a = Label15[0]->text();
-    line.b = Label16[0]->text();
-    line.c = Label15[1]->text();
-    line.d = Label16[1]->text();
-    line.operation = operation;
-    line.x = Command18[0]->text();
-    line.y = Command18[3]->text();
-    line.closing = m_texts.CheckTexts[MistakeMade ? 1 : 0];
-    m_results.WriteResultLine(mulDivResultLine(line));
+    judgeSayLog(numeratorRight && denominatorRight, Command19, DesignColor::Green, [&](const QString& closing) {
+        MulDivLine line;
+        line.a = Label15[0]->text();
+        line.b = Label16[0]->text();
+        line.c = Label15[1]->text();
+        line.d = Label16[1]->text();
+        line.operation = operation;
+        line.x = Command18[0]->text();
+        line.y = Command18[3]->text();
+        line.closing = closing;
+        return mulDivResultLine(line);
+    });
 }
 
 } // namespace maroleta

@@ -4,15 +4,11 @@
 // option buttons, the answer set with step buttons and checked.
 #pragma once
 
-#include "logic/random.h"
-#include "widgets/section.h"
-#include "widgets/voice.h"
+#include "practice/practicesection.h"
 
 namespace maroleta {
 
-class ResultsLog;
-
-class MulDivSection : public Section {
+class MulDivSection : public PracticeSection {
     Q_OBJECT
 public:
     MulDivSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice);
@@ -21,23 +17,17 @@ public:
     void prepare() override;
     void takeTexts(const LanguageTexts& texts) override;
 
+private:
     void Option1_Click(int Index);
     void Command18_Click(int Index);
     void Command19_Click();
 
-private:
     void NewMulDivExercise();
     // The cross for a multiplication, the two dots for a division, as Option1 chooses.
     void showMulDivSign();
     // The exercise in words, with the operation chosen.
     void sayExercise();
 
-    Random& m_random;
-    const LanguageTexts& m_texts;
-    ResultsLog& m_results;
-    Voice& m_voice;
-    // True once an answer has been judged wrong in this exercise.
-    bool MistakeMade = false;
     // The two given fractions: Label15 numerators, Label16 denominators.
     std::array<Label*, 2> Label15 {};
     std::array<Label*, 2> Label16 {};

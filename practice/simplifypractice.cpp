@@ -3,9 +3,7 @@
 // Section 4: simplifying a fraction step by step, with the keypad.
 #include "practice/simplifypractice.h"
 
-#include "keypad/form2.h"
 #include "logic/captions.h"
-#include "results/resultslog.h"
 #include "widgets/messagebox.h"
 
 namespace maroleta {
@@ -23,26 +21,18 @@ namespace {
     QLine fractionBar(int left) { return QLine(left - 120, 1080, left + 840, 1080); }
 }
 
-SimplifyPracticeSection::SimplifyPracticeSection(Frame* frame, Random& random, const LanguageTexts& texts,
-    ResultsLog& results, std::function<Form2*()> keypad, Voice& voice)
-    : m_random(random)
-    , m_texts(texts)
-    , m_results(results)
-    , m_keypad(std::move(keypad))
-    , m_voice(voice)
+SimplifyPracticeSection::SimplifyPracticeSection(
+    Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice)
+    : PracticeSection(random, texts, results, voice)
     , Primes(firstTenPrimes())
 {
     Frame* Frame9 = makeInnerFrame(frame, 4, QStringLiteral("Frame9"));
     for (int i = 0; i < 12; ++i) {
         const int column = i / 2;
         const int top = i % 2 == 0 ? numeratorTop : denominatorTop;
-        Label17[i] = makeControl<Label>(
-            Frame9, arrayName(QStringLiteral("Label17"), i), QRect(columnLefts[column], top, 855, 495));
-        Label17[i]->setFont(designFont(QStringLiteral("Arial"), 18, true));
-        Label17[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        Label17[i]->setWordWrap(false);
+        Label17[i] = makeNumberLabel(Frame9, arrayName(QStringLiteral("Label17"), i),
+            QRect(columnLefts[column], top, 855, 495), QStringLiteral("?"));
         Label17[i]->setForeColor(DesignColor::White);
-        Label17[i]->setText(QStringLiteral("?"));
         // Tab reaches a field that is open for typing; Space or Enter opens the keypad as a click does.
         Label17[i]->setFocusPolicy(Qt::TabFocus);
         connect(Label17[i], &Label::clicked, this, [this, i] { Label17_Click(i); });
@@ -55,21 +45,18 @@ SimplifyPracticeSection::SimplifyPracticeSection(Frame* frame, Random& random, c
         connect(Command21[i], &QPushButton::clicked, this, [this, i] { Command21_Click(i); });
     }
 
-    const auto makeStroke = [this, Frame9](int index, const QLine& line) {
-        auto* stroke = makeControl<LineShape>(Frame9, arrayName(QStringLiteral("Line7"), index));
-        stroke->setLine(line.x1(), line.y1(), line.x2(), line.y2());
-        stroke->setBorderWidth(3);
-        Line7[index] = stroke;
+    const auto stroke = [this, Frame9](int index, const QLine& line) {
+        Line7[index] = makeStroke(Frame9, arrayName(QStringLiteral("Line7"), index), line);
     };
-    makeStroke(0, fractionBar(columnLefts[0])); // (120, 1080) to (1080, 1080)
+    stroke(0, fractionBar(columnLefts[0])); // (120, 1080) to (1080, 1080)
     for (int j = 1; j <= 5; ++j) {
         // The "=" sign sits in the middle of the gap between the previous bar and the bar of step j.
         const int gapStart = fractionBar(columnLefts[j - 1]).x2();
         const int gapEnd = fractionBar(columnLefts[j]).x1();
         const int signLeft = (gapStart + gapEnd) / 2 - 180;
-        makeStroke(3 * j - 2, QLine(signLeft, 960, signLeft + 360, 960));
-        makeStroke(3 * j - 1, QLine(signLeft, 1200, signLeft + 360, 1200));
-        makeStroke(3 * j, fractionBar(columnLefts[j]));
+        stroke(3 * j - 2, QLine(signLeft, 960, signLeft + 360, 960));
+        stroke(3 * j - 1, QLine(signLeft, 1200, signLeft + 360, 1200));
+        stroke(3 * j, fractionBar(columnLefts[j]));
     }
 }
 
@@ -119,7 +106,7 @@ void SimplifyPracticeSection::Label17_Click(int Index)
     if (Index < 0 || Index >= int(Label17.size()))
         return;
     Label17[Index]->setForeColor(DesignColor::Blue);
-    m_keypad()->edit(Label17[Index]);
+    Q_EMIT keypadWanted(Label17[Index]);
 }
 
 void SimplifyPracticeSection::CheckStillSimplifiable() { CanSimplify = canBeSimplified(ToNum, ToDen, Primes); }
@@ -128,108 +115,99 @@ void SimplifyPracticeSection::Command21_Click(int Index)
 {
     if (Index < 0 || Index >= int(Command21.size()))
         return;
-    const int k = Index;
-    Label* fromNumerator = Label17[2 * k];
-    Label* fromDenominator = Label17[2 * k + 1];
-    Label* answerNumerator = Label17[2 * k + 2];
-    Label* answerDenominator = Label17[2 * k + 3];
-    CommandButton* check = Command21[k];
-
-    FromNum = captionValue(fromNumerator->text());
-    FromDen = captionValue(fromDenominator->text());
-    ToNum = captionValue(answerNumerator->text());
-    ToDen = wholeNumber32(captionValue(answerDenominator->text()));
-
+    readStep(Index);
     if (FromNum == FromDen) {
-        showMessage(check->window(), QString::fromUtf8("Numerador y denominador han de tener distinto número"));
+        showMessage(
+            Command21[Index]->window(), QString::fromUtf8("Numerador y denominador han de tener distinto número"));
         return;
     }
-
-    if (k == 0) {
-        // The first check also judges the fraction the pupil was given (or replaced with one of their own).
-        if (canBeSimplified(FromNum, FromDen, Primes)) {
-            for (Label* start : { Label17[0], Label17[1] }) {
-                start->setForeColor(DesignColor::Blue);
-                start->setEnabled(false);
-            }
-        } else {
-            Label17[0]->setForeColor(DesignColor::Red);
-            Label17[1]->setForeColor(DesignColor::Red);
-            showMessage(check->window(), QString::fromUtf8("Esta fracción no se puede simplificar"));
-        }
-    }
-
+    if (Index == 0)
+        judgeGivenFraction();
     CheckStillSimplifiable();
-
-    const auto accept = [&](std::initializer_list<Label*> answer) {
-        for (Label* field : answer) {
-            field->setForeColor(DesignColor::Blue);
-            field->setEnabled(false);
-        }
-        check->setBackColor(DesignColor::Blue);
-        check->setEnabled(false);
-        m_voice.sayVerdict(true);
-    };
-    const auto reject = [&](std::initializer_list<Label*> answer) {
-        for (Label* field : answer)
-            field->setForeColor(DesignColor::Red);
-        check->setBackColor(DesignColor::Red);
-        MistakeMade = true;
-        m_voice.sayVerdict(false);
-    };
-    const auto chainCaptions = [&] {
-        QStringList captions;
-        for (int i = 0; i <= 2 * k + 3; ++i)
-            captions << Label17[i]->text();
-        return captions;
-    };
-    const auto closing = [this] { return m_texts.CheckTexts[MistakeMade ? 1 : 0]; };
 
     switch (simplifyBranch(FromDen, ToDen, CanSimplify)) {
     case SimplifyBranch::WholeNumber:
-        switch (judgeWholeNumber(fromNumerator->text(), FromDen, answerNumerator->text(), answerDenominator->text())) {
-        case StepVerdict::Right: {
-            const QRect place = twipsGeometry(answerNumerator);
-            setTwipsPosition(answerNumerator, QPoint(place.left(), place.top() + wholeNumberDrop));
-            accept({ answerNumerator });
-            m_results.WriteResultLine(simplifyResultLine(chainCaptions(), k, true, closing()));
-            break;
-        }
-        case StepVerdict::Wrong:
-            reject({ answerNumerator });
-            break;
-        case StepVerdict::NotJudged:
-            break; // a denominator typed where a whole number is asked for: nothing to judge
-        }
+        checkWholeNumber(Index);
         break;
     case SimplifyBranch::Intermediate:
-        if (sameFractionValue(FromNum, FromDen, ToNum, ToDen)) {
-            accept({ answerNumerator, answerDenominator });
-            if (k < 4) {
-                // The next step; after an answer n/1 it asks for the whole number alone.
-                Label17[2 * k + 4]->show();
-                Line7[3 * k + 4]->show();
-                Line7[3 * k + 5]->show();
-                if (captionValue(answerDenominator->text()) != 1) {
-                    Label17[2 * k + 5]->show();
-                    Line7[3 * k + 6]->show();
-                }
-                Command21[k + 1]->show();
-            }
-        } else {
-            reject({ answerNumerator, answerDenominator });
-        }
+        if (settleStep(Index, sameFractionValue(FromNum, FromDen, ToNum, ToDen), 2, false) && Index < 4)
+            showNextStep(Index);
         break;
     case SimplifyBranch::Final:
-        if (sameFractionValue(FromNum, FromDen, ToNum, ToDen)) {
-            accept({ answerNumerator, answerDenominator });
-            m_results.WriteResultLine(simplifyResultLine(chainCaptions(), k, false, closing()));
-        } else {
-            reject({ answerNumerator, answerDenominator });
-        }
+        settleStep(Index, sameFractionValue(FromNum, FromDen, ToNum, ToDen), 2, true);
         break;
     }
     CanSimplify = false;
+}
+
+void SimplifyPracticeSection::readStep(int k)
+{
+    FromNum = captionValue(Label17[2 * k]->text());
+    FromDen = captionValue(Label17[2 * k + 1]->text());
+    ToNum = captionValue(Label17[2 * k + 2]->text());
+    ToDen = wholeNumber32(captionValue(Label17[2 * k + 3]->text()));
+}
+
+void SimplifyPracticeSection::judgeGivenFraction()
+{
+    if (canBeSimplified(FromNum, FromDen, Primes)) {
+        for (Label* start : { Label17[0], Label17[1] }) {
+            start->setForeColor(DesignColor::Blue);
+            start->setEnabled(false);
+        }
+    } else {
+        Label17[0]->setForeColor(DesignColor::Red);
+        Label17[1]->setForeColor(DesignColor::Red);
+        showMessage(Command21[0]->window(), QString::fromUtf8("Esta fracción no se puede simplificar"));
+    }
+}
+
+void SimplifyPracticeSection::checkWholeNumber(int k)
+{
+    Label* answerNumerator = Label17[2 * k + 2];
+    const StepVerdict verdict
+        = judgeWholeNumber(Label17[2 * k]->text(), FromDen, answerNumerator->text(), Label17[2 * k + 3]->text());
+    if (verdict == StepVerdict::NotJudged)
+        return; // a denominator typed where a whole number is asked for: nothing to judge
+    if (verdict == StepVerdict::Right) {
+        const QRect place = twipsGeometry(answerNumerator);
+        setTwipsPosition(answerNumerator, QPoint(place.left(), place.top() + wholeNumberDrop));
+    }
+    settleStep(k, verdict == StepVerdict::Right, 1, true);
+}
+
+bool SimplifyPracticeSection::settleStep(int k, bool right, int fields, bool finishes)
+{
+    for (int i = 2 * k + 2; i < 2 * k + 2 + fields; ++i) {
+        Label17[i]->setForeColor(right ? DesignColor::Blue : DesignColor::Red);
+        if (right)
+            Label17[i]->setEnabled(false);
+    }
+    ResultLine line;
+    if (finishes) {
+        line = [this, k, fields](const QString& closing) {
+            QStringList chain;
+            for (int i = 0; i <= 2 * k + 3; ++i)
+                chain << Label17[i]->text();
+            return simplifyResultLine(chain, k, fields == 1, closing);
+        };
+    }
+    judgeSayLog(right, Command21[k], DesignColor::Blue, line);
+    if (right)
+        Command21[k]->setEnabled(false);
+    return right;
+}
+
+void SimplifyPracticeSection::showNextStep(int k)
+{
+    Label17[2 * k + 4]->show();
+    Line7[3 * k + 4]->show();
+    Line7[3 * k + 5]->show();
+    if (captionValue(Label17[2 * k + 3]->text()) != 1) {
+        Label17[2 * k + 5]->show();
+        Line7[3 * k + 6]->show();
+    }
+    Command21[k + 1]->show();
 }
 
 } // namespace maroleta

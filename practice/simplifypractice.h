@@ -4,47 +4,48 @@
 // with the keypad into the answer fields and checked step by step.
 #pragma once
 
-#include "logic/random.h"
 #include "logic/simplifyexercise.h"
-#include "widgets/section.h"
-#include "widgets/voice.h"
-
-#include <functional>
+#include "practice/practicesection.h"
 
 namespace maroleta {
 
-class Form2;
-class ResultsLog;
-
-class SimplifyPracticeSection : public Section {
+class SimplifyPracticeSection : public PracticeSection {
     Q_OBJECT
 public:
-    // `keypad` gives the keypad, loading it on first use.
-    SimplifyPracticeSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results,
-        std::function<Form2*()> keypad, Voice& voice);
+    SimplifyPracticeSection(
+        Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice);
 
     // A new exercise; no mistake made in it yet.
     void prepare() override;
     void takeTexts(const LanguageTexts& texts) override;
 
+Q_SIGNALS:
+    // An answer field was clicked: the keypad is to edit `field`.
+    void keypadWanted(Label* field);
+
+private:
     // Starts editing answer field Index with the keypad.
     void Label17_Click(int Index);
     // Checks step Index + 1: the fraction in fields 2·Index, 2·Index+1 simplified to the next two.
     void Command21_Click(int Index);
 
-private:
     void NewSimplifyExercises();
     // Sets CanSimplify from the answer being checked (ToNum, ToDen).
     void CheckStillSimplifiable();
+    // Reads step k: the fraction it starts from (FromNum, FromDen) and the answer typed (ToNum, ToDen).
+    void readStep(int k);
+    // The first check also judges the fraction given (or replaced with one of the pupil's own): closed in
+    // blue when it can be simplified, red with a message when it cannot.
+    void judgeGivenFraction();
+    // A whole number asked for: right, it drops level with the bars and ends the exercise.
+    void checkWholeNumber(int k);
+    // The answer of step k (its first `fields` fields) closed in blue or marked red, with its check; a right
+    // answer that `finishes` the exercise writes its results line. Returns whether it was right.
+    bool settleStep(int k, bool right, int fields, bool finishes);
+    // After a right step k the next one appears; after an answer n/1 it asks for the whole number alone.
+    void showNextStep(int k);
 
-    Random& m_random;
-    const LanguageTexts& m_texts;
-    ResultsLog& m_results;
-    std::function<Form2*()> m_keypad;
-    Voice& m_voice;
     PrimeTable Primes {};
-    // True once an answer has been judged wrong in this exercise.
-    bool MistakeMade = false;
     // Fields 0 and 1 hold the fraction to simplify, fields 2j and 2j+1 the answer of step j (1..5).
     std::array<Label*, 12> Label17 {};
     std::array<CommandButton*, 5> Command21 {};

@@ -5,7 +5,6 @@
 
 #include "logic/captions.h"
 #include "logic/sumexercise.h"
-#include "results/resultslog.h"
 
 #include <QSignalBlocker>
 
@@ -37,33 +36,19 @@ namespace {
         const QList<QListWidgetItem*> picked = list->selectedItems();
         return picked.isEmpty() ? -1 : list->row(picked.first());
     }
-
-    Label* fractionLabel(QWidget* parent, const QString& name, const QRect& twips)
-    {
-        auto* label = makeControl<Label>(parent, name, twips);
-        label->setFont(designFont(QStringLiteral("Arial"), 18, true));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setForeColor(DesignColor::SystemHighlightText);
-        return label;
-    }
 }
 
 SumPracticeSection::SumPracticeSection(
     Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice)
-    : m_random(random)
-    , m_texts(texts)
-    , m_results(results)
-    , m_voice(voice)
+    : PracticeSection(random, texts, results, voice)
 {
     Frame* Frame7 = makeInnerFrame(frame, 5, QStringLiteral("Frame7"));
 
     for (int i = 0; i < 3; ++i) {
-        Label12[i]
-            = fractionLabel(Frame7, arrayName(QStringLiteral("Label12"), i), QRect(givenLefts[i], 960, 615, 375));
-        Label12[i]->setText(QStringLiteral("1"));
-        Label13[i]
-            = fractionLabel(Frame7, arrayName(QStringLiteral("Label13"), i), QRect(givenLefts[i], 1680, 615, 375));
-        Label13[i]->setText(QStringLiteral("1"));
+        Label12[i] = makeNumberLabel(
+            Frame7, arrayName(QStringLiteral("Label12"), i), QRect(givenLefts[i], 960, 615, 375), QStringLiteral("1"));
+        Label13[i] = makeNumberLabel(
+            Frame7, arrayName(QStringLiteral("Label13"), i), QRect(givenLefts[i], 1680, 615, 375), QStringLiteral("1"));
 
         List1[i] = makeControl<ListBox>(
             Frame7, arrayName(QStringLiteral("List1"), i), QRect(givenLefts[i], 2280, 975, 2910));
@@ -76,8 +61,8 @@ SumPracticeSection::SumPracticeSection(
         Label14[i]->setForeColor(DesignColor::SystemHighlightText);
     }
     for (int i = 0; i < 4; ++i) {
-        Label13[3 + i]
-            = fractionLabel(Frame7, arrayName(QStringLiteral("Label13"), 3 + i), QRect(answerLefts[i], 1680, 735, 375));
+        Label13[3 + i] = makeNumberLabel(
+            Frame7, arrayName(QStringLiteral("Label13"), 3 + i), QRect(answerLefts[i], 1680, 735, 375));
 
         Command14[i] = makeControl<CommandButton>(
             Frame7, arrayName(QStringLiteral("Command14"), i), QRect(answerLefts[i], 960, 735, 495));
@@ -95,11 +80,14 @@ SumPracticeSection::SumPracticeSection(
         connect(Command16[i], &QPushButton::clicked, this, [this, i] { Command16_Click(i); });
     }
 
+    for (Label* number : Label12)
+        number->setForeColor(DesignColor::SystemHighlightText);
+    for (Label* number : Label13)
+        number->setForeColor(DesignColor::SystemHighlightText);
     for (int i = 0; i < 19; ++i) {
-        Line5[i] = makeControl<LineShape>(Frame7, arrayName(QStringLiteral("Line5"), i));
-        Line5[i]->setBorderWidth(3);
+        const auto& s = strokes[i];
+        Line5[i] = makeStroke(Frame7, arrayName(QStringLiteral("Line5"), i), QLine(s[0], s[1], s[2], s[3]));
         Line5[i]->setBorderColor(DesignColor::SystemHighlightText);
-        Line5[i]->setLine(strokes[i][0], strokes[i][1], strokes[i][2], strokes[i][3]);
     }
 
     Command17 = makeControl<CommandButton>(Frame7, QStringLiteral("Command17"), QRect(4080, 2400, 4335, 2415));
@@ -222,24 +210,18 @@ void SumPracticeSection::Command17_Click()
     const SumJudgement judgement = judgeSum(numerators, multipliers, AddThird, answers);
     for (int j = 0; j < 4; ++j)
         Command14[j]->setBackColor(judgement.right[j] ? DesignColor::Green : DesignColor::Red);
-    m_voice.sayVerdict(judgement.allRight());
-
-    if (!judgement.allRight()) {
-        Command17->setBackColor(DesignColor::Red);
-        MistakeMade = true;
-        return;
-    }
-    Command17->setBackColor(DesignColor::Green);
-    SumLine line;
-    for (int i = 0; i < 3; ++i) {
-        line.numerators[i] = Label12[i]->text();
-        line.denominators[i] = Label13[i]->text();
-    }
-    line.addThird = !Line5[9]->isHidden();
-    line.resultNumerator = Command14[3]->text();
-    line.resultDenominator = Label13[6]->text();
-    line.closing = m_texts.CheckTexts[MistakeMade ? 1 : 0];
-    m_results.WriteResultLine(sumResultLine(line));
+    judgeSayLog(judgement.allRight(), Command17, DesignColor::Green, [this](const QString& closing) {
+        SumLine line;
+        for (int i = 0; i < 3; ++i) {
+            line.numerators[i] = Label12[i]->text();
+            line.denominators[i] = Label13[i]->text();
+        }
+        line.addThird = !Line5[9]->isHidden();
+        line.resultNumerator = Command14[3]->text();
+        line.resultDenominator = Label13[6]->text();
+        line.closing = closing;
+        return sumResultLine(line);
+    });
 }
 
 } // namespace maroleta

@@ -4,15 +4,11 @@
 // denominator picked from their lists of multiples, the numerators set with step buttons and checked.
 #pragma once
 
-#include "logic/random.h"
-#include "widgets/section.h"
-#include "widgets/voice.h"
+#include "practice/practicesection.h"
 
 namespace maroleta {
 
-class ResultsLog;
-
-class SumPracticeSection : public Section {
+class SumPracticeSection : public PracticeSection {
     Q_OBJECT
 public:
     SumPracticeSection(Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice);
@@ -21,23 +17,17 @@ public:
     void prepare() override;
     void takeTexts(const LanguageTexts& texts) override;
 
+private:
     void Command14_Click(int Index);
     void Command15_Click(int Index);
     void Command16_Click(int Index);
     void List1_Click(int Index);
     void Command17_Click();
 
-private:
     void NewSumExercise();
     // Steps answer numerator Index by `step`, then offers the check if the answer is complete.
     void stepSumNumerator(int Index, double step);
 
-    Random& m_random;
-    const LanguageTexts& m_texts;
-    ResultsLog& m_results;
-    Voice& m_voice;
-    // True once an answer has been judged wrong in this exercise.
-    bool MistakeMade = false;
     // Label12: given numerators; Label13(0..2) given denominators, (3..6) the common denominator of the
     // answer row; Command14: answer numerators, 3 the result; Command15 "+5", Command16 "-1" above them.
     std::array<Label*, 3> Label12 {};

@@ -18,9 +18,6 @@ public:
     // The designed client area, in twips.
     static constexpr QSize designSize { 9720, 5940 };
 
-    // Runs when the window is loaded: its title from tusresultados.txt, its place over the section area.
-    void Form_Load();
-
     // The log: one line for every exercise finished in this run, oldest first.
     ListBox* List1 = nullptr;
 
@@ -29,6 +26,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Runs when the window is loaded: its title from tusresultados.txt, its place over the section area.
+    void Form_Load();
+
     const QWidget* m_sectionArea;
 };
 

@@ -84,8 +84,10 @@ Form1::Form1(Random* random, std::unique_ptr<SpeechEngines> speech, QWidget* par
     m_sections[1] = std::move(amplify);
     m_sections[2] = std::move(simplify);
     m_sections[3] = std::make_unique<GuidedSumSection>(Frame1[3], *m_second, *m_random, m_texts, voice);
-    m_sections[4] = std::make_unique<SimplifyPracticeSection>(
-        Frame1[4], *m_random, m_texts, *m_results, [this] { return keypad(); }, voice);
+    auto simplifyPractice = std::make_unique<SimplifyPracticeSection>(Frame1[4], *m_random, m_texts, *m_results, voice);
+    connect(simplifyPractice.get(), &SimplifyPracticeSection::keypadWanted, this,
+        [this](Label* field) { keypad()->edit(field); });
+    m_sections[4] = std::move(simplifyPractice);
     m_sections[5] = std::make_unique<SumPracticeSection>(Frame1[5], *m_random, m_texts, *m_results, voice);
     m_sections[6] = std::make_unique<MulDivSection>(Frame1[6], *m_random, m_texts, *m_results, voice);
     m_sections[7] = std::make_unique<PresentationSection>(Frame1[7]);
@@ -93,8 +95,8 @@ Form1::Form1(Random* random, std::unique_ptr<SpeechEngines> speech, QWidget* par
 
     // What one screen does to another: a new denominator of the second fraction becomes the amplifying
     // screen's base denominator, and a new base there makes the simplifying screen's message stale.
-    m_second->denominatorChanged = [this](double denominator) { m_amplify->setBaseDenominator(denominator); };
-    m_amplify->baseChanged = [this] { m_simplify->hideCannotDivide(); };
+    connect(m_second.get(), &SecondFraction::denominatorChanged, m_amplify, &AmplifySection::setBaseDenominator);
+    connect(m_amplify, &AmplifySection::baseChanged, m_simplify, &SimplifySection::hideCannotDivide);
 
     Form_Load();
     nameControls(this);
@@ -292,7 +294,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
 {
     const int digit = typedDigit(event);
     if (digit >= 0 && m_keypad && m_keypad->isVisible()) {
-        m_keypad->Command1_Click(digit);
+        QCoreApplication::sendEvent(m_keypad.get(), event); // the keypad presses its digit key
         return;
     }
     QWidget::keyPressEvent(event);

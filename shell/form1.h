@@ -39,14 +39,6 @@ public:
         Random* random = nullptr, std::unique_ptr<SpeechEngines> speech = nullptr, QWidget* parent = nullptr);
     ~Form1() override;
 
-    void Form_Load();
-    // Shows section Index: the menu click.
-    void Command1_Click(int Index);
-    // "HISTORIAL": shows the results window.
-    void Command20_Click();
-    void ArrangeScreen();
-    void LoadLanguageTexts();
-
     // The keypad, created and loaded on first use.
     Form2* keypad();
     // The results window, loaded (not shown) on first use.
@@ -60,6 +52,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void Form_Load();
+    // Shows section Index: the menu click.
+    void Command1_Click(int Index);
+    // "HISTORIAL": shows the results window.
+    void Command20_Click();
+    void ArrangeScreen();
+    void LoadLanguageTexts();
+
     void buildMenu();
     // The reading switch below "HISTORIAL", built when the language set can be read aloud (voz.txt).
     void buildReadAloud();

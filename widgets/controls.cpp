@@ -242,6 +242,16 @@ void Label::keyPressEvent(QKeyEvent* event)
     QLabel::keyPressEvent(event);
 }
 
+Label* makeNumberLabel(QWidget* parent, const QString& name, const QRect& twips, const QString& caption)
+{
+    auto* label = makeControl<Label>(parent, name, twips);
+    label->setFont(designFont(QStringLiteral("Arial"), 18, true));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(false);
+    label->setText(caption);
+    return label;
+}
+
 Frame::Frame(QWidget* parent)
     : QFrame(parent)
 {
@@ -323,6 +333,14 @@ void LineShape::place()
     const int margin = m_width / 2 + 1;
     const QRect box = QRect(p1, p2).normalized().adjusted(-margin, -margin, margin, margin);
     setGeometry(box);
+}
+
+LineShape* makeStroke(QWidget* parent, const QString& name, const QLine& twips, int width)
+{
+    auto* stroke = makeControl<LineShape>(parent, name);
+    stroke->setLine(twips.x1(), twips.y1(), twips.x2(), twips.y2());
+    stroke->setBorderWidth(width);
+    return stroke;
 }
 
 void LineShape::paintEvent(QPaintEvent*)

@@ -103,6 +103,9 @@ private:
     bool m_pressed = false;
 };
 
+// A number of a fraction: Arial bold 18 pt, on one line, centred at the top of its place.
+Label* makeNumberLabel(QWidget* parent, const QString& name, const QRect& twips, const QString& caption = {});
+
 // A frame without caption: a container with its own background colour.
 class Frame : public QFrame {
     Q_OBJECT
@@ -161,6 +164,9 @@ private:
     int m_width = 1;
     quint32 m_color = DesignColor::Black;
 };
+
+// A fraction bar or a stroke of a sign, `width` pixels wide, in black until it is given a colour.
+LineShape* makeStroke(QWidget* parent, const QString& name, const QLine& twips, int width = 3);
 
 // A rectangle outline.
 class ShapeOutline : public QWidget {
