@@ -4,6 +4,7 @@
 #include "learn/amplify.h"
 
 #include "logic/captions.h"
+#include "widgets/accessibility.h"
 
 #include <algorithm>
 
@@ -90,7 +91,8 @@ void AmplifySection::ShowAmplification()
 
 void AmplifySection::sayResult()
 {
-    m_voice.say(m_voice.fraction(captionValue(Label4[3]->text()), captionValue(Label5[3]->text())));
+    m_voice.say(m_voice.fraction(captionValue(Label4[3]->text()), captionValue(Label5[3]->text())),
+        caption(Label4[3], Label5[3]));
 }
 
 void AmplifySection::setBaseDenominator(double denominator)

@@ -7,6 +7,7 @@
 
 #include "logic/captions.h"
 #include "logic/guidedsum.h"
+#include "widgets/accessibility.h"
 #include "widgets/messagebox.h"
 
 namespace maroleta {
@@ -153,8 +154,10 @@ void GuidedSumSection::prepare()
     HideFirstFractionSteps();
     HideSecondFractionSteps();
     const bool sum = !Line1[16]->isHidden();
-    m_voice.say({ m_voice.fraction(value(Label8[0]), value(Label9[0])),
-        sum ? m_voice.texts().plus : m_voice.texts().minus, m_voice.fraction(value(Label8[1]), value(Label9[1])) });
+    m_voice.say(
+        { m_voice.fraction(value(Label8[0]), value(Label9[0])), sum ? m_voice.texts().plus : m_voice.texts().minus,
+            m_voice.fraction(value(Label8[1]), value(Label9[1])) },
+        shownOperation(caption(Label8[0], Label9[0]), sum ? '+' : '-', caption(Label8[1], Label9[1])));
 }
 
 void GuidedSumSection::NewSumExample()
@@ -246,6 +249,7 @@ void GuidedSumSection::setWorkingFraction(int index, const WorkingFraction& work
         Command12[i]->setText(QString());
         Command12[i]->setBackColor(DesignColor::Green);
     }
+    m_voice.say(QString(), caption(Label8[index + 2], Command12[index])); // the new working line, to a screen reader
 }
 
 void GuidedSumSection::finishSumChange()
@@ -283,8 +287,8 @@ void GuidedSumSection::Command12_Click(int Index)
     const bool right = Command12[2]->backColor() == DesignColor::Blue && Command12[3]->backColor() == DesignColor::Blue;
     // The result is judged once both of its terms are set.
     if (Index >= 2 && !Command12[2]->text().isEmpty() && !Command12[3]->text().isEmpty()) {
-        m_voice.say(m_voice.fraction(value(Command12[2]), value(Command12[3])));
-        m_voice.sayVerdict(right);
+        m_voice.say(m_voice.fraction(value(Command12[2]), value(Command12[3])), caption(Command12[2], Command12[3]));
+        m_voice.sayVerdict(right, markedWrong(Command12[2]->window()));
     }
     if (right)
         showMessage(Command12[2]->window(), m_texts.CheckTexts[0]);

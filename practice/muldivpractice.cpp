@@ -5,6 +5,7 @@
 
 #include "logic/captions.h"
 #include "logic/muldivexercise.h"
+#include "widgets/accessibility.h"
 
 #include <QPainter>
 
@@ -130,8 +131,9 @@ void MulDivSection::sayExercise()
 {
     const bool multiply = operationOf(Option1) == MulDivOperation::Multiply;
     m_voice.say({ m_voice.fraction(captionValue(Label15[0]->text()), captionValue(Label16[0]->text())),
-        multiply ? m_voice.texts().times : m_voice.texts().dividedBy,
-        m_voice.fraction(captionValue(Label15[1]->text()), captionValue(Label16[1]->text())) });
+                    multiply ? m_voice.texts().times : m_voice.texts().dividedBy,
+                    m_voice.fraction(captionValue(Label15[1]->text()), captionValue(Label16[1]->text())) },
+        shownOperation(caption(Label15[0], Label16[0]), multiply ? 'x' : ':', caption(Label15[1], Label16[1])));
 }
 
 void MulDivSection::takeTexts(const LanguageTexts& texts)

@@ -4,6 +4,7 @@
 #include "practice/simplifypractice.h"
 
 #include "logic/captions.h"
+#include "widgets/accessibility.h"
 #include "widgets/messagebox.h"
 
 namespace maroleta {
@@ -64,7 +65,8 @@ void SimplifyPracticeSection::prepare()
 {
     NewSimplifyExercises();
     MistakeMade = false;
-    m_voice.say(m_voice.fraction(captionValue(Label17[0]->text()), captionValue(Label17[1]->text())));
+    m_voice.say(m_voice.fraction(captionValue(Label17[0]->text()), captionValue(Label17[1]->text())),
+        caption(Label17[0], Label17[1]));
 }
 
 void SimplifyPracticeSection::takeTexts(const LanguageTexts& texts)

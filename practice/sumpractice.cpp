@@ -5,6 +5,7 @@
 
 #include "logic/captions.h"
 #include "logic/sumexercise.h"
+#include "widgets/accessibility.h"
 
 #include <QSignalBlocker>
 
@@ -105,7 +106,9 @@ void SumPracticeSection::prepare()
         return m_voice.fraction(captionValue(Label12[i]->text()), captionValue(Label13[i]->text()));
     };
     const VoiceTexts& words = m_voice.texts();
-    m_voice.say({ fraction(0), words.plus, fraction(1), AddThird ? words.plus : words.minus, fraction(2) });
+    const auto shown = [this](int i) { return caption(Label12[i], Label13[i]); };
+    m_voice.say({ fraction(0), words.plus, fraction(1), AddThird ? words.plus : words.minus, fraction(2) },
+        shownOperation(shownOperation(shown(0), '+', shown(1)), AddThird ? '+' : '-', shown(2)));
 }
 
 void SumPracticeSection::takeTexts(const LanguageTexts& texts) { takeLine(Command17, texts.check, 0); }

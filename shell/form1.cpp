@@ -153,8 +153,8 @@ void Form1::readAloudToggled(bool on)
 {
     m_voice->setOn(on);
     m_readAloud->setBackColor(m_voice->isOn() ? DesignColor::Yellow : DesignColor::White);
-    // What the screen is about, at once.
-    m_voice->say(Label21->text());
+    // What the screen is about, at once (a screen reader has just said the switch).
+    m_voice->speak(Label21->text());
 }
 
 void Form1::readAloudUnavailable()

@@ -412,6 +412,40 @@ void nameControls(QWidget* window)
     }
 }
 
+QString caption(const QWidget* numerator, const QWidget* denominator)
+{
+    const auto text = [](const QWidget* term) {
+        if (const auto* label = qobject_cast<const QLabel*>(term))
+            return label->text();
+        const auto* button = qobject_cast<const QAbstractButton*>(term);
+        return button ? button->text() : QString();
+    };
+    return text(numerator) + u'/' + text(denominator);
+}
+
+QString shownOperation(const QString& a, char operation, const QString& b)
+{
+    const ReaderTexts& texts = readerTexts();
+    const QString word = operation == '+' ? texts.text("mas", "más")
+        : operation == '-'                ? texts.text("menos", "menos")
+        : operation == 'x'                ? texts.text("por", "por")
+                                          : texts.text("entre", "entre");
+    return a + u' ' + word + u' ' + b;
+}
+
+QString markedWrong(const QWidget* window, const QWidget* except)
+{
+    QStringList wrong;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control == except || !control->isVisible()
+            || !markedControls().contains(splitName(control->objectName()).first))
+            continue;
+        if (colourMeaning(control->objectName(), colourOf(control), control->isEnabled()) == wrongWord())
+            wrong << whatOf(control);
+    }
+    return wrong.join(QStringLiteral(", "));
+}
+
 QString rightWord() { return readerTexts().text("correcto", "Correcto"); }
 QString wrongWord() { return readerTexts().text("incorrecto", "Incorrecto"); }
 

@@ -26,6 +26,15 @@ void nameControls(QWidget* window);
 // section) saying in words, after what the control is, what its colour says: "Correcto", "Incorrecto"...
 void describeColours(QWidget& window);
 
+// A fraction as the screen shows it, "3/4", from the captions of its terms.
+// The terms are labels or buttons.
+QString caption(const QWidget* numerator, const QWidget* denominator);
+// Two fractions with an operation between them, as a screen reader says it: "3/4 más 1/2". `operation`
+// is '+', '-', 'x' or ':'.
+QString shownOperation(const QString& a, char operation, const QString& b);
+// What is marked wrong among the controls shown in `window`, but `except`: "Numerador del resultado".
+QString markedWrong(const QWidget* window, const QWidget* except = nullptr);
+
 // The words of a check judged right ("Correcto") and wrong, in the language of the set.
 QString rightWord();
 QString wrongWord();
