@@ -7,6 +7,7 @@
 #include "logic/keypadkeys.h"
 #include "logic/languagefiles.h"
 #include "widgets/accessibility.h"
+#include "widgets/announce.h"
 #include "widgets/keyboard.h"
 
 #include <QMouseEvent>
@@ -130,6 +131,7 @@ void Form2::showNumber(const QString& text)
 {
     Label1->setText(text);
     m_field->setText(Label1->text());
+    announce(this, Label1->text());
 }
 
 void Form2::Command1_Click(int Index)

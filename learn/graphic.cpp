@@ -8,6 +8,7 @@
 #include "logic/picturewords.h"
 #include "logic/readertexts.h"
 #include "widgets/accessibility.h"
+#include "widgets/announce.h"
 
 #include <QGuiApplication>
 
@@ -54,7 +55,7 @@ GraphicSection::GraphicSection(QWidget* window, Voice& voice)
         Picture1_Mousedown(
             mouseButtonNumber(button), shiftNumber(QGuiApplication::keyboardModifiers()), position.x(), position.y());
     });
-    connect(Picture1, &PictureBox::spotChosen, this, [this] { m_voice.say(QString(), chosenSector()); });
+    connect(Picture1, &PictureBox::spotChosen, this, [this] { announce(Picture1, chosenSector()); });
 }
 
 void GraphicSection::arrange(const LayoutResult& layout)
@@ -130,7 +131,7 @@ void GraphicSection::Picture1_Mousedown(int Button, int Shift, double X, double 
     describeFirstPicture();
     Picture1->refresh();
     if (Picture1->hasFocus())
-        m_voice.say(QString(), chosenSector()); // what the keyboard's press changed
+        announce(Picture1, chosenSector()); // what the keyboard's press changed
     sayFirstFraction();
 }
 

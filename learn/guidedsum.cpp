@@ -8,6 +8,7 @@
 #include "logic/captions.h"
 #include "logic/guidedsum.h"
 #include "widgets/accessibility.h"
+#include "widgets/announce.h"
 #include "widgets/messagebox.h"
 
 namespace maroleta {
@@ -249,7 +250,7 @@ void GuidedSumSection::setWorkingFraction(int index, const WorkingFraction& work
         Command12[i]->setText(QString());
         Command12[i]->setBackColor(DesignColor::Green);
     }
-    m_voice.say(QString(), caption(Label8[index + 2], Command12[index])); // the new working line, to a screen reader
+    announce(Command12[index], caption(Label8[index + 2], Command12[index])); // the new working line
 }
 
 void GuidedSumSection::finishSumChange()
@@ -276,11 +277,15 @@ void GuidedSumSection::Command12_Click(int Index)
         const bool sum = !Line1[16]->isHidden();
         const bool right = isResultNumeratorRight(numerator, value(Label8[2]), value(Label8[3]), sum);
         Command12[2]->setBackColor(right ? DesignColor::Blue : DesignColor::Red);
+        if (Command12[3]->text().isEmpty())
+            announce(Command12[2], Command12[2]->text()); // with both terms set, the result is said below
     } else {
         const double denominator = value(Command12[3]) + resultStep(Index);
         Command12[3]->setText(numberCaption(denominator));
         const bool right = isResultDenominatorRight(denominator, value(Command12[0]));
         Command12[3]->setBackColor(right ? DesignColor::Blue : DesignColor::Red);
+        if (Command12[2]->text().isEmpty())
+            announce(Command12[3], Command12[3]->text());
     }
 
     finishSumChange();

@@ -6,6 +6,7 @@
 #include "logic/captions.h"
 #include "logic/muldivexercise.h"
 #include "widgets/accessibility.h"
+#include "widgets/announce.h"
 
 #include <QPainter>
 
@@ -173,6 +174,7 @@ void MulDivSection::Command18_Click(int Index)
     constexpr double steps[3] = { 1, 5, -1 };
     CommandButton* field = Index < 3 ? Command18[0] : Command18[3];
     field->setText(numberCaption(captionValue(field->text()) + steps[Index % 3]));
+    announce(field, field->text());
     for (CommandButton* marked : { Command18[0], Command18[3], Command19 })
         marked->setBackColor(DesignColor::SystemButtonFace);
 }

@@ -6,6 +6,7 @@
 #include "logic/captions.h"
 #include "logic/sumexercise.h"
 #include "widgets/accessibility.h"
+#include "widgets/announce.h"
 
 #include <QSignalBlocker>
 
@@ -152,6 +153,7 @@ void SumPracticeSection::stepSumNumerator(int Index, double step)
     if (Index < 0 || Index > 3)
         return;
     Command14[Index]->setText(numberCaption(captionValue(Command14[Index]->text()) + step));
+    announce(Command14[Index], Command14[Index]->text());
     const bool complete
         = std::all_of(Command14.begin(), Command14.end(), [](const CommandButton* b) { return !b->text().isEmpty(); });
     if (DenominatorsMatched && complete)

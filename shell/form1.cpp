@@ -10,6 +10,7 @@
 #include "learn/secondfraction.h"
 #include "learn/simplify.h"
 #include "logic/layout.h"
+#include "logic/readertexts.h"
 #include "practice/muldivpractice.h"
 #include "practice/simplifypractice.h"
 #include "practice/sumpractice.h"
@@ -59,6 +60,7 @@ Form1::Form1(Random* random, std::unique_ptr<SpeechEngines> speech, QWidget* par
     , m_voice(std::make_unique<Voice>(std::move(speech), this))
 {
     installAccessibleControls();
+    loadReaderTexts(); // before the first picture is described
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Maroleta 1.2 - maroleta@example.org - escuelas@example.org"));
     setAutoFillBackground(true);

@@ -6,6 +6,7 @@
 # log is a pseudo-terminal, which Orca writes line by line (into a plain file it writes a block at a time,
 # long after the key). Every phrase below is written by hand, as the pupil must hear it.
 # Usage: orca.py path/to/maroleta path/to/catalan/maroleta   (inside orca.sh)
+import math
 import os
 import re
 import select
@@ -57,7 +58,10 @@ class Orca:
 
     def stop(self):
         self.process.terminate()
-        self.process.wait(10)
+        try:
+            self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
 
 
 orca = Orca()
@@ -84,7 +88,7 @@ def wait_for(what, phrases, seconds):
         time.sleep(0.1)
 
 
-def key(name, *phrases, seconds=6):
+def key(name, *phrases, seconds=5):
     """Types a key as the pupil does and waits until Orca says `phrases`."""
     global mark
     mark = len(orca.heard())
@@ -92,12 +96,13 @@ def key(name, *phrases, seconds=6):
     return wait_for(f"after {name}", list(phrases), seconds)
 
 
-def tab_to(*phrases, most=40):
-    """Tabs until Orca says `phrases` (the control and what it is), as a pupil looks for a control."""
+def tab_to(*phrases, most=40, back=False):
+    """Tabs (Shift+Tab when `back`) until Orca says `phrases` (the control and what it is), as a pupil
+    looks for a control."""
     global mark
     for _ in range(most):
         mark = len(orca.heard())
-        subprocess.run(["xdotool", "key", "Tab"], check=True)
+        subprocess.run(["xdotool", "key", "shift+Tab" if back else "Tab"], check=True)
         if wait_for_quietly(list(phrases)):
             return True
     failures.append(f"tab to {phrases}")
@@ -108,13 +113,15 @@ def tab_to(*phrases, most=40):
 def wait_for_quietly(phrases, seconds=3):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        heard = [line.rstrip().removesuffix(".") for line in orca.heard()[mark:]]
-        if all(p in heard for p in phrases):
+        # What a control is may be followed by what its colour says: "...: sumar 1. Incorrecto".
+        said = lambda: all(any(line.rstrip().removesuffix(".") == p or line.startswith(p + ". ")
+                               for line in orca.heard()[mark:]) for p in phrases)
+        if said():
             return True
-        if any(line.endswith(("push button", "check box", "image", "radio button", "list", "label")) for line in heard):
+        if any(line.rstrip().removesuffix(".").endswith(("push button", "check box", "image", "radio button"))
+               for line in orca.heard()[mark:]):
             time.sleep(0.3)  # a control was said: it is not the one looked for
-            heard = [line.rstrip().removesuffix(".") for line in orca.heard()[mark:]]
-            return all(p in heard for p in phrases)
+            return said()
         time.sleep(0.1)
     return False
 
@@ -132,21 +139,183 @@ def close():
     program.wait(10)
 
 
+def exercise(line, operations):
+    """The two fractions and the operation of an exercise as Orca said it: "3/4 por 1/2"."""
+    match = re.search(r"(\d+)/(\d+) (\S+(?: \S+)?) (\d+)/(\d+)$", line)
+    if not match or match.group(3) not in operations:
+        return None
+    a, b, word, c, d = match.groups()
+    return int(a), int(b), operations[word], int(c), int(d)
+
+
+def heard_exercise(operations, seconds=6):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        for line in orca.heard()[mark:]:
+            found = exercise(line.rstrip().removesuffix("."), operations)
+            if found:
+                return found
+        time.sleep(0.1)
+    failures.append("the exercise")
+    print(f"FAIL: no exercise heard in {orca.heard()[mark:]}")
+    return None
+
+
+def step_to(target, plus1, plus5):
+    """Presses "+5" and then "+1" until the answer button shows `target`; Orca says each new caption."""
+    if target >= 5:
+        tab_to(*plus5)
+        for value in range(5, target + 1, 5):
+            key("space", str(value))
+    tab_to(*plus1)
+    for value in range(target - target % 5 + 1, target + 1):
+        key("space", str(value))
+
+
+def walk(t):
+    """The pupil's walk, with what Orca must say in the language set `t`."""
+    start(t["program"], t["title"] + " frame", t["presentation"] + " push button", t["menu presentation"])
+    key("Tab", t["start"] + " push button", t["menu start"])
+
+    # A learning section end to end: its explanation on entry, the fraction after "+", the ring's sector.
+    key("Down", t["graphic"] + " push button", t["menu graphic"])
+    key("space", t["graphic explanation"])
+    tab_to(t["picture"] + " image", t["picture 1/2"])
+    key("Right", t["sector 2 white"])
+    key("space", t["sector 2 coloured"] + ". 2/2")
+    tab_to(t["first fraction"] + " panel", "+ push button", t["plus"])
+    key("space", "3/2")
+
+    # A practice exercise: heard, answered wrong, then right; the verdicts say what is wrong.
+    tab_to(t["muldiv"] + " push button", back=True)
+    key("space")
+    found = heard_exercise(t["operations"])
+    if not any(line.startswith(t["muldiv explanation"] + ". ") for line in orca.heard()[mark:]):
+        failures.append("the explanation of the practice section")
+        print(f"FAIL: the explanation of the practice section not heard in {orca.heard()[mark:]}")
+    tab_to(t["check operation"] + " push button", t["check operation description"])
+    key("space", t["wrong"] % t["both wrong"])
+    a, b, multiply, c, d = found or (0, 1, True, 0, 1)
+    numerator, denominator = (a * c, b * d) if multiply else (a * d, b * c)
+    step_to(numerator, t["numerator +1"], t["numerator +5"])
+    step_to(denominator, t["denominator +1"], t["denominator +5"])
+    tab_to(t["check operation"] + " push button")
+    key("space", t["right"])
+
+    # The results window, read as it opens: its title and the line of the exercise just finished.
+    tab_to(t["history"] + " push button")
+    sign = " X " if multiply else " : "
+    key("space", t["results"] + " frame", f"{a}/{b}{sign}{c}/{d} = {numerator}/{denominator} {t['mistake']}")
+    key("alt+F4")
+    if t.get("keypad"):
+        guided_sum(t)
+        keypad(t)
+    close()
+
+
+def guided_sum(t):
+    """The guided sum: the task heard, the working lines stepped to a common denominator, the result
+    stepped and heard judged, and the message box read."""
+    tab_to(t["guided sum"] + " push button", back=True)
+    key("space")
+    task = heard_exercise(t["operations"])
+    if not task:
+        return
+    a, b, sum, c, d = task
+    common = math.lcm(b, d)
+    for index, (numerator, denominator) in enumerate(((a, b), (c, d))):
+        tab_to(t["next multiple"][index])
+        for k in range(2, common // denominator + 1):
+            key("space", f"{numerator * k}/{denominator * k}")
+    result = a * common // b + (c if sum else -c) * common // d
+    step_to(result, t["result numerator +1"], t["result numerator +5"])
+    # The result is judged as soon as both its terms are set: the last press hears it, and the box.
+    presses = [(t["result denominator +5"], common // 5), (t["result denominator +1"], common % 5)]
+    verdict = (f"{result}/{common}. {t['right']}", "alert " + t["message title"], t["well done"])
+    for phrases, count in presses:
+        if count:
+            tab_to(*phrases)
+        for k in range(count):
+            last = phrases == presses[-1][0] and k == count - 1 or presses[-1][1] == 0 and k == count - 1
+            key("space", *(verdict if last else ()))
+    key("Return")
+
+
+def keypad(t):
+    # The keypad types into an answer field of the simplification practice.
+    tab_to(t["simplify practice"] + " push button", back=True)
+    key("space")
+    tab_to(t["step 1 numerator"])
+    key("space", t["keypad"] + " frame")
+    key("7", "7")
+    key("Escape", "7 push button", t["step 1 numerator"] + ". " + t["typing"])
+    tab_to(t["check step 1"] + " push button")
+    key("space", t["wrong"] % t["step 1 wrong"])
+
+
 time.sleep(3)  # Orca starts listening
+walk({
+    "program": spanish_program,
+    "title": "Maroleta 1.2 - maroleta@example.org - escuelas@example.org",
+    "presentation": "PRESENTACIÓN", "menu presentation": "Menú: Presentación. Sección actual",
+    "start": "Inicio", "menu start": "Menú: Inicio",
+    "graphic": "Representación gráfica", "menu graphic": "Menú: Representación gráfica",
+    "graphic explanation": "Cambia las dos fracciones con los botones + y - o pinta las partes del primer "
+                           "dibujo haciendo clic en ellas",
+    "picture": "Dibujo de la primera fracción", "picture 1/2": "1/2: un círculo de 2 partes, 1 coloreada",
+    "sector 2 white": "Parte 2 de 2, sin colorear", "sector 2 coloured": "Parte 2 de 2, coloreada",
+    "first fraction": "Primera fracción", "plus": "Sumar 1 al numerador de la primera fracción",
+    "muldiv": "MULTIPLICACIÓN Y DIVISIÓN",
+    "muldiv explanation": "Multiplica o divide las dos fracciones, escribe el resultado sin simplificar y "
+                          "pulsa COMPROBAR",
+    "check operation": "COMPROBAR", "check operation description": "Comprobar la operación",
+    "wrong": "Incorrecto: %s", "both wrong": "Numerador del resultado, Denominador del resultado",
+    "right": "Correcto",
+    "numerator +1": ("Numerador del resultado: sumar 1",), "numerator +5": ("Sumar 5 al numerador del resultado",),
+    "denominator +1": ("Denominador del resultado: sumar 1",),
+    "denominator +5": ("Sumar 5 al denominador del resultado",),
+    "history": "HISTORIAL", "results": "TUS RESULTADOS",
+    "mistake": "** BIEN, PERO CON ALGÚN FALLO **",
+    "guided sum": "Suma y resta", "next multiple": ("Denominador de la primera fracción transformada: siguiente múltiplo",
+                                                    "Denominador de la segunda fracción transformada: siguiente múltiplo"),
+    "operations": {"por": True, "entre": False, "más": True, "menos": False},
+    "result numerator +1": ("Numerador del resultado: sumar 1",),
+    "result numerator +5": ("Sumar 5 al numerador del resultado",),
+    "result denominator +1": ("Denominador del resultado: sumar 1",),
+    "result denominator +5": ("Sumar 5 al denominador del resultado",),
+    "message title": "Maroleta", "well done": "¡MUY BIEN!",
+    "keypad": "Teclado numérico", "typing": "Escribiendo con el teclado numérico",
+    "simplify practice": "SIMPLIFICA",
+    "simplify explanation": "Simplifica la fracción paso a paso: haz clic en un recuadro, escribe con el "
+                            "teclado y pulsa COMPROBAR",
+    "step 1 numerator": "Numerador del paso 1", "check step 1": "COMPROBAR", "step 1 wrong": "Numerador del paso 1",
+})
 
-# The Spanish set. The window opens on the presentation, the focus on its menu button.
-start(spanish_program,
-      "Maroleta 1.2 - maroleta@example.org - escuelas@example.org frame",
-      "PRESENTACIÓN push button", "Menú: Presentación. Sección actual")
-key("Tab", "Inicio push button", "Menú: Inicio")
-key("Down", "Representación gráfica push button", "Menú: Representación gráfica")
-
-# Representación gráfica: its explanation on entry, then the first fraction's "+".
-key("space", "space")
-tab_to("Dibujo de la primera fracción image", "1/2: un círculo de 2 partes, 1 coloreada")
-tab_to("Primera fracción panel", "+ push button", "Sumar 1 al numerador de la primera fracción")
-close()
+walk({
+    "program": catalan_program,
+    "title": "Maroleta 1.2 - maroleta@example.org - escuelas@example.org",
+    "presentation": "PRESENTACIÓ", "menu presentation": "Menú: Presentació. Secció actual",
+    "start": "Inici", "menu start": "Menú: Inici",
+    "graphic": "Representació gràfica", "menu graphic": "Menú: Representació gràfica",
+    "graphic explanation": "Canvia les dues fraccions amb els botons + i - o pinta les parts del primer dibuix "
+                           "fent-hi clic",
+    "picture": "Dibuix de la primera fracció", "picture 1/2": "1/2: un cercle de 2 parts, 1 pintada",
+    "sector 2 white": "Part 2 de 2, sense pintar", "sector 2 coloured": "Part 2 de 2, pintada",
+    "first fraction": "Primera fracció", "plus": "Sumar 1 al numerador de la primera fracció",
+    "muldiv": "MULTIPLICACIÓ I DIVISIÓ",
+    "muldiv explanation": "Multiplica o divideix les dues fraccions, escriu el resultat sense simplificar i prem "
+                          "COMPROVA",
+    "operations": {"per": True, "entre": False, "més": True, "menys": False},
+    "check operation": "COMPROVA", "check operation description": "Comprovar l'operació",
+    "wrong": "Incorrecte: %s", "both wrong": "Numerador del resultat, Denominador del resultat",
+    "right": "Correcte",
+    "numerator +1": ("Numerador del resultat: sumar 1",), "numerator +5": ("Sumar 5 al numerador del resultat",),
+    "denominator +1": ("Denominador del resultat: sumar 1",),
+    "denominator +5": ("Sumar 5 al denominador del resultat",),
+    "history": "HISTORIAL", "results": "ELS TEUS RESULTATS", "mistake": "** BÉ, PERÒ AMB ALGUNA ERRADA **",
+})
 
 orca.stop()
+print("What Orca said:", *orca.heard(), sep="\n    ")
 print(f"{len(failures)} failed")
 sys.exit(1 if failures else 0)

@@ -18,7 +18,7 @@ done
 
 if [ -z "${MAROLETA_INSIDE_BUS:-}" ]; then
     # A session bus of our own, ended with the test: the accessibility bus it starts ends with it.
-    MAROLETA_INSIDE_BUS=1 exec timeout -k 5 280 dbus-run-session -- bash "$0" "$@"
+    MAROLETA_INSIDE_BUS=1 exec timeout -k 5 580 dbus-run-session -- bash "$0" "$@"
 fi
 
 work=$(mktemp -d)

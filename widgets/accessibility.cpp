@@ -397,8 +397,6 @@ void installAccessibleControls()
 void nameControls(QWidget* window)
 {
     installAccessibleControls();
-    if (window->objectName() == QLatin1String("Form1"))
-        loadReaderTexts(); // the main window is built once a run, with the language set of the run
     QList<QWidget*> controls = window->findChildren<QWidget*>();
     controls.prepend(window);
     for (QWidget* control : controls) {
@@ -440,8 +438,10 @@ QString markedWrong(const QWidget* window, const QWidget* except)
         if (control == except || !control->isVisible()
             || !markedControls().contains(splitName(control->objectName()).first))
             continue;
+        // An answer button is described with what a press does ("Numerador del resultado: sumar 1"):
+        // the answer is what comes before it.
         if (colourMeaning(control->objectName(), colourOf(control), control->isEnabled()) == wrongWord())
-            wrong << whatOf(control);
+            wrong << whatOf(control).section(QStringLiteral(": "), 0, 0);
     }
     return wrong.join(QStringLiteral(", "));
 }

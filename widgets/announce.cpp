@@ -55,7 +55,13 @@ namespace {
     private:
         void send()
         {
-            const QString phrase = m_pending.join(QStringLiteral(" "));
+            // Each piece ends a sentence, so the screen reader pauses between them.
+            QString phrase;
+            for (const QString& piece : std::as_const(m_pending)) {
+                if (!phrase.isEmpty())
+                    phrase += QStringView(u".!?:;,…").contains(phrase.back()) ? QStringLiteral(" ") : QStringLiteral(". ");
+                phrase += piece;
+            }
             m_pending.clear();
             setAccessibleName(phrase);
             QAccessibleEvent shown(this, QAccessible::ObjectShow);
