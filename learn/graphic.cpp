@@ -41,6 +41,16 @@ namespace {
 GraphicSection::GraphicSection(QWidget* window, Voice& voice)
     : m_voice(voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(window,
+        {
+            { QStringLiteral("Picture1"), fixedName("Dibujo de la primera fracción") },
+            { QStringLiteral("Frame2"), fixedName("Primera fracción") },
+            { QStringLiteral("Label1"),
+                [](int i) { return termWord(i) + QString::fromUtf8(" de la primera fracción"); } },
+            { QStringLiteral("Command2"), stepsOf("numerador de la primera fracción") },
+            { QStringLiteral("Command3"), stepsOf("denominador de la primera fracción") },
+        });
     // Section 0 has no inner frame: it shows the two pictures and the editors Frame2 and Frame3.
     Picture1 = makeControl<PictureBox>(window, QStringLiteral("Picture1"));
     Frame2 = makeControl<Frame>(window, QStringLiteral("Frame2"), QRect(0, 0, 1815, 2295));

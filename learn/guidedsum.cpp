@@ -27,6 +27,40 @@ GuidedSumSection::GuidedSumSection(
     , m_texts(texts)
     , m_voice(voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Label8"),
+                [](int i) {
+                    return QString::fromUtf8("Numerador de ") + fractionWords(i % 2)
+                        + (i >= 2 ? QString::fromUtf8(" transformada") : QString());
+                } },
+            { QStringLiteral("Label9"), [](int i) { return QString::fromUtf8("Denominador de ") + fractionWords(i); } },
+            { QStringLiteral("Label10"), fixedName("Factor de la primera fracción") },
+            { QStringLiteral("Label11"), fixedName("Factor de la segunda fracción") },
+            { QStringLiteral("Command12"),
+                [](int i) {
+                    switch (i) {
+                    case 0:
+                    case 1:
+                        return QString::fromUtf8("Denominador de ") + fractionWords(i)
+                            + QString::fromUtf8(" transformada: siguiente múltiplo");
+                    case 2:
+                        return QString::fromUtf8("Numerador del resultado: sumar 1");
+                    case 3:
+                        return QString::fromUtf8("Denominador del resultado: sumar 1");
+                    default:
+                        return (i % 2 == 0 ? QString::fromUtf8("Sumar 5 al ") : QString::fromUtf8("Restar 1 al "))
+                            + (i <= 5 ? QString::fromUtf8("numerador del resultado")
+                                      : QString::fromUtf8("denominador del resultado"));
+                    }
+                } },
+            { QStringLiteral("Command13"),
+                [](int i) {
+                    return QString::fromUtf8("Denominador de ") + fractionWords(i)
+                        + QString::fromUtf8(" transformada: múltiplo anterior");
+                } },
+        });
     Frame* Frame6 = makeInnerFrame(frame, 3, QStringLiteral("Frame6"));
     setTwipsPosition(Frame6, QPoint(120, 480));
 

@@ -16,6 +16,16 @@ SecondFraction::SecondFraction(QWidget* window, const QWidget* sumSection, Voice
     : m_sumSection(sumSection)
     , m_voice(voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(window,
+        {
+            { QStringLiteral("Picture2"), fixedName("Dibujo de la segunda fracción") },
+            { QStringLiteral("Frame3"), fixedName("Segunda fracción") },
+            { QStringLiteral("Label2"),
+                [](int i) { return termWord(i) + QString::fromUtf8(" de la segunda fracción"); } },
+            { QStringLiteral("Command4"), stepsOf("numerador de la segunda fracción") },
+            { QStringLiteral("Command5"), stepsOf("denominador de la segunda fracción") },
+        });
     Picture2 = makeControl<PictureBox>(window, QStringLiteral("Picture2"));
     Frame3 = makeControl<Frame>(window, QStringLiteral("Frame3"), QRect(0, 0, 1815, 2295));
     const FractionEditor editor = makeFractionEditor(

@@ -68,6 +68,28 @@ MulDivSection::MulDivSection(
     Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice)
     : PracticeSection(random, texts, results, voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Option1"),
+                [](int i) {
+                    return i == 0 ? QString::fromUtf8("Multiplicación de fracciones")
+                                  : QString::fromUtf8("División de fracciones");
+                } },
+            { QStringLiteral("Label15"), [](int i) { return QString::fromUtf8("Numerador de ") + fractionWords(i); } },
+            { QStringLiteral("Label16"),
+                [](int i) { return QString::fromUtf8("Denominador de ") + fractionWords(i); } },
+            { QStringLiteral("Command18"),
+                [](int i) {
+                    const QString what = i < 3 ? QString::fromUtf8("numerador del resultado")
+                                               : QString::fromUtf8("denominador del resultado");
+                    static const char* const steps[] = { "", "Sumar 5 al ", "Restar 1 al " };
+                    if (i % 3 == 0)
+                        return what.left(1).toUpper() + what.mid(1) + QString::fromUtf8(": sumar 1");
+                    return QString::fromUtf8(steps[i % 3]) + what;
+                } },
+            { QStringLiteral("Command19"), fixedName("Comprobar la operación") },
+        });
     Frame* Frame8 = makeInnerFrame(frame, 6, QStringLiteral("Frame8"));
     Option1[0] = makeControl<OptionButton>(Frame8, QStringLiteral("Option1(0)"), QRect(360, 360, 4575, 375));
     Option1[0]->setText(QString::fromUtf8("Multiplicación de fracciones"));

@@ -27,6 +27,17 @@ SimplifyPracticeSection::SimplifyPracticeSection(
     : PracticeSection(random, texts, results, voice)
     , Primes(firstTenPrimes())
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Label17"),
+                [](int i) {
+                    if (i < 2)
+                        return termWord(i) + QString::fromUtf8(" de la fracción que se simplifica");
+                    return termWord(i) + QString::fromUtf8(" del paso %1").arg(i / 2);
+                } },
+            { QStringLiteral("Command21"), [](int i) { return QString::fromUtf8("Comprobar el paso %1").arg(i + 1); } },
+        });
     Frame* Frame9 = makeInnerFrame(frame, 4, QStringLiteral("Frame9"));
     for (int i = 0; i < 12; ++i) {
         const int column = i / 2;

@@ -44,6 +44,45 @@ SumPracticeSection::SumPracticeSection(
     Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice)
     : PracticeSection(random, texts, results, voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Label12"), [](int i) { return QString::fromUtf8("Numerador de ") + fractionWords(i); } },
+            { QStringLiteral("Label13"),
+                [](int i) {
+                    if (i < 3)
+                        return QString::fromUtf8("Denominador de ") + fractionWords(i);
+                    if (i < 6)
+                        return QString::fromUtf8("Denominador común de ") + fractionWords(i - 3);
+                    return QString::fromUtf8("Denominador del resultado");
+                } },
+            { QStringLiteral("Command14"),
+                [](int i) {
+                    return (i < 3 ? QString::fromUtf8("Numerador de ") + fractionWords(i)
+                                       + QString::fromUtf8(" con el denominador común")
+                                  : QString::fromUtf8("Numerador del resultado"))
+                        + QString::fromUtf8(": sumar 1");
+                } },
+            { QStringLiteral("Command15"),
+                [](int i) {
+                    return QString::fromUtf8("Sumar 5 al numerador ")
+                        + (i < 3 ? QString::fromUtf8("de ") + fractionWords(i)
+                                    + QString::fromUtf8(" con el denominador común")
+                                 : QString::fromUtf8("del resultado"));
+                } },
+            { QStringLiteral("Command16"),
+                [](int i) {
+                    return QString::fromUtf8("Restar 1 al numerador ")
+                        + (i < 3 ? QString::fromUtf8("de ") + fractionWords(i)
+                                    + QString::fromUtf8(" con el denominador común")
+                                 : QString::fromUtf8("del resultado"));
+                } },
+            { QStringLiteral("List1"),
+                [](int i) { return QString::fromUtf8("Múltiplos del denominador de ") + fractionWords(i); } },
+            { QStringLiteral("Label14"),
+                [](int i) { return QString::fromUtf8("Múltiplo elegido para ") + fractionWords(i); } },
+            { QStringLiteral("Command17"), fixedName("Comprobar la suma") },
+        });
     Frame* Frame7 = makeInnerFrame(frame, 5, QStringLiteral("Frame7"));
 
     for (int i = 0; i < 3; ++i) {

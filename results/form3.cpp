@@ -16,6 +16,11 @@ Form3::Form3(const QWidget* sectionArea)
     : QWidget(nullptr, Qt::Window)
     , m_sectionArea(sectionArea)
 {
+    // What screen readers are told the list is.
+    addControlNames(this,
+        {
+            { QStringLiteral("List1"), fixedName("Ejercicios terminados") },
+        });
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("TUS RESULTADOS"));
     setFont(defaultDesignFont());

@@ -61,6 +61,24 @@ Form1::Form1(Random* random, std::unique_ptr<SpeechEngines> speech, QWidget* par
 {
     installAccessibleControls();
     loadReaderTexts(); // before the first picture is described
+    // What screen readers are told the menu column and the explanation line are.
+    addControlNames(this,
+        {
+            { QStringLiteral("Command1"),
+                [](int i) {
+                    static const char* const sections[] = { "Representación gráfica", "Amplificar", "Simplificar",
+                        "Suma y resta, aprende", "Simplifica, practica", "Suma y resta, practica",
+                        "Multiplicación y división, practica", "Presentación", "Inicio" };
+                    return QString::fromUtf8("Menú: ") + QString::fromUtf8(sections[std::clamp(i, 0, 8)]);
+                } },
+            { QStringLiteral("Command20"), fixedName("Historial de resultados") },
+            { QStringLiteral("Label20"),
+                [](int i) {
+                    static const char* const headings[] = { "Aprende", "Practica", "Resultados" };
+                    return QString::fromUtf8("Apartado ") + QString::fromUtf8(headings[std::clamp(i, 0, 2)]);
+                } },
+            { QStringLiteral("Label21"), fixedName("Explicación de la sección") },
+        });
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Maroleta 1.2 - maroleta@example.org - escuelas@example.org"));
     setAutoFillBackground(true);

@@ -9,6 +9,10 @@
 
 #include <QString>
 
+#include <functional>
+#include <map>
+#include <vector>
+
 #include <optional>
 
 class QWidget;
@@ -19,7 +23,24 @@ namespace maroleta {
 // before the first control is built: Qt keeps the interface it first made for a control.
 void installAccessibleControls();
 
-// Tells screen readers what every control of `window` (Form1, Form2 or Form3) is, from its design name.
+// What a control is, for screen readers, by the design name of its array ("Command2", or "Label21" for a
+// control alone) and its index (-1 alone): the built-in Spanish text, which lector.txt may replace.
+using ControlNamer = std::function<QString(int index)>;
+using ControlNames = std::map<QString, ControlNamer>;
+
+// Registers what the controls of `window` are: each window and each section registers its own controls.
+void addControlNames(QWidget* window, ControlNames names);
+
+// Pieces of the built-in names: "la primera fracción", "Numerador"/"Denominador" by index parity, one
+// text for every index, "Numerador " + part of index i, "Sumar 1 al "/"Restar 1 al " + what by parity.
+QString fractionWords(int i);
+QString termWord(int i);
+ControlNamer fixedName(const char* text);
+ControlNamer termsOf(bool numerator, std::vector<QString> parts);
+ControlNamer stepsOf(const char* what);
+
+// Tells screen readers what every control of `window` is, from its design name and the names registered
+// for the window, in the language of lector.txt.
 void nameControls(QWidget* window);
 
 // Keeps the accessible description of every control whose colour judges an answer (or marks the current
