@@ -139,22 +139,15 @@ def close():
     program.wait(10)
 
 
-def exercise(line, operations):
-    """The two fractions and the operation of an exercise as Orca said it: "3/4 por 1/2"."""
-    match = re.search(r"(\d+)/(\d+) (\S+(?: \S+)?) (\d+)/(\d+)$", line)
-    if not match or match.group(3) not in operations:
-        return None
-    a, b, word, c, d = match.groups()
-    return int(a), int(b), operations[word], int(c), int(d)
-
-
 def heard_exercise(operations, seconds=6):
+    """The fractions and the operation of the exercise Orca said since the mark: "3/4 por 1/2"."""
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         for line in orca.heard()[mark:]:
-            found = exercise(line.rstrip().removesuffix("."), operations)
-            if found:
-                return found
+            match = re.search(r"(\d+)/(\d+) (\S+(?: \S+)?) (\d+)/(\d+)\.?$", line.rstrip())
+            if match and match.group(3) in operations:
+                a, b, word, c, d = match.groups()
+                return int(a), int(b), operations[word], int(c), int(d)
         time.sleep(0.1)
     failures.append("the exercise")
     print(f"FAIL: no exercise heard in {orca.heard()[mark:]}")
@@ -164,10 +157,10 @@ def heard_exercise(operations, seconds=6):
 def step_to(target, plus1, plus5):
     """Presses "+5" and then "+1" until the answer button shows `target`; Orca says each new caption."""
     if target >= 5:
-        tab_to(*plus5)
+        tab_to(plus5)
         for value in range(5, target + 1, 5):
             key("space", str(value))
-    tab_to(*plus1)
+    tab_to(plus1)
     for value in range(target - target % 5 + 1, target + 1):
         key("space", str(value))
 
@@ -207,9 +200,8 @@ def walk(t):
     sign = " X " if multiply else " : "
     key("space", t["results"] + " frame", f"{a}/{b}{sign}{c}/{d} = {numerator}/{denominator} {t['mistake']}")
     key("alt+F4")
-    if t.get("keypad"):
-        guided_sum(t)
-        keypad(t)
+    guided_sum(t)
+    keypad(t)
     close()
 
 
@@ -228,15 +220,15 @@ def guided_sum(t):
         for k in range(2, common // denominator + 1):
             key("space", f"{numerator * k}/{denominator * k}")
     result = a * common // b + (c if sum else -c) * common // d
-    step_to(result, t["result numerator +1"], t["result numerator +5"])
+    step_to(result, t["numerator +1"], t["numerator +5"])
     # The result is judged as soon as both its terms are set: the last press hears it, and the box.
-    presses = [(t["result denominator +5"], common // 5), (t["result denominator +1"], common % 5)]
-    verdict = (f"{result}/{common}. {t['right']}", "alert " + t["message title"], t["well done"])
-    for phrases, count in presses:
+    presses = [(t["denominator +5"], common // 5), (t["denominator +1"], common % 5)]
+    verdict = (f"{result}/{common}. {t['right']}", "alert Maroleta", t["well done"])
+    for button, count in presses:
         if count:
-            tab_to(*phrases)
+            tab_to(button)
         for k in range(count):
-            last = phrases == presses[-1][0] and k == count - 1 or presses[-1][1] == 0 and k == count - 1
+            last = k == count - 1 and (button == presses[-1][0] or presses[-1][1] == 0)
             key("space", *(verdict if last else ()))
     key("Return")
 
@@ -249,8 +241,8 @@ def keypad(t):
     key("space", t["keypad"] + " frame")
     key("7", "7")
     key("Escape", "7 push button", t["step 1 numerator"] + ". " + t["typing"])
-    tab_to(t["check step 1"] + " push button")
-    key("space", t["wrong"] % t["step 1 wrong"])
+    tab_to(t["check operation"] + " push button")
+    key("space", t["wrong"] % t["step 1 numerator"])
 
 
 time.sleep(3)  # Orca starts listening
@@ -271,24 +263,18 @@ walk({
     "check operation": "COMPROBAR", "check operation description": "Comprobar la operación",
     "wrong": "Incorrecto: %s", "both wrong": "Numerador del resultado, Denominador del resultado",
     "right": "Correcto",
-    "numerator +1": ("Numerador del resultado: sumar 1",), "numerator +5": ("Sumar 5 al numerador del resultado",),
-    "denominator +1": ("Denominador del resultado: sumar 1",),
-    "denominator +5": ("Sumar 5 al denominador del resultado",),
+    "numerator +1": "Numerador del resultado: sumar 1", "numerator +5": "Sumar 5 al numerador del resultado",
+    "denominator +1": "Denominador del resultado: sumar 1",
+    "denominator +5": "Sumar 5 al denominador del resultado",
     "history": "HISTORIAL", "results": "TUS RESULTADOS",
     "mistake": "** BIEN, PERO CON ALGÚN FALLO **",
     "guided sum": "Suma y resta", "next multiple": ("Denominador de la primera fracción transformada: siguiente múltiplo",
                                                     "Denominador de la segunda fracción transformada: siguiente múltiplo"),
     "operations": {"por": True, "entre": False, "más": True, "menos": False},
-    "result numerator +1": ("Numerador del resultado: sumar 1",),
-    "result numerator +5": ("Sumar 5 al numerador del resultado",),
-    "result denominator +1": ("Denominador del resultado: sumar 1",),
-    "result denominator +5": ("Sumar 5 al denominador del resultado",),
-    "message title": "Maroleta", "well done": "¡MUY BIEN!",
+    "well done": "¡MUY BIEN!",
     "keypad": "Teclado numérico", "typing": "Escribiendo con el teclado numérico",
     "simplify practice": "SIMPLIFICA",
-    "simplify explanation": "Simplifica la fracción paso a paso: haz clic en un recuadro, escribe con el "
-                            "teclado y pulsa COMPROBAR",
-    "step 1 numerator": "Numerador del paso 1", "check step 1": "COMPROBAR", "step 1 wrong": "Numerador del paso 1",
+    "step 1 numerator": "Numerador del paso 1",
 })
 
 walk({
@@ -309,10 +295,14 @@ walk({
     "check operation": "COMPROVA", "check operation description": "Comprovar l'operació",
     "wrong": "Incorrecte: %s", "both wrong": "Numerador del resultat, Denominador del resultat",
     "right": "Correcte",
-    "numerator +1": ("Numerador del resultat: sumar 1",), "numerator +5": ("Sumar 5 al numerador del resultat",),
-    "denominator +1": ("Denominador del resultat: sumar 1",),
-    "denominator +5": ("Sumar 5 al denominador del resultat",),
+    "numerator +1": "Numerador del resultat: sumar 1", "numerator +5": "Sumar 5 al numerador del resultat",
+    "denominator +1": "Denominador del resultat: sumar 1",
+    "denominator +5": "Sumar 5 al denominador del resultat",
     "history": "HISTORIAL", "results": "ELS TEUS RESULTATS", "mistake": "** BÉ, PERÒ AMB ALGUNA ERRADA **",
+    "guided sum": "Suma i resta", "next multiple": ("Denominador de la primera fracció transformada: múltiple següent",
+                                                    "Denominador de la segona fracció transformada: múltiple següent"),
+    "well done": "MOLT BÉ!", "keypad": "Teclat numèric", "typing": "Escrivint amb el teclat numèric",
+    "simplify practice": "SIMPLIFICA", "step 1 numerator": "Numerador del pas 1",
 })
 
 orca.stop()
