@@ -7,6 +7,7 @@
 #include "logic/keypadkeys.h"
 #include "logic/languagefiles.h"
 #include "widgets/accessibility.h"
+#include "widgets/announce.h"
 #include "widgets/keyboard.h"
 
 #include <QMouseEvent>
@@ -40,6 +41,20 @@ Form2::Form2(const QWidget* sectionArea, const QWidget* answers)
     , m_sectionArea(sectionArea)
     , m_answers(answers)
 {
+    // What screen readers are told each key is.
+    addControlNames(this,
+        {
+            { QStringLiteral("Label1"), fixedName("Número del teclado numérico") },
+            { QStringLiteral("Command1"), [](int i) { return QString::fromUtf8("Cifra %1").arg(i); } },
+            { QStringLiteral("Command2"),
+                [](int i) {
+                    const int amount = keypadStep(i);
+                    return (amount > 0 ? QString::fromUtf8("Sumar %1") : QString::fromUtf8("Restar %1"))
+                        .arg(std::abs(amount));
+                } },
+            { QStringLiteral("Command3"), fixedName("Borrar el número") },
+            { QStringLiteral("Form2"), fixedName("Teclado numérico") },
+        });
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString());
     const QSize client = screenTwips().toPixels(QRect(0, 0, clientWidth, clientHeight)).size();
@@ -130,6 +145,7 @@ void Form2::showNumber(const QString& text)
 {
     Label1->setText(text);
     m_field->setText(Label1->text());
+    announce(this, Label1->text());
 }
 
 void Form2::Command1_Click(int Index)

@@ -4,6 +4,7 @@
 #include "learn/amplify.h"
 
 #include "logic/captions.h"
+#include "widgets/accessibility.h"
 
 #include <algorithm>
 
@@ -40,6 +41,22 @@ AmplifySection::AmplifySection(Frame* frame, SecondFraction& second, Voice& voic
     : m_second(second)
     , m_voice(voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Label4"),
+                termsOf(true,
+                    { QString::fromUtf8("de la fracción que se amplifica"), QString::fromUtf8("del factor"),
+                        QString::fromUtf8("de la multiplicación"), QString::fromUtf8("de la fracción amplificada") }) },
+            { QStringLiteral("Label5"),
+                termsOf(false,
+                    { QString::fromUtf8("de la fracción que se amplifica"), QString::fromUtf8("del factor"),
+                        QString::fromUtf8("de la multiplicación"), QString::fromUtf8("de la fracción amplificada") }) },
+            { QStringLiteral("Command6"),
+                [](int i) { return QString::fromUtf8("Multiplicar numerador y denominador por %1").arg(i + 1); } },
+            { QStringLiteral("Command7"), stepsOf("numerador de la fracción que se amplifica") },
+            { QStringLiteral("Command8"), stepsOf("denominador de la fracción que se amplifica") },
+        });
     Frame* Frame4 = makeInnerFrame(frame, 1, QStringLiteral("Frame4"));
     for (int i = 0; i < 4; ++i) {
         Label4[i] = makeNumberLabel(Frame4, arrayName(QStringLiteral("Label4"), i),
@@ -90,7 +107,8 @@ void AmplifySection::ShowAmplification()
 
 void AmplifySection::sayResult()
 {
-    m_voice.say(m_voice.fraction(captionValue(Label4[3]->text()), captionValue(Label5[3]->text())));
+    m_voice.say(m_voice.fraction(captionValue(Label4[3]->text()), captionValue(Label5[3]->text())),
+        caption(Label4[3], Label5[3]));
 }
 
 void AmplifySection::setBaseDenominator(double denominator)

@@ -6,6 +6,9 @@
 #include "logic/captions.h"
 #include "logic/fractiondrawing.h"
 #include "logic/picturewords.h"
+#include "logic/readertexts.h"
+#include "widgets/accessibility.h"
+#include "widgets/announce.h"
 
 #include <QGuiApplication>
 
@@ -38,11 +41,22 @@ namespace {
 GraphicSection::GraphicSection(QWidget* window, Voice& voice)
     : m_voice(voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(window,
+        {
+            { QStringLiteral("Picture1"), fixedName("Dibujo de la primera fracción") },
+            { QStringLiteral("Frame2"), fixedName("Primera fracción") },
+            { QStringLiteral("Label1"),
+                [](int i) { return termWord(i) + QString::fromUtf8(" de la primera fracción"); } },
+            { QStringLiteral("Command2"), stepsOf("numerador de la primera fracción") },
+            { QStringLiteral("Command3"), stepsOf("denominador de la primera fracción") },
+        });
     // Section 0 has no inner frame: it shows the two pictures and the editors Frame2 and Frame3.
     Picture1 = makeControl<PictureBox>(window, QStringLiteral("Picture1"));
     Frame2 = makeControl<Frame>(window, QStringLiteral("Frame2"), QRect(0, 0, 1815, 2295));
-    const FractionEditor editor = makeFractionEditor(Frame2, { "Label1", 480, 615, 0, "Command2", "Command3", "-" },
-        [this](int i) { Command2_Click(i); }, [this](int i) { Command3_Click(i); });
+    const FractionEditor editor = makeFractionEditor(
+        Frame2, { "Label1", 480, 615, 0, "Command2", "Command3", "-" }, [this](int i) { Command2_Click(i); },
+        [this](int i) { Command3_Click(i); });
     Label1 = editor.terms;
     Command2 = editor.numeratorButtons;
     Command3 = editor.denominatorButtons;
@@ -51,6 +65,7 @@ GraphicSection::GraphicSection(QWidget* window, Voice& voice)
         Picture1_Mousedown(
             mouseButtonNumber(button), shiftNumber(QGuiApplication::keyboardModifiers()), position.x(), position.y());
     });
+    connect(Picture1, &PictureBox::spotChosen, this, [this] { announce(Picture1, chosenSector()); });
 }
 
 void GraphicSection::arrange(const LayoutResult& layout)
@@ -125,12 +140,31 @@ void GraphicSection::Picture1_Mousedown(int Button, int Shift, double X, double 
     addToCaption(Label1[0], change);
     describeFirstPicture();
     Picture1->refresh();
+    if (Picture1->hasFocus())
+        announce(Picture1, chosenSector()); // what the keyboard's press changed
     sayFirstFraction();
 }
 
 void GraphicSection::sayFirstFraction()
 {
-    m_voice.say(m_voice.fraction(captionValue(Label1[0]->text()), captionValue(Label1[1]->text())));
+    m_voice.say(m_voice.fraction(captionValue(Label1[0]->text()), captionValue(Label1[1]->text())),
+        caption(Label1[0], Label1[1]));
+}
+
+QString GraphicSection::chosenSector() const
+{
+    const int chosen = Picture1->chosenSpot();
+    const std::vector<QPoint>& spots = Picture1->keyboardSpots();
+    if (chosen < 0 || chosen >= int(spots.size()))
+        return {};
+    // Every circle has as many sectors as the denominator: the spots run circle by circle.
+    const qint64 sectors = std::max<qint64>(roundHalfEven(captionValue(Label1[1]->text())), 1);
+    const bool painted = Picture1->image().pixel(spots[std::size_t(chosen)]) != qRgb(255, 255, 255);
+    return readerTexts()
+        .text(painted ? "partecoloreada" : "parteblanca",
+            painted ? "Parte %1 de %2, coloreada" : "Parte %1 de %2, sin colorear")
+        .arg(chosen % sectors + 1)
+        .arg(sectors);
 }
 
 } // namespace maroleta

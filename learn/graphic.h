@@ -34,6 +34,8 @@ private:
     void describeFirstPicture();
     // The fraction in words, after each change the pupil makes.
     void sayFirstFraction();
+    // The sector under the keyboard's ring and whether it is coloured: "Parte 2 de 4, coloreada".
+    QString chosenSector() const;
 
     Voice& m_voice;
 

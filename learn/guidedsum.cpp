@@ -7,6 +7,8 @@
 
 #include "logic/captions.h"
 #include "logic/guidedsum.h"
+#include "widgets/accessibility.h"
+#include "widgets/announce.h"
 #include "widgets/messagebox.h"
 
 namespace maroleta {
@@ -25,6 +27,40 @@ GuidedSumSection::GuidedSumSection(
     , m_texts(texts)
     , m_voice(voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Label8"),
+                [](int i) {
+                    return QString::fromUtf8("Numerador de ") + fractionWords(i % 2)
+                        + (i >= 2 ? QString::fromUtf8(" transformada") : QString());
+                } },
+            { QStringLiteral("Label9"), [](int i) { return QString::fromUtf8("Denominador de ") + fractionWords(i); } },
+            { QStringLiteral("Label10"), fixedName("Factor de la primera fracción") },
+            { QStringLiteral("Label11"), fixedName("Factor de la segunda fracción") },
+            { QStringLiteral("Command12"),
+                [](int i) {
+                    switch (i) {
+                    case 0:
+                    case 1:
+                        return QString::fromUtf8("Denominador de ") + fractionWords(i)
+                            + QString::fromUtf8(" transformada: siguiente múltiplo");
+                    case 2:
+                        return QString::fromUtf8("Numerador del resultado: sumar 1");
+                    case 3:
+                        return QString::fromUtf8("Denominador del resultado: sumar 1");
+                    default:
+                        return (i % 2 == 0 ? QString::fromUtf8("Sumar 5 al ") : QString::fromUtf8("Restar 1 al "))
+                            + (i <= 5 ? QString::fromUtf8("numerador del resultado")
+                                      : QString::fromUtf8("denominador del resultado"));
+                    }
+                } },
+            { QStringLiteral("Command13"),
+                [](int i) {
+                    return QString::fromUtf8("Denominador de ") + fractionWords(i)
+                        + QString::fromUtf8(" transformada: múltiplo anterior");
+                } },
+        });
     Frame* Frame6 = makeInnerFrame(frame, 3, QStringLiteral("Frame6"));
     setTwipsPosition(Frame6, QPoint(120, 480));
 
@@ -153,8 +189,10 @@ void GuidedSumSection::prepare()
     HideFirstFractionSteps();
     HideSecondFractionSteps();
     const bool sum = !Line1[16]->isHidden();
-    m_voice.say({ m_voice.fraction(value(Label8[0]), value(Label9[0])),
-        sum ? m_voice.texts().plus : m_voice.texts().minus, m_voice.fraction(value(Label8[1]), value(Label9[1])) });
+    m_voice.say(
+        { m_voice.fraction(value(Label8[0]), value(Label9[0])), sum ? m_voice.texts().plus : m_voice.texts().minus,
+            m_voice.fraction(value(Label8[1]), value(Label9[1])) },
+        shownOperation(caption(Label8[0], Label9[0]), sum ? '+' : '-', caption(Label8[1], Label9[1])));
 }
 
 void GuidedSumSection::NewSumExample()
@@ -246,6 +284,7 @@ void GuidedSumSection::setWorkingFraction(int index, const WorkingFraction& work
         Command12[i]->setText(QString());
         Command12[i]->setBackColor(DesignColor::Green);
     }
+    announce(Command12[index], caption(Label8[index + 2], Command12[index])); // the new working line
 }
 
 void GuidedSumSection::finishSumChange()
@@ -272,19 +311,23 @@ void GuidedSumSection::Command12_Click(int Index)
         const bool sum = !Line1[16]->isHidden();
         const bool right = isResultNumeratorRight(numerator, value(Label8[2]), value(Label8[3]), sum);
         Command12[2]->setBackColor(right ? DesignColor::Blue : DesignColor::Red);
+        if (Command12[3]->text().isEmpty())
+            announce(Command12[2], Command12[2]->text()); // with both terms set, the result is said below
     } else {
         const double denominator = value(Command12[3]) + resultStep(Index);
         Command12[3]->setText(numberCaption(denominator));
         const bool right = isResultDenominatorRight(denominator, value(Command12[0]));
         Command12[3]->setBackColor(right ? DesignColor::Blue : DesignColor::Red);
+        if (Command12[2]->text().isEmpty())
+            announce(Command12[3], Command12[3]->text());
     }
 
     finishSumChange();
     const bool right = Command12[2]->backColor() == DesignColor::Blue && Command12[3]->backColor() == DesignColor::Blue;
     // The result is judged once both of its terms are set.
     if (Index >= 2 && !Command12[2]->text().isEmpty() && !Command12[3]->text().isEmpty()) {
-        m_voice.say(m_voice.fraction(value(Command12[2]), value(Command12[3])));
-        m_voice.sayVerdict(right);
+        m_voice.say(m_voice.fraction(value(Command12[2]), value(Command12[3])), caption(Command12[2], Command12[3]));
+        m_voice.sayVerdict(right, markedWrong(Command12[2]->window()));
     }
     if (right)
         showMessage(Command12[2]->window(), m_texts.CheckTexts[0]);

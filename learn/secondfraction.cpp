@@ -6,6 +6,7 @@
 #include "logic/captions.h"
 #include "logic/fractiondrawing.h"
 #include "logic/picturewords.h"
+#include "widgets/accessibility.h"
 
 #include <algorithm>
 
@@ -15,10 +16,21 @@ SecondFraction::SecondFraction(QWidget* window, const QWidget* sumSection, Voice
     : m_sumSection(sumSection)
     , m_voice(voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(window,
+        {
+            { QStringLiteral("Picture2"), fixedName("Dibujo de la segunda fracción") },
+            { QStringLiteral("Frame3"), fixedName("Segunda fracción") },
+            { QStringLiteral("Label2"),
+                [](int i) { return termWord(i) + QString::fromUtf8(" de la segunda fracción"); } },
+            { QStringLiteral("Command4"), stepsOf("numerador de la segunda fracción") },
+            { QStringLiteral("Command5"), stepsOf("denominador de la segunda fracción") },
+        });
     Picture2 = makeControl<PictureBox>(window, QStringLiteral("Picture2"));
     Frame3 = makeControl<Frame>(window, QStringLiteral("Frame3"), QRect(0, 0, 1815, 2295));
-    const FractionEditor editor = makeFractionEditor(Frame3, { "Label2", 240, 855, 1, "Command4", "Command5", "--" },
-        [this](int i) { Command4_Click(i); }, [this](int i) { Command5_Click(i); });
+    const FractionEditor editor = makeFractionEditor(
+        Frame3, { "Label2", 240, 855, 1, "Command4", "Command5", "--" }, [this](int i) { Command4_Click(i); },
+        [this](int i) { Command5_Click(i); });
     Label2 = editor.terms;
     Command4 = editor.numeratorButtons;
     Command5 = editor.denominatorButtons;
@@ -34,7 +46,8 @@ void SecondFraction::showFraction(const QString& numerator, const QString& denom
 
 void SecondFraction::sayFraction()
 {
-    m_voice.say(m_voice.fraction(captionValue(Label2[0]->text()), captionValue(Label2[1]->text())));
+    m_voice.say(m_voice.fraction(captionValue(Label2[0]->text()), captionValue(Label2[1]->text())),
+        caption(Label2[0], Label2[1]));
 }
 
 void SecondFraction::DrawSecondFraction()

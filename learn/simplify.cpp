@@ -4,6 +4,7 @@
 #include "learn/simplify.h"
 
 #include "logic/captions.h"
+#include "widgets/accessibility.h"
 
 namespace maroleta {
 
@@ -47,6 +48,27 @@ SimplifySection::SimplifySection(Frame* frame, SecondFraction& second, Voice& vo
     : m_second(second)
     , m_voice(voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Label6"),
+                termsOf(true,
+                    { QString::fromUtf8("de la fracción que se simplifica"), QString::fromUtf8("de la división"),
+                        QString::fromUtf8("de la fracción simplificada") }) },
+            { QStringLiteral("Label7"),
+                termsOf(false,
+                    { QString::fromUtf8("de la fracción que se simplifica"), QString::fromUtf8("de la división"),
+                        QString::fromUtf8("de la fracción simplificada") }) },
+            { QStringLiteral("Command9"),
+                [](int i) {
+                    static const int primes[] = { 2, 3, 5, 7, 11, 13, 17 };
+                    return QString::fromUtf8("Dividir numerador y denominador entre %1")
+                        .arg(primes[std::clamp(i, 0, 6)]);
+                } },
+            { QStringLiteral("Command10"), stepsOf("numerador de la fracción que se simplifica") },
+            { QStringLiteral("Command11"), stepsOf("denominador de la fracción que se simplifica") },
+            { QStringLiteral("Label3"), fixedName("Aviso") },
+        });
     Frame* Frame5 = makeInnerFrame(frame, 2, QStringLiteral("Frame5"));
 
     struct NumberPlace {

@@ -5,6 +5,7 @@
 
 #include "logic/captions.h"
 #include "logic/fractiondrawing.h"
+#include "logic/readertexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,18 +21,21 @@ namespace {
 
     QString circleWords(qint64 circles)
     {
-        return circles == 1 ? QString::fromUtf8("un círculo") : QString::fromUtf8("%1 círculos").arg(circles);
+        return circles == 1 ? readerTexts().text("uncirculo", "un círculo")
+                            : readerTexts().text("circulos", "%1 círculos").arg(circles);
     }
 
     QString partWords(qint64 parts)
     {
-        return parts == 1 ? QStringLiteral("1 parte") : QStringLiteral("%1 partes").arg(parts);
+        return parts == 1 ? readerTexts().text("unaparte", "1 parte")
+                          : readerTexts().text("partes", "%1 partes").arg(parts);
     }
 
     QString colouredWords(double numerator)
     {
         const QString count = numberCaption(numerator);
-        return numerator == 1 ? count + QStringLiteral(" coloreada") : count + QStringLiteral(" coloreadas");
+        return numerator == 1 ? readerTexts().text("coloreada", "%1 coloreada").arg(count)
+                              : readerTexts().text("coloreadas", "%1 coloreadas").arg(count);
     }
 }
 
@@ -64,7 +68,8 @@ qint64 fractionCircles(double width, double height, double numerator, double den
 
 QString fractionPictureText(double numerator, double denominator, qint64 circles)
 {
-    return QStringLiteral("%1/%2: %3 de %4, %5")
+    return readerTexts()
+        .text("dibujo", "%1/%2: %3 de %4, %5")
         .arg(numberCaption(numerator), numberCaption(denominator), circleWords(circles),
             partWords(sectorCount(denominator)), colouredWords(numerator));
 }
@@ -75,9 +80,9 @@ QString sumPictureText(
     const QString a = fractionPictureText(numeratorA, denominatorA, 1);
     const QString b = fractionPictureText(numeratorB, denominatorB, 1);
     const QString colours = equalDenominators
-        ? QString::fromUtf8("los dos en azul: mismo denominador")
-        : QString::fromUtf8("el primero en cian, el segundo en magenta: distinto denominador");
-    return QString::fromUtf8("Primera fracción %1; segunda fracción %2; %3").arg(a, b, colours);
+        ? readerTexts().text("mismodenominador", "los dos en azul: mismo denominador")
+        : readerTexts().text("distintodenominador", "el primero en cian, el segundo en magenta: distinto denominador");
+    return readerTexts().text("dibujosuma", "Primera fracción %1; segunda fracción %2; %3").arg(a, b, colours);
 }
 
 } // namespace maroleta

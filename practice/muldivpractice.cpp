@@ -5,6 +5,8 @@
 
 #include "logic/captions.h"
 #include "logic/muldivexercise.h"
+#include "widgets/accessibility.h"
+#include "widgets/announce.h"
 
 #include <QPainter>
 
@@ -66,6 +68,28 @@ MulDivSection::MulDivSection(
     Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice)
     : PracticeSection(random, texts, results, voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Option1"),
+                [](int i) {
+                    return i == 0 ? QString::fromUtf8("Multiplicación de fracciones")
+                                  : QString::fromUtf8("División de fracciones");
+                } },
+            { QStringLiteral("Label15"), [](int i) { return QString::fromUtf8("Numerador de ") + fractionWords(i); } },
+            { QStringLiteral("Label16"),
+                [](int i) { return QString::fromUtf8("Denominador de ") + fractionWords(i); } },
+            { QStringLiteral("Command18"),
+                [](int i) {
+                    const QString what = i < 3 ? QString::fromUtf8("numerador del resultado")
+                                               : QString::fromUtf8("denominador del resultado");
+                    static const char* const steps[] = { "", "Sumar 5 al ", "Restar 1 al " };
+                    if (i % 3 == 0)
+                        return what.left(1).toUpper() + what.mid(1) + QString::fromUtf8(": sumar 1");
+                    return QString::fromUtf8(steps[i % 3]) + what;
+                } },
+            { QStringLiteral("Command19"), fixedName("Comprobar la operación") },
+        });
     Frame* Frame8 = makeInnerFrame(frame, 6, QStringLiteral("Frame8"));
     Option1[0] = makeControl<OptionButton>(Frame8, QStringLiteral("Option1(0)"), QRect(360, 360, 4575, 375));
     Option1[0]->setText(QString::fromUtf8("Multiplicación de fracciones"));
@@ -130,8 +154,9 @@ void MulDivSection::sayExercise()
 {
     const bool multiply = operationOf(Option1) == MulDivOperation::Multiply;
     m_voice.say({ m_voice.fraction(captionValue(Label15[0]->text()), captionValue(Label16[0]->text())),
-        multiply ? m_voice.texts().times : m_voice.texts().dividedBy,
-        m_voice.fraction(captionValue(Label15[1]->text()), captionValue(Label16[1]->text())) });
+                    multiply ? m_voice.texts().times : m_voice.texts().dividedBy,
+                    m_voice.fraction(captionValue(Label15[1]->text()), captionValue(Label16[1]->text())) },
+        shownOperation(caption(Label15[0], Label16[0]), multiply ? 'x' : ':', caption(Label15[1], Label16[1])));
 }
 
 void MulDivSection::takeTexts(const LanguageTexts& texts)
@@ -171,6 +196,7 @@ void MulDivSection::Command18_Click(int Index)
     constexpr double steps[3] = { 1, 5, -1 };
     CommandButton* field = Index < 3 ? Command18[0] : Command18[3];
     field->setText(numberCaption(captionValue(field->text()) + steps[Index % 3]));
+    announce(field, field->text());
     for (CommandButton* marked : { Command18[0], Command18[3], Command19 })
         marked->setBackColor(DesignColor::SystemButtonFace);
 }

@@ -4,6 +4,7 @@
 #include "practice/practicesection.h"
 
 #include "results/resultslog.h"
+#include "widgets/accessibility.h"
 
 namespace maroleta {
 
@@ -20,7 +21,7 @@ void PracticeSection::judgeSayLog(bool right, CommandButton* check, quint32 righ
     check->setBackColor(right ? rightColour : DesignColor::Red);
     if (!right)
         MistakeMade = true;
-    m_voice.sayVerdict(right);
+    m_voice.sayVerdict(right, markedWrong(check->window(), check));
     if (right && line)
         m_results.WriteResultLine(line(m_texts.CheckTexts[MistakeMade ? 1 : 0]));
 }

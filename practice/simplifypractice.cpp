@@ -4,6 +4,7 @@
 #include "practice/simplifypractice.h"
 
 #include "logic/captions.h"
+#include "widgets/accessibility.h"
 #include "widgets/messagebox.h"
 
 namespace maroleta {
@@ -26,6 +27,17 @@ SimplifyPracticeSection::SimplifyPracticeSection(
     : PracticeSection(random, texts, results, voice)
     , Primes(firstTenPrimes())
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Label17"),
+                [](int i) {
+                    if (i < 2)
+                        return termWord(i) + QString::fromUtf8(" de la fracción que se simplifica");
+                    return termWord(i) + QString::fromUtf8(" del paso %1").arg(i / 2);
+                } },
+            { QStringLiteral("Command21"), [](int i) { return QString::fromUtf8("Comprobar el paso %1").arg(i + 1); } },
+        });
     Frame* Frame9 = makeInnerFrame(frame, 4, QStringLiteral("Frame9"));
     for (int i = 0; i < 12; ++i) {
         const int column = i / 2;
@@ -64,7 +76,8 @@ void SimplifyPracticeSection::prepare()
 {
     NewSimplifyExercises();
     MistakeMade = false;
-    m_voice.say(m_voice.fraction(captionValue(Label17[0]->text()), captionValue(Label17[1]->text())));
+    m_voice.say(m_voice.fraction(captionValue(Label17[0]->text()), captionValue(Label17[1]->text())),
+        caption(Label17[0], Label17[1]));
 }
 
 void SimplifyPracticeSection::takeTexts(const LanguageTexts& texts)

@@ -5,6 +5,8 @@
 
 #include "logic/captions.h"
 #include "logic/sumexercise.h"
+#include "widgets/accessibility.h"
+#include "widgets/announce.h"
 
 #include <QSignalBlocker>
 
@@ -42,6 +44,45 @@ SumPracticeSection::SumPracticeSection(
     Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice)
     : PracticeSection(random, texts, results, voice)
 {
+    // What screen readers are told this section's controls are.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Label12"), [](int i) { return QString::fromUtf8("Numerador de ") + fractionWords(i); } },
+            { QStringLiteral("Label13"),
+                [](int i) {
+                    if (i < 3)
+                        return QString::fromUtf8("Denominador de ") + fractionWords(i);
+                    if (i < 6)
+                        return QString::fromUtf8("Denominador común de ") + fractionWords(i - 3);
+                    return QString::fromUtf8("Denominador del resultado");
+                } },
+            { QStringLiteral("Command14"),
+                [](int i) {
+                    return (i < 3 ? QString::fromUtf8("Numerador de ") + fractionWords(i)
+                                       + QString::fromUtf8(" con el denominador común")
+                                  : QString::fromUtf8("Numerador del resultado"))
+                        + QString::fromUtf8(": sumar 1");
+                } },
+            { QStringLiteral("Command15"),
+                [](int i) {
+                    return QString::fromUtf8("Sumar 5 al numerador ")
+                        + (i < 3 ? QString::fromUtf8("de ") + fractionWords(i)
+                                    + QString::fromUtf8(" con el denominador común")
+                                 : QString::fromUtf8("del resultado"));
+                } },
+            { QStringLiteral("Command16"),
+                [](int i) {
+                    return QString::fromUtf8("Restar 1 al numerador ")
+                        + (i < 3 ? QString::fromUtf8("de ") + fractionWords(i)
+                                    + QString::fromUtf8(" con el denominador común")
+                                 : QString::fromUtf8("del resultado"));
+                } },
+            { QStringLiteral("List1"),
+                [](int i) { return QString::fromUtf8("Múltiplos del denominador de ") + fractionWords(i); } },
+            { QStringLiteral("Label14"),
+                [](int i) { return QString::fromUtf8("Múltiplo elegido para ") + fractionWords(i); } },
+            { QStringLiteral("Command17"), fixedName("Comprobar la suma") },
+        });
     Frame* Frame7 = makeInnerFrame(frame, 5, QStringLiteral("Frame7"));
 
     for (int i = 0; i < 3; ++i) {
@@ -105,7 +146,9 @@ void SumPracticeSection::prepare()
         return m_voice.fraction(captionValue(Label12[i]->text()), captionValue(Label13[i]->text()));
     };
     const VoiceTexts& words = m_voice.texts();
-    m_voice.say({ fraction(0), words.plus, fraction(1), AddThird ? words.plus : words.minus, fraction(2) });
+    const auto shown = [this](int i) { return caption(Label12[i], Label13[i]); };
+    m_voice.say({ fraction(0), words.plus, fraction(1), AddThird ? words.plus : words.minus, fraction(2) },
+        shownOperation(shownOperation(shown(0), '+', shown(1)), AddThird ? '+' : '-', shown(2)));
 }
 
 void SumPracticeSection::takeTexts(const LanguageTexts& texts) { takeLine(Command17, texts.check, 0); }
@@ -149,6 +192,7 @@ void SumPracticeSection::stepSumNumerator(int Index, double step)
     if (Index < 0 || Index > 3)
         return;
     Command14[Index]->setText(numberCaption(captionValue(Command14[Index]->text()) + step));
+    announce(Command14[Index], Command14[Index]->text());
     const bool complete
         = std::all_of(Command14.begin(), Command14.end(), [](const CommandButton* b) { return !b->text().isEmpty(); });
     if (DenominatorsMatched && complete)

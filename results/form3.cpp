@@ -6,6 +6,7 @@
 #include "logic/languagefiles.h"
 #include "logic/resultswindow.h"
 #include "widgets/accessibility.h"
+#include "widgets/announce.h"
 
 #include <QCloseEvent>
 
@@ -15,6 +16,11 @@ Form3::Form3(const QWidget* sectionArea)
     : QWidget(nullptr, Qt::Window)
     , m_sectionArea(sectionArea)
 {
+    // What screen readers are told the list is.
+    addControlNames(this,
+        {
+            { QStringLiteral("List1"), fixedName("Ejercicios terminados") },
+        });
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("TUS RESULTADOS"));
     setFont(defaultDesignFont());
@@ -42,6 +48,14 @@ void Form3::Form_Load()
     const QPoint place = resultsWindowPlace(twipsGeometry(m_sectionArea), designSize);
     const Twips& t = screenTwips();
     move(t.toPixels(place.x()), t.toPixels(place.y()));
+}
+
+void Form3::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // After the screen reader has said the window, not before: the window is said as it becomes active.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && List1->count() > 0)
+        announce(this, List1->item(List1->count() - 1)->text());
 }
 
 void Form3::closeEvent(QCloseEvent* event)

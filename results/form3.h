@@ -24,6 +24,8 @@ public:
 protected:
     // The close box only hides the window: the lines written so far stay for the next "HISTORIAL".
     void closeEvent(QCloseEvent* event) override;
+    // A screen reader says the window's title as it becomes active, and then, here, its newest line.
+    void changeEvent(QEvent* event) override;
 
 private:
     // Runs when the window is loaded: its title from tusresultados.txt, its place over the section area.

@@ -11,6 +11,7 @@
 #include "learn/secondfraction.h"
 #include "learn/simplify.h"
 #include "logic/layout.h"
+#include "logic/readertexts.h"
 #include "practice/muldivpractice.h"
 #include "practice/simplifypractice.h"
 #include "practice/sumpractice.h"
@@ -60,6 +61,25 @@ Form1::Form1(Random* random, std::unique_ptr<SpeechEngines> speech, QWidget* par
     , m_voice(std::make_unique<Voice>(std::move(speech), this))
 {
     installAccessibleControls();
+    loadReaderTexts(); // before the first picture is described
+    // What screen readers are told the menu column and the explanation line are.
+    addControlNames(this,
+        {
+            { QStringLiteral("Command1"),
+                [](int i) {
+                    static const char* const sections[] = { "Representación gráfica", "Amplificar", "Simplificar",
+                        "Suma y resta, aprende", "Simplifica, practica", "Suma y resta, practica",
+                        "Multiplicación y división, practica", "Presentación", "Inicio" };
+                    return QString::fromUtf8("Menú: ") + QString::fromUtf8(sections[std::clamp(i, 0, 8)]);
+                } },
+            { QStringLiteral("Command20"), fixedName("Historial de resultados") },
+            { QStringLiteral("Label20"),
+                [](int i) {
+                    static const char* const headings[] = { "Aprende", "Practica", "Resultados" };
+                    return QString::fromUtf8("Apartado ") + QString::fromUtf8(headings[std::clamp(i, 0, 2)]);
+                } },
+            { QStringLiteral("Label21"), fixedName("Explicación de la sección") },
+        });
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(
         QStringLiteral("Maroleta " MAROLETA_VERSION " - " MAROLETA_CONTACT_ADDRESS " - " MAROLETA_SCHOOLS_ADDRESS));
@@ -156,8 +176,8 @@ void Form1::readAloudToggled(bool on)
 {
     m_voice->setOn(on);
     m_readAloud->setBackColor(m_voice->isOn() ? DesignColor::Yellow : DesignColor::White);
-    // What the screen is about, at once.
-    m_voice->say(Label21->text());
+    // What the screen is about, at once (a screen reader has just said the switch).
+    m_voice->speak(Label21->text());
 }
 
 void Form1::readAloudUnavailable()

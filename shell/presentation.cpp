@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Maroleta developers
 // Sections 7 and 8: the presentation and the start screen with its large named fraction.
 #include "shell/presentation.h"
+#include "widgets/accessibility.h"
 
 #include "identity.h"
 
@@ -9,6 +10,11 @@ namespace maroleta {
 
 PresentationSection::PresentationSection(Frame* frame)
 {
+    // What screen readers are told each line is.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Label18"), [](int i) { return QString::fromUtf8("Presentación, línea %1").arg(i + 1); } },
+        });
     Frame* Frame10 = makeInnerFrame(frame, 7, QStringLiteral("Frame10"));
     struct Line {
         const char* text;
@@ -40,6 +46,11 @@ void PresentationSection::takeTexts(const LanguageTexts& texts) { takeLine(Label
 
 StartSection::StartSection(Frame* frame)
 {
+    // What screen readers are told each line is.
+    addControlNames(frame->window(),
+        {
+            { QStringLiteral("Label19"), [](int i) { return QString::fromUtf8("Inicio, línea %1").arg(i + 1); } },
+        });
     Frame* Frame11 = makeInnerFrame(frame, 8, QStringLiteral("Frame11"));
     struct Word {
         const char* text;

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Maroleta developers
-# Reads the running program through the AT-SPI bus, as a screen reader on a Linux desktop does, and
-# presses its controls through the same bus: every visible caption is a control's name, every control
-# without a caption has a description, and a caption that changes is heard changed within a second.
+# Reads the running program through the AT-SPI bus and presses its controls through the same bus, for
+# what the Orca test (orca.py), which types keys as a pupil does, does not reach: every control of every
+# section told by a caption or a description, the reading switch's state, and the answer fields of the
+# simplification practice pressed as buttons. What Orca says of a press is checked there.
 # Usage: screenreader.py path/to/idioma   (the program must already be running on the bus)
 import os
 import sys
@@ -23,7 +24,6 @@ def language_lines(name):
 
 menu = language_lines("menu.txt")
 explanations = language_lines("explicacionmenu.txt")
-check_texts = language_lines("comprobar.txt")
 voice_texts = language_lines("voz.txt")
 
 
@@ -42,14 +42,6 @@ def program():
 
 
 app = program()
-
-# What the program announces: every change of a control's name, as (name, description).
-announced = []
-pyatspi.Registry.registerEventListener(
-    lambda event: announced.append((event.source.name, event.source.description)),
-    "object:property-change:accessible-name",
-)
-
 
 def pump_events():
     context = GLib.MainContext.default()
@@ -123,17 +115,10 @@ def every_control_is_told(where):
         fail(f"{where}: only {told} controls shown")
 
 
-def value(node):
-    """A caption read as the program reads it: an answer not yet given counts as 0."""
-    return int(node.name or 0)
-
-
 # Start-up: the presentation, the menu column with its captions, the explanation line.
 seen("the menu captions", lambda: {named(m, "push button").name for m in menu[:10]} == set(menu[:10]))
 seen("the headings", lambda: all(named(h, "label") for h in menu[10:13]))
-seen("the explanation of the presentation", lambda: described("Explicación de la sección").name == explanations[7])
 seen("the presentation lines", lambda: all(described(f"Presentación, línea {i}").name for i in range(1, 7)))
-seen("the current section said", lambda: described(f"Menú: Presentación").description.endswith(". Sección actual"))
 every_control_is_told("presentation")
 
 # The reading switch: named by its caption, described, and off at start. Pressed, it is told on; pressed
@@ -153,33 +138,13 @@ press(described(READ))
 seen("the reading switch off", lambda: not switched_on())
 
 # Every section: its explanation line heard, every control it shows told.
-for section in (8, 1, 2, 3, 5):
+for section in (8, 0, 1, 2, 3, 5, 6):
     press(named(menu[section], "push button"))
-    if seen(f"the explanation of section {section}", lambda: described("Explicación de la sección").name == explanations[section]):
+    if seen(f"section {section}", lambda: described("Explicación de la sección").name == explanations[section]):
         every_control_is_told(f"section {section}")
 
-# Section 0: a press on "+" changes the numerator, and the picture says what it shows.
-press(named(menu[0], "push button"))
-seen("the explanation of section 0", lambda: described("Explicación de la sección").name == explanations[0])
-numerator = value(described("Numerador de la primera fracción"))
-announced.clear()
-press(described("Sumar 1 al numerador de la primera fracción"))
-seen(
-    "the numerator after a press on +",
-    lambda: value(described("Numerador de la primera fracción")) == numerator + 1,
-)
-seen(
-    "the new numerator announced",
-    lambda: (str(numerator + 1), "Numerador de la primera fracción") in announced,
-)
-seen(
-    "the first picture's description",
-    lambda: named("Dibujo de la primera fracción").description.startswith(f"{numerator + 1}/"),
-)
-every_control_is_told("section 0")
-
-# Section 4: the answer fields open the keypad, whose keys are read by their captions; a fraction that
-# cannot be simplified brings a message box that is read too.
+# Section 4: an answer field pressed through the bus opens the keypad, whose keys are read by their
+# captions and pressed through the bus too.
 press(named(menu[4], "push button"))
 seen("the explanation of section 4", lambda: described("Explicación de la sección").name == explanations[4])
 seen("the answer field not yet given", lambda: described("Numerador del paso 1").name == "?")
@@ -189,53 +154,6 @@ every_control_is_told("keypad")
 press(named("7", "push button"))
 seen("the keypad's display", lambda: described("Número del teclado numérico").name == "7")
 seen("the typed answer", lambda: described("Numerador del paso 1").name == "7")
-for field, digit in (("Numerador de la fracción que se simplifica", "3"), ("Denominador de la fracción que se simplifica", "5")):
-    press(described(field))
-    seen(f"{field} opened for typing", lambda: described(field).description.endswith("teclado numérico"))
-    press(named(digit, "push button"))
-    seen(f"{field} typed", lambda: described(field).name == digit)
-press(described("Comprobar el paso 1"))
-if seen("the message box", lambda: named("Esta fracción no se puede simplificar", "label"), seconds=3):
-    press(named("OK", "push button"))
-seen("the message box closed", lambda: not any(n.name == "Esta fracción no se puede simplificar" for n in showing()))
-seen(
-    "the fraction judged wrong",
-    lambda: described("Numerador de la fracción que se simplifica").description.endswith(". Incorrecto"),
-)
-
-# Section 6: the pupil reads the exercise, answers it with the step buttons, and hears it judged right.
-press(named(menu[6], "push button"))
-seen("the explanation of section 6", lambda: described("Explicación de la sección").name == explanations[6])
-a = value(described("Numerador de la primera fracción"))
-b = value(described("Denominador de la primera fracción"))
-c = value(described("Numerador de la segunda fracción"))
-d = value(described("Denominador de la segunda fracción"))
-multiply = described("Multiplicación de fracciones").getState().contains(pyatspi.STATE_CHECKED)
-wanted = {"numerador": a * c if multiply else a * d, "denominador": b * d if multiply else b * c}
-for term, target in wanted.items():
-    field = f"{term.capitalize()} del resultado: sumar 1"
-    while value(described(field)) != target:
-        before = value(described(field))
-        step = f"Sumar 5 al {term} del resultado" if target - before >= 5 else None
-        press(described(step) if step else described(field) if target > before else described(f"Restar 1 al {term} del resultado"))
-        if not seen(f"the {term} after a press", lambda: value(described(field)) != before):
-            break
-press(described("Comprobar la operación"))
-seen("the operation judged right", lambda: described("Comprobar la operación").description.endswith(". Correcto"))
-every_control_is_told("section 6")
-
-# The results window lists the finished exercise as a list item.
-press(named(menu[9], "push button"))
-sign = " X " if multiply else " : "
-seen(
-    "the line of the results window",
-    lambda: any(
-        sign in item.name and check_texts[1] in item.name
-        for item in showing(named("Ejercicios terminados"))
-        if item.getRoleName() in ("list item", "table cell")
-    ),
-    seconds=2,
-)
 
 print(f"{len(failures)} failed")
 sys.exit(1 if failures else 0)

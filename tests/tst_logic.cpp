@@ -10,6 +10,7 @@
 #include "logic/layout.h"
 #include "logic/muldivexercise.h"
 #include "logic/picturewords.h"
+#include "logic/readertexts.h"
 #include "logic/resultswindow.h"
 #include "logic/simplifyexercise.h"
 #include "logic/sumexercise.h"
@@ -553,6 +554,52 @@ private Q_SLOTS:
             voice.times, voice.dividedBy, voice.right, voice.wrong, voice.fraction(1, 2), voice.fraction(3, 12),
             voice.fraction(-7, 1), voice.fraction(3, -4) };
         QTEST(seen.join(u'|'), "said");
+    }
+
+    // lector.txt written by hand: a text replaces the built-in one only with the same placeholders, and a
+    // line that is damaged, too long or without a key is passed over.
+    void readerTexts_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("replaced") << " dibujo = %1 de %2: %3, %4, %5 "
+                                  << "%1 de %2: %3, %4, %5";
+        QTest::addRow("placeholder missing") << "dibujo=%1/%2: %3 de %4"
+                                             << "%1/%2: %3 de %4, %5";
+        QTest::addRow("stray placeholder") << "dibujo=%1/%2: %3 de %4, %5 %6"
+                                           << "%1/%2: %3 de %4, %5";
+        QTest::addRow("control character") << "dibujo=%1/%2:\t%3 de %4, %5"
+                                           << "%1/%2: %3 de %4, %5";
+        QTest::addRow("201 characters") << "dibujo=" + QString(194, u'x') << "%1/%2: %3 de %4, %5";
+        QTest::addRow("no key") << "=%1/%2 %3 %4 %5"
+                                << "%1/%2: %3 de %4, %5";
+        QTest::addRow("empty text") << "dibujo=  "
+                                    << "%1/%2: %3 de %4, %5";
+    }
+    void readerTexts()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, text);
+        const ReaderTexts texts = ReaderTexts::fromLines({ "uncirculo=one circle", line });
+        QCOMPARE(texts.text("dibujo", "%1/%2: %3 de %4, %5"), text);
+        QCOMPARE(texts.text("uncirculo", "un círculo"), "one circle");
+    }
+
+    // Every shipped set tells screen readers every text the Spanish one does, with the same placeholders.
+    void readerTextsOfEverySet()
+    {
+        const QStringList spanish
+            = readLanguageLines(MAROLETA_SOURCE_DIR + QString("/idioma/lector.txt"), 2000).filter(QStringLiteral("="));
+        QVERIFY(spanish.size() > 150);
+        for (const QString code : { "ca", "gl", "eu", "en" }) {
+            const QString path = MAROLETA_SOURCE_DIR + QString("/languages/%1/idioma/lector.txt").arg(code);
+            const ReaderTexts texts = ReaderTexts::fromLines(readLanguageLines(path, 2000));
+            for (const QString& line : spanish) {
+                // A built-in text with a mark no file holds, and the placeholders of the Spanish one.
+                const QString marked = line.section(u'=', 1) + QChar(1);
+                QVERIFY2(texts.text(line.section(u'=', 0, 0), marked) != marked, qPrintable(code + ": " + line));
+            }
+        }
     }
 
     void piesDrawFillsThenOutlines()

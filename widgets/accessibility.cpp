@@ -5,7 +5,7 @@
 #include "widgets/accessibility.h"
 
 #include "logic/colors.h"
-#include "logic/keypadkeys.h"
+#include "logic/readertexts.h"
 #include "widgets/controls.h"
 
 #include <QAccessible>
@@ -19,9 +19,6 @@
 namespace maroleta {
 
 namespace {
-    using Namer = std::function<QString(int)>;
-    using NameTable = std::map<QString, Namer>;
-
     QString u(const char* text) { return QString::fromUtf8(text); }
 
     // "Command21(2)" is element 2 of the array "Command21"; "Label21" stands alone (index -1).
@@ -34,198 +31,27 @@ namespace {
         return { name, -1 };
     }
 
-    QString fraction(int i)
-    {
-        static const char* const ordinals[] = { "primera", "segunda", "tercera" };
-        return u("la %1 fracción").arg(QString::fromLatin1(ordinals[std::clamp(i, 0, 2)]));
-    }
-    QString term(int i) { return i % 2 == 0 ? u("Numerador") : u("Denominador"); }
-    QString step(int i) { return i % 2 == 0 ? u("Sumar 1 al") : u("Restar 1 al"); }
-    Namer fixed(const char* text)
-    {
-        return [name = u(text)](int) { return name; };
-    }
-    // Numerator (array of numerators) or denominator of the fraction of each index, as `parts` name them.
-    Namer termsOf(bool numerator, std::vector<QString> parts)
-    {
-        return [numerator, parts](int i) {
-            return (numerator ? u("Numerador ") : u("Denominador "))
-                + parts[std::size_t(std::clamp(i, 0, int(parts.size()) - 1))];
-        };
-    }
-    Namer stepsOf(const char* what)
-    {
-        return [what = u(what)](int i) { return step(i) + u(" ") + what; };
-    }
+    // The names registered for the controls of one window, kept as a child of the window.
+    class ControlNameTable : public QObject {
+    public:
+        explicit ControlNameTable(QObject* window)
+            : QObject(window)
+        {
+            setObjectName(QStringLiteral("controlNames"));
+        }
+        ControlNames names;
 
-    const NameTable& mainWindowNames()
-    {
-        static const NameTable names {
-            { u("Command1"),
-                [](int i) {
-                    static const char* const sections[] = { "Representación gráfica", "Amplificar", "Simplificar",
-                        "Suma y resta, aprende", "Simplifica, practica", "Suma y resta, practica",
-                        "Multiplicación y división, practica", "Presentación", "Inicio" };
-                    return u("Menú: ") + u(sections[std::clamp(i, 0, 8)]);
-                } },
-            { u("Command20"), fixed("Historial de resultados") },
-            { u("Label20"),
-                [](int i) {
-                    static const char* const headings[] = { "Aprende", "Practica", "Resultados" };
-                    return u("Apartado ") + u(headings[std::clamp(i, 0, 2)]);
-                } },
-            { u("Label21"), fixed("Explicación de la sección") },
-            { u("Picture1"), fixed("Dibujo de la primera fracción") },
-            { u("Picture2"), fixed("Dibujo de la segunda fracción") },
-            { u("Frame2"), fixed("Primera fracción") },
-            { u("Frame3"), fixed("Segunda fracción") },
-            // Section 0: the two fractions and their editing buttons.
-            { u("Label1"), [](int i) { return term(i) + u(" de la primera fracción"); } },
-            { u("Label2"), [](int i) { return term(i) + u(" de la segunda fracción"); } },
-            { u("Command2"), stepsOf("numerador de la primera fracción") },
-            { u("Command3"), stepsOf("denominador de la primera fracción") },
-            { u("Command4"), stepsOf("numerador de la segunda fracción") },
-            { u("Command5"), stepsOf("denominador de la segunda fracción") },
-            // Section 1: amplifying.
-            { u("Label4"),
-                termsOf(true,
-                    { u("de la fracción que se amplifica"), u("del factor"), u("de la multiplicación"),
-                        u("de la fracción amplificada") }) },
-            { u("Label5"),
-                termsOf(false,
-                    { u("de la fracción que se amplifica"), u("del factor"), u("de la multiplicación"),
-                        u("de la fracción amplificada") }) },
-            { u("Command6"), [](int i) { return u("Multiplicar numerador y denominador por %1").arg(i + 1); } },
-            { u("Command7"), stepsOf("numerador de la fracción que se amplifica") },
-            { u("Command8"), stepsOf("denominador de la fracción que se amplifica") },
-            // Section 2: simplifying.
-            { u("Label6"),
-                termsOf(true,
-                    { u("de la fracción que se simplifica"), u("de la división"), u("de la fracción simplificada") }) },
-            { u("Label7"),
-                termsOf(false,
-                    { u("de la fracción que se simplifica"), u("de la división"), u("de la fracción simplificada") }) },
-            { u("Command9"),
-                [](int i) {
-                    static const int primes[] = { 2, 3, 5, 7, 11, 13, 17 };
-                    return u("Dividir numerador y denominador entre %1").arg(primes[std::clamp(i, 0, 6)]);
-                } },
-            { u("Command10"), stepsOf("numerador de la fracción que se simplifica") },
-            { u("Command11"), stepsOf("denominador de la fracción que se simplifica") },
-            { u("Label3"), fixed("Aviso") },
-            // Section 3: the guided sum; A' and B' are the two fractions turned to other denominators.
-            { u("Label8"),
-                [](int i) {
-                    return u("Numerador de ") + fraction(i % 2) + (i >= 2 ? u(" transformada") : QString());
-                } },
-            { u("Label9"), [](int i) { return u("Denominador de ") + fraction(i); } },
-            { u("Label10"), fixed("Factor de la primera fracción") },
-            { u("Label11"), fixed("Factor de la segunda fracción") },
-            { u("Command12"),
-                [](int i) {
-                    switch (i) {
-                    case 0:
-                    case 1:
-                        return u("Denominador de ") + fraction(i) + u(" transformada: siguiente múltiplo");
-                    case 2:
-                        return u("Numerador del resultado: sumar 1");
-                    case 3:
-                        return u("Denominador del resultado: sumar 1");
-                    default:
-                        return (i % 2 == 0 ? u("Sumar 5 al ") : u("Restar 1 al "))
-                            + (i <= 5 ? u("numerador del resultado") : u("denominador del resultado"));
-                    }
-                } },
-            { u("Command13"),
-                [](int i) { return u("Denominador de ") + fraction(i) + u(" transformada: múltiplo anterior"); } },
-            // Section 4: the chain of simplifying steps.
-            { u("Label17"),
-                [](int i) {
-                    if (i < 2)
-                        return term(i) + u(" de la fracción que se simplifica");
-                    return term(i) + u(" del paso %1").arg(i / 2);
-                } },
-            { u("Command21"), [](int i) { return u("Comprobar el paso %1").arg(i + 1); } },
-            // Section 5: the sum practice.
-            { u("Label12"), [](int i) { return u("Numerador de ") + fraction(i); } },
-            { u("Label13"),
-                [](int i) {
-                    if (i < 3)
-                        return u("Denominador de ") + fraction(i);
-                    if (i < 6)
-                        return u("Denominador común de ") + fraction(i - 3);
-                    return u("Denominador del resultado");
-                } },
-            { u("Command14"),
-                [](int i) {
-                    return (i < 3 ? u("Numerador de ") + fraction(i) + u(" con el denominador común")
-                                  : u("Numerador del resultado"))
-                        + u(": sumar 1");
-                } },
-            { u("Command15"),
-                [](int i) {
-                    return u("Sumar 5 al numerador ")
-                        + (i < 3 ? u("de ") + fraction(i) + u(" con el denominador común") : u("del resultado"));
-                } },
-            { u("Command16"),
-                [](int i) {
-                    return u("Restar 1 al numerador ")
-                        + (i < 3 ? u("de ") + fraction(i) + u(" con el denominador común") : u("del resultado"));
-                } },
-            { u("List1"), [](int i) { return u("Múltiplos del denominador de ") + fraction(i); } },
-            { u("Label14"), [](int i) { return u("Múltiplo elegido para ") + fraction(i); } },
-            { u("Command17"), fixed("Comprobar la suma") },
-            // Section 6: multiplying and dividing.
-            { u("Option1"),
-                [](int i) { return i == 0 ? u("Multiplicación de fracciones") : u("División de fracciones"); } },
-            { u("Label15"), [](int i) { return u("Numerador de ") + fraction(i); } },
-            { u("Label16"), [](int i) { return u("Denominador de ") + fraction(i); } },
-            { u("Command18"),
-                [](int i) {
-                    const QString what = i < 3 ? u("numerador del resultado") : u("denominador del resultado");
-                    static const char* const steps[] = { "", "Sumar 5 al ", "Restar 1 al " };
-                    if (i % 3 == 0)
-                        return what.left(1).toUpper() + what.mid(1) + u(": sumar 1");
-                    return u(steps[i % 3]) + what;
-                } },
-            { u("Command19"), fixed("Comprobar la operación") },
-            // Sections 7 and 8: the presentation and start screens.
-            { u("Label18"), [](int i) { return u("Presentación, línea %1").arg(i + 1); } },
-            { u("Label19"), [](int i) { return u("Inicio, línea %1").arg(i + 1); } },
-        };
-        return names;
-    }
+        static ControlNameTable* of(const QWidget* window)
+        {
+            return dynamic_cast<ControlNameTable*>(
+                window->findChild<QObject*>(QStringLiteral("controlNames"), Qt::FindDirectChildrenOnly));
+        }
+    };
 
-    const NameTable& keypadNames()
+    const ControlNames* namesOf(const QWidget* window)
     {
-        static const NameTable names {
-            { u("Label1"), fixed("Número del teclado numérico") },
-            { u("Command1"), [](int i) { return u("Cifra %1").arg(i); } },
-            { u("Command2"),
-                [](int i) {
-                    const int amount = keypadStep(i);
-                    return (amount > 0 ? u("Sumar %1") : u("Restar %1")).arg(std::abs(amount));
-                } },
-            { u("Command3"), fixed("Borrar el número") },
-        };
-        return names;
-    }
-
-    const NameTable& resultsNames()
-    {
-        static const NameTable names { { u("List1"), fixed("Ejercicios terminados") } };
-        return names;
-    }
-
-    const NameTable* namesOf(const QWidget* window)
-    {
-        if (window->objectName() == QLatin1String("Form1"))
-            return &mainWindowNames();
-        if (window->objectName() == QLatin1String("Form2"))
-            return &keypadNames();
-        if (window->objectName() == QLatin1String("Form3"))
-            return &resultsNames();
-        return nullptr;
+        const ControlNameTable* table = ControlNameTable::of(window);
+        return table ? &table->names : nullptr;
     }
 
     // A label reads as what it shows: its caption is its name, as for any QLabel. A label that takes
@@ -264,28 +90,63 @@ namespace {
             // not keep the screen reader waiting for its answer until the box is closed.
             if (action == pressAction() && role() == QAccessible::Button && widget()->isEnabled())
                 QMetaObject::invokeMethod(
-                    widget(), [label = static_cast<Label*>(widget())] { Q_EMIT label->clicked(); }, Qt::QueuedConnection);
+                    widget(), [label = static_cast<Label*>(widget())] { Q_EMIT label->clicked(); },
+                    Qt::QueuedConnection);
             else
                 QAccessibleWidget::doAction(action);
         }
     };
 
-    QAccessibleInterface* labelAccessible(const QString& className, QObject* object)
+    // A window is named by its title, or by its accessible name where it shows none (the keypad).
+    class WindowAccessible : public QAccessibleWidget {
+    public:
+        explicit WindowAccessible(QWidget* window)
+            : QAccessibleWidget(window, QAccessible::Window)
+        {
+        }
+
+        QString text(QAccessible::Text t) const override
+        {
+            if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+                return widget()->windowTitle();
+            return QAccessibleWidget::text(t);
+        }
+    };
+
+    // Qt asks for each class of an object, the most derived first. Qt gives a plain QFrame the role of a
+    // border, which AT-SPI calls a "frame", the role of a top-level window: a screen reader then takes the
+    // section frame for the window, finds it inactive and keeps silent about everything in it. So our
+    // frames are groupings, the pictures images, and a window of our own without a role of its own (a
+    // plain QWidget; a message box is a dialog) a window.
+    QAccessibleInterface* controlAccessible(const QString& className, QObject* object)
     {
         if (className == QLatin1String("maroleta::Label"))
             return new LabelAccessible(static_cast<Label*>(object));
+        if (className == QLatin1String("maroleta::Frame"))
+            return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+        if (className == QLatin1String("maroleta::PictureBox"))
+            return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+        if (className == QLatin1String("QWidget") && static_cast<QWidget*>(object)->isWindow())
+            return new WindowAccessible(static_cast<QWidget*>(object));
         return nullptr;
     }
 
     // What a control is, from its design name and the table of its window; empty for a control not named.
+    // The key of lector.txt is the design name, after the window's name outside the main window.
     QString whatOf(const QWidget* control)
     {
-        const NameTable* names = namesOf(control->window());
+        const QWidget* window = control->window();
+        const ControlNames* names = namesOf(window);
         if (!names)
             return {};
         const auto [array, index] = splitName(control->objectName());
         const auto found = names->find(array);
-        return found == names->end() ? QString() : found->second(index);
+        if (found == names->end())
+            return {};
+        const QString key = window->objectName() == QLatin1String("Form1") || control == window
+            ? control->objectName()
+            : window->objectName() + u'.' + control->objectName();
+        return readerTexts().text(key, found->second(index));
     }
 
     // Controls with a caption (labels, buttons, option buttons) are named by it; what they are goes
@@ -348,10 +209,44 @@ namespace {
     };
 }
 
+QString fractionWords(int i)
+{
+    static const char* const ordinals[] = { "primera", "segunda", "tercera" };
+    return u("la %1 fracción").arg(QString::fromLatin1(ordinals[std::clamp(i, 0, 2)]));
+}
+
+QString termWord(int i) { return i % 2 == 0 ? u("Numerador") : u("Denominador"); }
+
+ControlNamer fixedName(const char* text)
+{
+    return [name = u(text)](int) { return name; };
+}
+
+ControlNamer termsOf(bool numerator, std::vector<QString> parts)
+{
+    return [numerator, parts](int i) {
+        return (numerator ? u("Numerador ") : u("Denominador "))
+            + parts[std::size_t(std::clamp(i, 0, int(parts.size()) - 1))];
+    };
+}
+
+ControlNamer stepsOf(const char* what)
+{
+    return [what = u(what)](int i) { return (i % 2 == 0 ? u("Sumar 1 al ") : u("Restar 1 al ")) + what; };
+}
+
+void addControlNames(QWidget* window, ControlNames names)
+{
+    ControlNameTable* table = ControlNameTable::of(window);
+    if (!table)
+        table = new ControlNameTable(window);
+    table->names.merge(names);
+}
+
 void installAccessibleControls()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(labelAccessible);
+        QAccessible::installFactory(controlAccessible);
         return true;
     }();
     Q_UNUSED(installed)
@@ -360,7 +255,9 @@ void installAccessibleControls()
 void nameControls(QWidget* window)
 {
     installAccessibleControls();
-    for (QWidget* control : window->findChildren<QWidget*>()) {
+    QList<QWidget*> controls = window->findChildren<QWidget*>();
+    controls.prepend(window);
+    for (QWidget* control : controls) {
         const QString what = whatOf(control);
         if (what.isEmpty())
             continue;
@@ -371,6 +268,45 @@ void nameControls(QWidget* window)
     }
 }
 
+QString caption(const QWidget* numerator, const QWidget* denominator)
+{
+    const auto text = [](const QWidget* term) {
+        if (const auto* label = qobject_cast<const QLabel*>(term))
+            return label->text();
+        const auto* button = qobject_cast<const QAbstractButton*>(term);
+        return button ? button->text() : QString();
+    };
+    return text(numerator) + u'/' + text(denominator);
+}
+
+QString shownOperation(const QString& a, char operation, const QString& b)
+{
+    const ReaderTexts& texts = readerTexts();
+    const QString word = operation == '+' ? texts.text("mas", "más")
+        : operation == '-'                ? texts.text("menos", "menos")
+        : operation == 'x'                ? texts.text("por", "por")
+                                          : texts.text("entre", "entre");
+    return a + u' ' + word + u' ' + b;
+}
+
+QString markedWrong(const QWidget* window, const QWidget* except)
+{
+    QStringList wrong;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control == except || !control->isVisible()
+            || !markedControls().contains(splitName(control->objectName()).first))
+            continue;
+        // An answer button is described with what a press does ("Numerador del resultado: sumar 1"):
+        // the answer is what comes before it.
+        if (colourMeaning(control->objectName(), colourOf(control), control->isEnabled()) == wrongWord())
+            wrong << whatOf(control).section(QStringLiteral(": "), 0, 0);
+    }
+    return wrong.join(QStringLiteral(", "));
+}
+
+QString rightWord() { return readerTexts().text("correcto", "Correcto"); }
+QString wrongWord() { return readerTexts().text("incorrecto", "Incorrecto"); }
+
 QString colourMeaning(const QString& name, quint32 color, bool enabled)
 {
     const auto found = markedControls().find(splitName(name).first);
@@ -378,19 +314,19 @@ QString colourMeaning(const QString& name, quint32 color, bool enabled)
         return {};
     switch (found->second) {
     case Marks::CurrentSection:
-        return color == DesignColor::Green ? u("Sección actual") : QString();
+        return color == DesignColor::Green ? readerTexts().text("seccionactual", "Sección actual") : QString();
     case Marks::BlueRight:
     case Marks::GreenRight: {
         const quint32 right = found->second == Marks::BlueRight ? DesignColor::Blue : DesignColor::Green;
         if (color == right)
-            return u("Correcto");
-        return color == DesignColor::Red ? u("Incorrecto") : QString();
+            return rightWord();
+        return color == DesignColor::Red ? wrongWord() : QString();
     }
     case Marks::TypedField:
         if (color == DesignColor::Red)
-            return u("Incorrecto");
+            return wrongWord();
         if (color == DesignColor::Blue)
-            return enabled ? u("Escribiendo con el teclado numérico") : u("Correcto");
+            return enabled ? readerTexts().text("escribiendo", "Escribiendo con el teclado numérico") : rightWord();
         return {};
     }
     return {};
@@ -398,25 +334,27 @@ QString colourMeaning(const QString& name, quint32 color, bool enabled)
 
 QString readAloudDescription(std::optional<SpeechProblem> problem)
 {
-    const QString what = u("Leer en voz alta las explicaciones, los mensajes y las fracciones (F2)");
+    const ReaderTexts& texts = readerTexts();
+    const QString what
+        = texts.text("leerenvoz", "Leer en voz alta las explicaciones, los mensajes y las fracciones (F2)");
     if (!problem)
         return what;
-    const char* why = "";
+    QString why;
     switch (*problem) {
     case SpeechProblem::NoEngine:
-        why = "no hay ningún motor de voz instalado";
+        why = texts.text("sinmotor", "no hay ningún motor de voz instalado");
         break;
     case SpeechProblem::EngineFailed:
-        why = "el motor de voz no funciona";
+        why = texts.text("motorroto", "el motor de voz no funciona");
         break;
     case SpeechProblem::NoVoice:
-        why = "no hay ninguna voz para este idioma";
+        why = texts.text("sinvoz", "no hay ninguna voz para este idioma");
         break;
     case SpeechProblem::NoAnswer:
-        why = "el motor de voz no responde";
+        why = texts.text("sinrespuesta", "el motor de voz no responde");
         break;
     }
-    return what + u(". No disponible: ") + u(why);
+    return texts.text("nodisponible", "%1. No disponible: %2").arg(what, why);
 }
 
 void describeColours(QWidget& form)

@@ -438,9 +438,11 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
         }
         // The very press a click on the spot makes: whatever handles clicks reads the image there.
         Q_EMIT mouseDown(Qt::LeftButton, m_spots[std::size_t(m_chosen)]);
-        break;
+        update();
+        return;
     }
     update();
+    Q_EMIT spotChosen(m_chosen);
 }
 
 QImage& PictureBox::image()

@@ -213,6 +213,8 @@ public:
 Q_SIGNALS:
     // A mouse press; `position` is the image pixel under the pointer.
     void mouseDown(Qt::MouseButton button, QPoint position);
+    // The keyboard chose keyboard spot `index` (an arrow key, Home or End).
+    void spotChosen(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -24,7 +24,7 @@ void showMessage(QWidget* parent, const QString& text)
     // Read aloud while it shows, where the pupil has reading on.
     if (parent)
         if (auto* voice = parent->window()->findChild<Voice*>(QString(), Qt::FindDirectChildrenOnly))
-            voice->say(text);
+            voice->speak(text); // a screen reader reads the box itself as it opens
     if (sink()) {
         sink()(applicationTitle(), text);
         return;

@@ -3,6 +3,11 @@
 // Reading aloud: what is said, when, and what happens when the engine fails.
 #include "widgets/voice.h"
 
+#include "widgets/accessibility.h"
+#include "widgets/announce.h"
+
+#include <QWidget>
+
 #include <QtMath>
 
 namespace maroleta {
@@ -36,7 +41,17 @@ void Voice::setOn(bool on)
     }
 }
 
-void Voice::say(const QString& text)
+void Voice::say(const QString& text, const QString& shown)
+{
+    if (!m_on) {
+        if (auto* window = qobject_cast<QWidget*>(parent()))
+            announce(window, shown.isEmpty() ? text : shown);
+        return;
+    }
+    speak(text);
+}
+
+void Voice::speak(const QString& text)
 {
     if (!m_on || text.trimmed().isEmpty())
         return;
@@ -45,14 +60,26 @@ void Voice::say(const QString& text)
     m_pending.append(m_texts.spoken(text.trimmed()));
 }
 
-void Voice::say(std::initializer_list<QString> words) { say(QStringList(words).join(u' ')); }
+void Voice::say(std::initializer_list<QString> words, const QString& shown)
+{
+    say(QStringList(words).join(u' '), shown);
+}
 
 QString Voice::fraction(double numerator, double denominator) const
 {
     return m_texts.fraction(qRound64(numerator), qRound64(denominator));
 }
 
-void Voice::sayVerdict(bool right) { say(right ? m_texts.right : m_texts.wrong); }
+void Voice::sayVerdict(bool right, const QString& wrongWhere)
+{
+    QString shown = right ? rightWord() : wrongWord();
+    if (!right && !wrongWhere.isEmpty())
+        shown += QStringLiteral(": ") + wrongWhere;
+    if (m_on)
+        speak(right ? m_texts.right : m_texts.wrong);
+    else
+        say(shown);
+}
 
 void Voice::speakPending()
 {

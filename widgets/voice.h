@@ -33,15 +33,20 @@ public:
     // Turns reading on (the engine starts the first time) or off (what is being said stops).
     void setOn(bool on);
 
-    // Says `text` while reading is on, its signs and numbers in words (VoiceTexts::spoken). What is said in one go (a
-    // click and the message box it brings) is said as one text, in order, replacing what was still being said.
-    void say(const QString& text);
+    // Says `text` while reading is on, its signs and numbers in words (VoiceTexts::spoken). What is said in
+    // one go (a click and the message box it brings) is said as one text, in order, replacing what was
+    // still being said. While reading is off, a screen reader announces `shown` instead (`text` where
+    // `shown` is empty): the pupil hears one or the other, never both over each other.
+    void say(const QString& text, const QString& shown = {});
     // The words joined by blanks: a fraction, an operation word, another fraction...
-    void say(std::initializer_list<QString> words);
+    void say(std::initializer_list<QString> words, const QString& shown = {});
+    // Says `text` while reading is on, and nothing otherwise: what a screen reader reads by itself.
+    void speak(const QString& text);
     // The fraction with these terms in words ("tres cuartos").
     QString fraction(double numerator, double denominator) const;
-    // The word for a check judged right or wrong.
-    void sayVerdict(bool right);
+    // The word for a check judged right or wrong; a screen reader hears after it `wrongWhere`, what the
+    // screen shows wrong.
+    void sayVerdict(bool right, const QString& wrongWhere = {});
 
 Q_SIGNALS:
     // Reading went off by itself and cannot come back: problem() says why.
