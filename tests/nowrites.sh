@@ -40,16 +40,8 @@ if [ "$bus" = none ]; then
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
 
-# A display of our own, on whatever number is free.
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&"$displayfd" || { echo "no X display"; exit 1; }
-export DISPLAY=:$display
-unset QT_QPA_PLATFORM
-openbox >/dev/null 2>&1 &
-wm_pid=$!
-sleep 1
+source "$(dirname "$0")/display.sh"
+start_display
 
 strace -f -qq -o "$log" \
     -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,truncate,socket,connect,bind,execve \

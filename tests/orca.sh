@@ -34,15 +34,8 @@ export XDG_RUNTIME_DIR=$work/runtime LANG=C.UTF-8 LC_ALL=C.UTF-8
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&"$displayfd" || { echo "no X display"; exit 1; }
-export DISPLAY=:$display
-unset QT_QPA_PLATFORM QT_LINUX_ACCESSIBILITY_ALWAYS_ON
-# A window manager gives the program's windows the keyboard focus, as on a desktop.
-openbox >/dev/null 2>&1 &
-wm_pid=$!
+source "$(dirname "$0")/display.sh"
+start_display
 
 # What a desktop does when a screen reader is turned on: it tells the applications accessibility is wanted.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \

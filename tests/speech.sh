@@ -52,15 +52,8 @@ GenericLanguage "eu" "eu" "utf-8"
 GenericLanguage "en" "en" "utf-8"
 EOF
 
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&"$displayfd" || { echo "no X display"; exit 1; }
-export DISPLAY=:$display
-unset QT_QPA_PLATFORM
-openbox >/dev/null 2>&1 &
-wm_pid=$!
-sleep 1
+source "$(dirname "$0")/display.sh"
+start_display
 
 # Waits until the file holds more than `lines` lines, for at most 20 seconds.
 said_beyond() {
