@@ -13,11 +13,11 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-speech-dev qt6-declarative-dev 
     qt6-speech-speechd-plugin speech-dispatcher espeak-ng speech-dispatcher-espeak-ng)
 # The benchmarks; the sanitizer runtime of the default clang, whatever the release; what the checks of the
 # real program use (strace, a virtual display and its window manager); what a desktop has, so that the
-# program is tested as it runs there (a session bus, dbus-launch, the accessibility bus and a screen
-# reader's library, and the screen reader Orca); speech-dispatcher's audio output, which the test of its
+# program is tested as it runs there (a session bus, dbus-launch, the accessibility bus and the screen
+# reader Orca); speech-dispatcher's audio output, which the test of its
 # generic module sets to a silent driver; and what the package test uses.
 test_packages=(libbenchmark-dev clang libclang-rt-dev strace xvfb xauth openbox xdotool wmctrl
-    dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi orca speech-dispatcher-audio-plugins dpkg-dev
+    dbus-daemon dbus-bin dbus-x11 at-spi2-core orca speech-dispatcher-audio-plugins dpkg-dev
     file lintian appstream)
 
 install_missing() {

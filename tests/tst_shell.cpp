@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Maroleta developers
 // The main window as a pupil meets it: start-up and the menu, the language texts of shipped, short and
-// broken files, and the keyboard alone. What screen readers hear is checked over the accessibility bus.
+// broken files, the keyboard alone, and what a screen reader is given. What Orca says is checked by orca.sh.
 #include "testsupport.h"
 
 #include "keypad/form2.h"
 #include "logic/languagefiles.h"
 #include "results/form3.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 
@@ -56,6 +57,23 @@ QStringList asLines(const Texts& texts)
     for (auto [name, text] : texts.asKeyValueRange())
         lines << QStringLiteral("%1 = %2 (%3)").arg(name, text.left(80)).arg(text.size());
     return lines;
+}
+
+// The controls shown in `window` that a screen reader reads (texts, buttons, options) but that are told by
+// neither a caption nor a description, as Qt's accessibility bridge gives them; `shown` counts the read ones.
+QStringList untold(const QWidget* window, int& shown)
+{
+    QStringList names;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
+        if (!control->isVisible() || !a
+            || !QList { QAccessible::StaticText, QAccessible::Button, QAccessible::RadioButton }.contains(a->role()))
+            continue;
+        ++shown;
+        if (a->text(QAccessible::Name).isEmpty() && a->text(QAccessible::Description).isEmpty())
+            names << control->objectName();
+    }
+    return names;
 }
 
 QWidget* focused() { return QApplication::focusWidget(); }
@@ -306,6 +324,49 @@ private Q_SLOTS:
             state += said.isEmpty() ? QString() : ':' + said;
         }
         QTEST(button ? state + button->accessibleDescription().section("(F2)", 1) : state, "seen");
+    }
+
+    // What a screen reader is given in each section, entered from the menu: every control shown is told by a
+    // caption or a description; the reading switch is told checked while it is on.
+    void toldToScreenReaders_data()
+    {
+        QTest::addColumn<int>("section");
+        for (int section = 0; section < 9; ++section)
+            QTest::addRow("section %d", section) << section;
+    }
+    void toldToScreenReaders()
+    {
+        QFETCH(int, section);
+        Program p;
+        p.click(arrayName("Command1", section));
+        int shown = 0;
+        QCOMPARE(untold(p.form.get(), shown).join(u' '), QString());
+        QVERIFY2(shown > 10, qPrintable(QString::number(shown)));
+        QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(p.find("readAloud"));
+        QString checked;
+        for (int i = 0; i < 3; ++i, p.click("readAloud"))
+            checked += reading->state().checked ? u'1' : u'0';
+        QCOMPARE(checked, "010");
+    }
+
+    // An answer field of the simplification practice pressed as a button, as a screen reader does, opens the
+    // keypad for that field, whose keys are told too.
+    void answerFieldPressedByScreenReader()
+    {
+        Program p;
+        p.click("Command1(4)");
+        for (const auto& [field, digit] : { std::pair { "Label17(2)", "7" }, { "Label17(3)", "5" } }) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(p.find(field));
+            QVERIFY(a->role() == QAccessible::Button && a->actionInterface());
+            a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::processEvents(); // the press is queued, as Qt's buttons queue theirs
+            QTRY_VERIFY(p.form->keypad()->isActiveWindow());
+            p.click(QStringLiteral("Form2.Command1(%1)").arg(digit));
+            QCOMPARE(p.caption(field), digit);
+        }
+        int shown = 0;
+        QCOMPARE(untold(p.form->keypad(), shown).join(u' '), QString());
+        QVERIFY(shown > 10);
     }
 };
 
