@@ -18,7 +18,7 @@ done
 
 if [ -z "${MAROLETA_INSIDE_BUS:-}" ]; then
     # A session bus of our own, ended with the test: the accessibility bus it starts ends with it.
-    MAROLETA_INSIDE_BUS=1 exec timeout -k 5 580 dbus-run-session -- bash "$0" "$@"
+    MAROLETA_INSIDE_BUS=1 exec timeout -k 5 1150 dbus-run-session -- bash "$0" "$@"
 fi
 
 work=$(mktemp -d)
@@ -46,4 +46,10 @@ mkdir -p "$work/ca"
 cp "$program" "$work/ca/"
 cp -r "$languages/ca/idioma" "$work/ca/idioma"
 
+# Orca's timing on a loaded machine can make a walk lose its place (a Tab heard late): a walk that fails
+# is walked once more from a fresh start, and only a second failure fails the test.
+"$python" "$here/orca.py" "$program" "$work/ca/$(basename "$program")" && exit 0
+echo "The walk failed; once more from the start."
+pkill -f "orca --replace" 2>/dev/null
+sleep 2
 "$python" "$here/orca.py" "$program" "$work/ca/$(basename "$program")"
