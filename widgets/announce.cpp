@@ -55,13 +55,7 @@ namespace {
     private:
         void send()
         {
-            // Each piece ends a sentence, so the screen reader pauses between them.
-            QString phrase;
-            for (const QString& piece : std::as_const(m_pending)) {
-                if (!phrase.isEmpty())
-                    phrase += QStringView(u".!?:;,…").contains(phrase.back()) ? QStringLiteral(" ") : QStringLiteral(". ");
-                phrase += piece;
-            }
+            const QString phrase = asSentences(m_pending);
             m_pending.clear();
             setAccessibleName(phrase);
             QAccessibleEvent shown(this, QAccessible::ObjectShow);
@@ -105,6 +99,17 @@ void announce(QWidget* context, const QString& text)
     }();
     Q_UNUSED(installed)
     Announcer::of(context->window())->add(text);
+}
+
+QString asSentences(const QStringList& pieces)
+{
+    QString text;
+    for (const QString& piece : pieces) {
+        if (!text.isEmpty())
+            text += QStringView(u".!?:;,…").contains(text.back()) ? QStringLiteral(" ") : QStringLiteral(". ");
+        text += piece;
+    }
+    return text;
 }
 
 } // namespace maroleta

@@ -85,13 +85,7 @@ void Voice::speakPending()
 {
     if (!m_on || m_pending.isEmpty())
         return;
-    // One text, each piece ending a sentence so the voice pauses between them.
-    QString text;
-    for (const QString& piece : std::as_const(m_pending)) {
-        if (!text.isEmpty())
-            text += QStringView(u".!?:;,…").contains(text.back()) ? QStringLiteral(" ") : QStringLiteral(". ");
-        text += piece;
-    }
+    const QString text = asSentences(m_pending);
     m_pending.clear();
     m_speaker->say(text);
 }
