@@ -69,6 +69,11 @@ program = None
 mark = 0  # what was heard before the current step
 
 
+def fail(what, detail):
+    failures.append(what)
+    print(f"FAIL: {what}: {detail}")
+
+
 def wait_for(what, phrases, seconds):
     """Waits (generously: Orca is slow on a loaded machine, and a phrase heard ends the wait) until `phrases` were said, in this order, since the mark; a phrase matches a whole utterance
     without its final full stop."""
@@ -82,9 +87,7 @@ def wait_for(what, phrases, seconds):
         if at == len(phrases):
             return True
         if time.monotonic() > deadline:
-            failures.append(what)
-            print(f"FAIL: {what}: wanted {phrases}, heard {heard}")
-            return False
+            return fail(what, f"wanted {phrases}, heard {heard}")
         time.sleep(0.1)
 
 
@@ -105,9 +108,7 @@ def tab_to(*phrases, most=40, back=False):
         subprocess.run(["xdotool", "key", "shift+Tab" if back else "Tab"], check=True)
         if wait_for_quietly(list(phrases)):
             return True
-    failures.append(f"tab to {phrases}")
-    print(f"FAIL: no Tab reached {phrases}")
-    return False
+    return fail(f"tab to {phrases}", "no Tab reached it")
 
 
 def wait_for_quietly(phrases, seconds=6):
@@ -149,9 +150,7 @@ def heard_exercise(operations, seconds=15):
                 a, b, word, c, d = match.groups()
                 return int(a), int(b), operations[word], int(c), int(d)
         time.sleep(0.1)
-    failures.append("the exercise")
-    print(f"FAIL: no exercise heard in {orca.heard()[mark:]}")
-    return None
+    return fail("the exercise", f"none heard in {orca.heard()[mark:]}")
 
 
 def step_to(target, plus1, plus5):
@@ -184,8 +183,7 @@ def walk(t):
     key("space")
     found = heard_exercise(t["operations"])
     if not any(line.startswith(t["muldiv explanation"] + ". ") for line in orca.heard()[mark:]):
-        failures.append("the explanation of the practice section")
-        print(f"FAIL: the explanation of the practice section not heard in {orca.heard()[mark:]}")
+        fail("the explanation of the practice section", f"not heard in {orca.heard()[mark:]}")
     tab_to(t["check operation"] + " push button", t["check operation description"])
     key("space", t["wrong"] % t["both wrong"])
     a, b, multiply, c, d = found or (0, 1, True, 0, 1)
@@ -245,8 +243,7 @@ def keypad(t):
     key("space", t["wrong"] % t["step 1 numerator"])
 
 
-time.sleep(3)  # Orca starts listening
-walk({
+spanish = {
     "program": spanish_program,
     "title": "Maroleta 1.2 - maroleta@example.org - escuelas@example.org",
     "presentation": "PRESENTACIÓN", "menu presentation": "Menú: Presentación. Sección actual",
@@ -275,11 +272,12 @@ walk({
     "keypad": "Teclado numérico", "typing": "Escribiendo con el teclado numérico",
     "simplify practice": "SIMPLIFICA",
     "step 1 numerator": "Numerador del paso 1",
-})
-
-walk({
+}
+time.sleep(3)  # Orca starts listening
+walk(spanish)
+# The Catalan set: the same title, and a few words the two languages share.
+walk({**spanish,
     "program": catalan_program,
-    "title": "Maroleta 1.2 - maroleta@example.org - escuelas@example.org",
     "presentation": "PRESENTACIÓ", "menu presentation": "Menú: Presentació. Secció actual",
     "start": "Inici", "menu start": "Menú: Inici",
     "graphic": "Representació gràfica", "menu graphic": "Menú: Representació gràfica",
@@ -298,11 +296,11 @@ walk({
     "numerator +1": "Numerador del resultat: sumar 1", "numerator +5": "Sumar 5 al numerador del resultat",
     "denominator +1": "Denominador del resultat: sumar 1",
     "denominator +5": "Sumar 5 al denominador del resultat",
-    "history": "HISTORIAL", "results": "ELS TEUS RESULTATS", "mistake": "** BÉ, PERÒ AMB ALGUNA ERRADA **",
+    "results": "ELS TEUS RESULTATS", "mistake": "** BÉ, PERÒ AMB ALGUNA ERRADA **",
     "guided sum": "Suma i resta", "next multiple": ("Denominador de la primera fracció transformada: múltiple següent",
                                                     "Denominador de la segona fracció transformada: múltiple següent"),
     "well done": "MOLT BÉ!", "keypad": "Teclat numèric", "typing": "Escrivint amb el teclat numèric",
-    "simplify practice": "SIMPLIFICA", "step 1 numerator": "Numerador del pas 1",
+    "step 1 numerator": "Numerador del pas 1",
 })
 
 orca.stop()

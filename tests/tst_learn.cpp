@@ -229,48 +229,6 @@ private Q_SLOTS:
         }
         QCOMPARE(played, script);
     }
-
-    void pressesOnTheFirstPicture_data()
-    {
-        // Presses on 3/8 with the left, right or middle button on a sector (by its number), the picture's
-        // corner, the circle's centre or its rim; then the fraction and the sectors' colours.
-        QTest::addColumn<QStringList>("presses");
-        QTest::addRow("white sectors turn blue, a blue one white") << QStringList { "L5 L6 L0", "4/8 | 1/2 wbbwwbbw" };
-        QTest::addRow("a button redraws from the captions")
-            << QStringList { "L5 L6 Command3(0)", "5/9 | 1/2 bbbbbwwww" };
-        QTest::addRow("the corner, the centre, the rim, the right and the middle button")
-            << QStringList { "Lcorner Lcentre Lrim R5 M0", "3/8 | 1/2 bbbwwwww" };
-    }
-    void pressesOnTheFirstPicture()
-    {
-        QFETCH(QStringList, presses);
-        Program p;
-        play(p, "Command1(0) Command3(0)*6 Command2(0)*2");
-        auto* picture = p.find<PictureBox>("Picture1");
-        const QImage before = picture->image().copy();
-        const FractionLayout layout = layoutFraction(before.width(), before.height(), 1, 8);
-        const QPoint centre(int(layout.centresX.front()), int(layout.centreY));
-        const QMap<QString, QPoint> spots { { "corner", QPoint(1, 1) }, { "centre", centre },
-            { "rim", centre - QPoint(0, int(layout.radius)) } };
-        QHash<QChar, Qt::MouseButton> buttons { { u'L', Qt::LeftButton }, { u'R', Qt::RightButton },
-            { u'M', Qt::MiddleButton } };
-        for (const QString& press : presses[0].split(u' ')) {
-            // A sector by its number: the middle of its angle, at 0.7 of the radius.
-            const double angle = (press.mid(1).toInt() + 0.5) * 6.28318 / 8;
-            const QPoint sector = centre
-                + QPoint(int(std::lround(0.7 * layout.radius * std::cos(angle))),
-                    int(std::lround(-0.7 * layout.radius * std::sin(angle))));
-            if (press.startsWith("Command"))
-                p.click(press);
-            else
-                QTest::mouseClick(picture, buttons[press[0]], Qt::NoModifier,
-                    picture->contentsRect().topLeft() + spots.value(press.mid(1), sector));
-        }
-        QCOMPARE(
-            screen(p) + u' ' + testing::circleColours(picture->image(), 1, p.caption("Label1(1)").toInt()), presses[1]);
-        if (presses[1].startsWith("3/8")) // nothing changed, not a pixel either
-            QCOMPARE(picture->image(), before);
-    }
 };
 
 QTEST_MAIN(TestLearn)

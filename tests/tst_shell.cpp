@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include "keypad/form2.h"
+#include "logic/fractiondrawing.h"
 #include "logic/languagefiles.h"
 #include "results/form3.h"
 
@@ -283,6 +284,16 @@ private Q_SLOTS:
         QCOMPARE(numerators, "6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 6 6/3 8 8/3 8 8/3 ");
         QCOMPARE(picture->image(), drawn);
         QVERIFY(ringAt(0) == QColor(Qt::black) && ringAt(1) != QColor(Qt::black)); // round again to the first
+        // Presses that change nothing: the right and the middle button on a sector, the left one on the
+        // picture's corner and on the first circle's centre and rim.
+        const FractionLayout layout = layoutFraction(drawn.width(), drawn.height(), 7, 3);
+        const QPoint centre(int(layout.centresX.front()), int(layout.centreY));
+        for (const auto& [button, at] : { std::pair { Qt::RightButton, spot(0) }, { Qt::MiddleButton, spot(1) },
+                 { Qt::LeftButton, picture->widgetPointOf({ 1, 1 }).toPoint() },
+                 { Qt::LeftButton, picture->widgetPointOf(centre).toPoint() },
+                 { Qt::LeftButton, picture->widgetPointOf(centre - QPoint(0, int(layout.radius))).toPoint() } })
+            QTest::mouseClick(picture, button, {}, at);
+        QVERIFY(picture->image() == drawn && p.caption("Label1(0)") == "7");
     }
 
     // The reading switch with each voz.txt and engine: its caption, then at start, after a click and after F2
