@@ -12,9 +12,8 @@ set -uo pipefail
 
 program=$1
 bus=${2:-}
-for tool in strace Xvfb openbox xdotool wmctrl dbus-run-session; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/common.sh"
+need strace Xvfb openbox xdotool wmctrl dbus-run-session
 if [ -z "$bus" ]; then
     echo "== with a session bus"
     timeout -k 5 120 dbus-run-session -- bash "$0" "$program" session
@@ -40,7 +39,6 @@ if [ "$bus" = none ]; then
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
 
-source "$(dirname "$0")/display.sh"
 start_display
 
 strace -f -qq -o "$log" \
@@ -62,11 +60,6 @@ if ! timeout 20 tail --pid="$app_pid" -f /dev/null; then
     echo "maroleta did not end when its main window was closed"
     exit 1
 fi
-failures=0
-fail() {
-    echo "$*"
-    failures=$((failures + 1))
-}
 
 # Whatever the program started is still traced by strace: name each process left, and end it.
 sleep 0.5

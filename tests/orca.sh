@@ -12,9 +12,8 @@ program=$1
 languages=$2
 here=$(dirname "$0")
 python=/usr/bin/python3
-for tool in Xvfb openbox xdotool orca dbus-run-session dbus-send; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+source "$here/common.sh"
+need Xvfb openbox xdotool orca dbus-run-session dbus-send
 
 if [ -z "${MAROLETA_INSIDE_BUS:-}" ]; then
     # A session bus of our own, ended with the test: the accessibility bus it starts ends with it.
@@ -34,7 +33,6 @@ export XDG_RUNTIME_DIR=$work/runtime LANG=C.UTF-8 LC_ALL=C.UTF-8
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-source "$(dirname "$0")/display.sh"
 start_display
 
 # What a desktop does when a screen reader is turned on: it tells the applications accessibility is wanted.

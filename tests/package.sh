@@ -16,16 +16,10 @@ version=$4
 maintainer=$5
 homepage=$6
 app_id=$7
-for tool in dpkg-deb dpkg-shlibdeps strace; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/common.sh"
+need dpkg-deb dpkg-shlibdeps strace
 work=$(mktemp -d)
 trap 'kill "${app_pid:-}" 2>/dev/null; rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 out=$build/package
 rm -rf "$out"

@@ -12,9 +12,8 @@ set -uo pipefail
 
 program=$1
 languages=$2
-for tool in speech-dispatcher Xvfb openbox xdotool; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/common.sh"
+need speech-dispatcher Xvfb openbox xdotool
 module=$(ls /usr/lib/speech-dispatcher-modules/sd_generic /usr/lib/*/speech-dispatcher-modules/sd_generic \
     2>/dev/null | head -1)
 [ -n "$module" ] || { echo "skipped: speech-dispatcher has no generic module"; exit 77; }
@@ -42,17 +41,9 @@ EOF
 echo "default_driver=null" >"$HOME/.libao" # no sound card needed
 cat >"$XDG_CONFIG_HOME/speech-dispatcher/modules/said.conf" <<EOF
 GenericExecuteSynth "echo \"\$DATA\" >> $said"
-AddVoice "es" "MALE1" "es"
-AddVoice "ca" "MALE1" "ca"
-AddVoice "eu" "MALE1" "eu"
-AddVoice "en" "MALE1" "en"
-GenericLanguage "es" "es" "utf-8"
-GenericLanguage "ca" "ca" "utf-8"
-GenericLanguage "eu" "eu" "utf-8"
-GenericLanguage "en" "en" "utf-8"
+$(for code in es ca eu en; do printf 'AddVoice "%s" "MALE1" "%s"\nGenericLanguage "%s" "%s" "utf-8"\n' $code $code $code $code; done)
 EOF
 
-source "$(dirname "$0")/display.sh"
 start_display
 
 # Waits until the file holds more than `lines` lines, for at most 20 seconds.
@@ -64,7 +55,6 @@ said_beyond() {
     return 1
 }
 
-failures=0
 # Each set: the program to start, then words that must be heard.
 run() {
     local copy=$1
@@ -77,25 +67,22 @@ run() {
     [ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
     sleep 1
     xdotool windowactivate --sync "$window" key F2
-    said_beyond 0 || { echo "nothing was said after F2: $(cat "$work/stderr")"; failures=$((failures + 1)); }
+    said_beyond 0 || fail "nothing was said after F2: $(cat "$work/stderr")"
     # SUMA Y RESTA, then MULTIPLICACIÓN Y DIVISIÓN (pixels at 96 dots per inch), each heard before the next.
     for y in 396 360; do
         local before
         before=$(wc -l <"$said")
         xdotool mousemove --window "$window" 60 "$y" click 1
-        said_beyond "$before" || { echo "nothing was said after a click at $y"; failures=$((failures + 1)); }
+        said_beyond "$before" || fail "nothing was said after a click at $y"
     done
     kill "$app_pid"
     wait "$app_pid" 2>/dev/null
     app_pid=
     echo "-- said:"
     cat "$said"
-    if grep -q '[0-9]' "$said"; then
-        echo "digits were sent to the voice"
-        failures=$((failures + 1))
-    fi
+    grep -q '[0-9]' "$said" && fail "digits were sent to the voice"
     for word in "$@"; do
-        grep -qF -- "$word" "$said" || { echo "never said: $word"; failures=$((failures + 1)); }
+        grep -qF -- "$word" "$said" || fail "never said: $word"
     done
 }
 
