@@ -570,7 +570,7 @@ private Q_SLOTS:
                                            << "%1/%2: %3 de %4, %5";
         QTest::addRow("control character") << "dibujo=%1/%2:\t%3 de %4, %5"
                                            << "%1/%2: %3 de %4, %5";
-        QTest::addRow("201 characters") << "dibujo=" + QString(194, u'x') << "%1/%2: %3 de %4, %5";
+        QTest::addRow("201 characters") << "dibujo=%1/%2: %3 de %4, %5" + QString(175, u'x') << "%1/%2: %3 de %4, %5";
         QTest::addRow("no key") << "=%1/%2 %3 %4 %5"
                                 << "%1/%2: %3 de %4, %5";
         QTest::addRow("empty text") << "dibujo=  "
@@ -662,7 +662,7 @@ private Q_SLOTS:
                 : canvas.point(x, y) == Canvas::kOutside    ? u'-'
                                                             : u'w';
         QCOMPARE(read, "bbww----");
-        QCOMPARE(canvas.pixel(10, 0), Canvas::kOutside);
+        QVERIFY(canvas.pixel(10, 0) == Canvas::kOutside && canvas.pixel(0, 8) == Canvas::kOutside);
         // A fill whose runs reach the right edge stops there, not in the next row beyond the black column 1.
         for (int y = 0; y < 8; ++y)
             image.setPixel(1, y, qRgb(0, 0, 0));
