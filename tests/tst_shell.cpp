@@ -267,8 +267,9 @@ private Q_SLOTS:
         const auto spot
             = [picture](std::size_t i) { return picture->widgetPointOf(picture->keyboardSpots().at(i)).toPoint(); };
         const auto ringAt = [&](std::size_t i) { return picture->grab().toImage().pixelColor(spot(i) + QPoint(9, 0)); };
+        const QColor unfocused = ringAt(0);
         pressOn(p, "Picture1");
-        QCOMPARE(ringAt(0), QColor(Qt::black));
+        QVERIFY(unfocused != QColor(Qt::black) && ringAt(0) == QColor(Qt::black));
         QCOMPARE(picture->image(), drawn);
         QString numerators;
         for (std::size_t i = 0; i < 9; ++i) {
