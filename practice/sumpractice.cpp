@@ -44,7 +44,13 @@ SumPracticeSection::SumPracticeSection(
     Frame* frame, Random& random, const LanguageTexts& texts, ResultsLog& results, Voice& voice)
     : PracticeSection(random, texts, results, voice)
 {
-    // What screen readers are told this section's controls are.
+    // What screen readers are told this section's controls are. The answer buttons step the numerator of
+    // fraction i over the common denominator, or of the result (i = 3).
+    const auto answerNumerator = [](int i) {
+        return i < 3
+            ? QString::fromUtf8("numerador de ") + fractionWords(i) + QString::fromUtf8(" con el denominador común")
+            : QString::fromUtf8("numerador del resultado");
+    };
     addControlNames(frame->window(),
         {
             { QStringLiteral("Label12"), [](int i) { return QString::fromUtf8("Numerador de ") + fractionWords(i); } },
@@ -57,26 +63,14 @@ SumPracticeSection::SumPracticeSection(
                     return QString::fromUtf8("Denominador del resultado");
                 } },
             { QStringLiteral("Command14"),
-                [](int i) {
-                    return (i < 3 ? QString::fromUtf8("Numerador de ") + fractionWords(i)
-                                       + QString::fromUtf8(" con el denominador común")
-                                  : QString::fromUtf8("Numerador del resultado"))
-                        + QString::fromUtf8(": sumar 1");
+                [answerNumerator](int i) {
+                    const QString numerator = answerNumerator(i);
+                    return numerator.left(1).toUpper() + numerator.mid(1) + QString::fromUtf8(": sumar 1");
                 } },
             { QStringLiteral("Command15"),
-                [](int i) {
-                    return QString::fromUtf8("Sumar 5 al numerador ")
-                        + (i < 3 ? QString::fromUtf8("de ") + fractionWords(i)
-                                    + QString::fromUtf8(" con el denominador común")
-                                 : QString::fromUtf8("del resultado"));
-                } },
+                [answerNumerator](int i) { return QString::fromUtf8("Sumar 5 al ") + answerNumerator(i); } },
             { QStringLiteral("Command16"),
-                [](int i) {
-                    return QString::fromUtf8("Restar 1 al numerador ")
-                        + (i < 3 ? QString::fromUtf8("de ") + fractionWords(i)
-                                    + QString::fromUtf8(" con el denominador común")
-                                 : QString::fromUtf8("del resultado"));
-                } },
+                [answerNumerator](int i) { return QString::fromUtf8("Restar 1 al ") + answerNumerator(i); } },
             { QStringLiteral("List1"),
                 [](int i) { return QString::fromUtf8("Múltiplos del denominador de ") + fractionWords(i); } },
             { QStringLiteral("Label14"),
