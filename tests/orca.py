@@ -75,14 +75,16 @@ def fail(what, detail):
 
 
 def wait_for(what, phrases, seconds):
-    """Waits (generously: Orca is slow on a loaded machine, and a phrase heard ends the wait) until `phrases` were said, in this order, since the mark; a phrase matches a whole utterance
-    without its final full stop."""
+    """Waits (generously: Orca is slow on a loaded machine, and a phrase heard ends the wait) until `phrases`
+    were said, in this order, since the mark. A phrase matches a whole utterance without its final full stop,
+    or whole sentences of one: Orca joins announcements that come quickly ("16/50. Incorrecto: ... 16/55.
+    Correcto")."""
     deadline = time.monotonic() + seconds
     while True:
         heard = [line.rstrip().removesuffix(".") for line in orca.heard()[mark:]]
         at = 0
         for line in heard:
-            if at < len(phrases) and line == phrases[at]:
+            if at < len(phrases) and f". {phrases[at]}. " in f". {line}. ":
                 at += 1
         if at == len(phrases):
             return True
@@ -112,15 +114,16 @@ def tab_to(*phrases, most=40, back=False):
 
 
 def wait_for_quietly(phrases, seconds=6):
+    # What a control is may be followed by what its colour says: "...: sumar 1. Incorrecto". A button with
+    # no caption yet (an answer not begun) is said by what it is: "...: sumar 1 push button".
+    bare = lambda: [line.rstrip().removesuffix(".") for line in orca.heard()[mark:]]
+    said = lambda: all(any(p in (line, line.removesuffix(" push button")) or line.startswith(p + ". ")
+                           for line in bare()) for p in phrases)
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        # What a control is may be followed by what its colour says: "...: sumar 1. Incorrecto".
-        said = lambda: all(any(line.rstrip().removesuffix(".") == p or line.startswith(p + ". ")
-                               for line in orca.heard()[mark:]) for p in phrases)
         if said():
             return True
-        if any(line.rstrip().removesuffix(".").endswith(("push button", "check box", "image", "radio button"))
-               for line in orca.heard()[mark:]):
+        if any(line.endswith(("push button", "check box", "image", "radio button")) for line in bare()):
             time.sleep(0.3)  # a control was said: it is not the one looked for
             return said()
         time.sleep(0.1)
