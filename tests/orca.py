@@ -216,8 +216,10 @@ def guided_sum(t):
         return
     a, b, sum, c, d = task
     common = math.lcm(b, d)
+    # The step back under the first working denominator is drawn as "----": it is heard by what it is.
+    tab_to(t["previous multiple"] + " push button")
     for index, (numerator, denominator) in enumerate(((a, b), (c, d))):
-        tab_to(t["next multiple"][index])
+        tab_to(t["next multiple"][index], back=index == 0)
         for k in range(2, common // denominator + 1):
             key("space", f"{numerator * k}/{denominator * k}")
     result = a * common // b + (c if sum else -c) * common // d
@@ -270,6 +272,7 @@ spanish = {
     "mistake": "** BIEN, PERO CON ALGÚN FALLO **",
     "guided sum": "Suma y resta", "next multiple": ("Denominador de la primera fracción transformada: siguiente múltiplo",
                                                     "Denominador de la segunda fracción transformada: siguiente múltiplo"),
+    "previous multiple": "Denominador de la primera fracción transformada: múltiplo anterior",
     "operations": {"por": True, "entre": False, "más": True, "menos": False},
     "well done": "¡MUY BIEN!",
     "keypad": "Teclado numérico", "typing": "Escribiendo con el teclado numérico",
@@ -302,6 +305,7 @@ walk({**spanish,
     "results": "ELS TEUS RESULTATS", "mistake": "** BÉ, PERÒ AMB ALGUNA ERRADA **",
     "guided sum": "Suma i resta", "next multiple": ("Denominador de la primera fracció transformada: múltiple següent",
                                                     "Denominador de la segona fracció transformada: múltiple següent"),
+    "previous multiple": "Denominador de la primera fracció transformada: múltiple anterior",
     "well done": "MOLT BÉ!", "keypad": "Teclat numèric", "typing": "Escrivint amb el teclat numèric",
     "step 1 numerator": "Numerador del pas 1",
 })

@@ -61,7 +61,8 @@ QStringList asLines(const Texts& texts)
 }
 
 // The controls shown in `window` that a screen reader reads (texts, buttons, options) but that are told by
-// neither a caption nor a description, as Qt's accessibility bridge gives them; `shown` counts the read ones.
+// neither a caption nor a description, as Qt's accessibility bridge gives them, or that are named by a row
+// of dashes; `shown` counts the read ones.
 QStringList untold(const QWidget* window, int& shown)
 {
     QStringList names;
@@ -71,7 +72,8 @@ QStringList untold(const QWidget* window, int& shown)
             || !QList { QAccessible::StaticText, QAccessible::Button, QAccessible::RadioButton }.contains(a->role()))
             continue;
         ++shown;
-        if (a->text(QAccessible::Name).isEmpty() && a->text(QAccessible::Description).isEmpty())
+        const QString name = a->text(QAccessible::Name);
+        if ((name.isEmpty() && a->text(QAccessible::Description).isEmpty()) || name.startsWith(QStringLiteral("--")))
             names << control->objectName();
     }
     return names;

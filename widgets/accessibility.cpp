@@ -151,9 +151,13 @@ namespace {
 
     // Controls with a caption (labels, buttons, option buttons) are named by it; what they are goes
     // into their description. Pictures, frames and lists have no caption: they are named by what they are.
+    // Nor has a button drawn with dashes (the learning screens' "--", the guided sum's "----" under a
+    // working denominator): read aloud, its dashes would say nothing.
     bool hasCaption(const QWidget* control)
     {
-        return qobject_cast<const QLabel*>(control) || qobject_cast<const QAbstractButton*>(control);
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+            return button->text().size() < 2 || button->text().count(u'-') < button->text().size();
+        return qobject_cast<const QLabel*>(control);
     }
 
     enum class Marks { CurrentSection, BlueRight, GreenRight, TypedField };
