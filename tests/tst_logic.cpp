@@ -1,26 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Maroleta developers
 // The logic without any window: numbers in captions, language files, the screen layout, the drawing layer,
-// fractions drawn as circles and the words of such a drawing, the guided sum, the exercises of the
-// practices, and the words of reading aloud.
+// fractions drawn as circles, the guided sum, the exercises of the practices, and the words of reading aloud.
 #include "sectorcolours.h"
 
 #include "logic/captions.h"
 #include "logic/languagefiles.h"
 #include "logic/layout.h"
 #include "logic/muldivexercise.h"
-#include "logic/picturewords.h"
 #include "logic/readertexts.h"
 #include "logic/resultswindow.h"
 #include "logic/simplifyexercise.h"
 #include "logic/sumexercise.h"
 #include "logic/voicetexts.h"
 
-#include <QFile>
-#include <QPointF>
 #include <QRandomGenerator>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -28,7 +23,6 @@
 #include <limits>
 #include <map>
 #include <set>
-#include <tuple>
 #include <vector>
 
 using namespace maroleta;
@@ -80,34 +74,10 @@ int radiiAround(const Canvas& canvas, double cx, double cy, double radius)
     return runs;
 }
 
-QSet<quint32> coloursOf(const Canvas& canvas)
-{
-    QSet<quint32> colours;
-    for (int y = 0; y < int(canvas.scaleHeight()); ++y)
-        for (int x = 0; x < int(canvas.scaleWidth()); ++x)
-            colours.insert(canvas.pixel(x, y));
-    return colours;
-}
-// Each pie of a run in turn, and then every outline again, each radius on its own: what a run of pies
-// must leave.
-void drawInTurn(Canvas& canvas, double cx, double cy, double radius, const std::vector<Canvas::Slice>& slices)
-{
-    for (const Canvas::Slice& slice : slices) {
-        canvas.setFillColor(slice.fillColor);
-        canvas.pie(cx, cy, radius, slice.start, slice.end);
-    }
-    // A pie with one negative angle draws its arc and that one radius, and fills nothing.
-    for (const auto& [start, end, colour] : slices) {
-        canvas.pie(cx, cy, radius, start, start < 0 ? std::abs(end) : end);
-        if (start < 0 && end < 0)
-            canvas.pie(cx, cy, radius, std::abs(start), end);
-    }
-}
 } // namespace
 
 class LogicTest : public QObject {
     Q_OBJECT
-    QTemporaryDir dir;
 
 private Q_SLOTS:
     void readsCaptions_data()
@@ -120,9 +90,6 @@ private Q_SLOTS:
         QTest::addRow("decimal") << "12.5" << 12.5;
         // Never infinity, however long the run of digits.
         QTest::addRow("400 nines") << QString(400, u'9') << largest;
-        QTest::addRow("-400 nines") << QString(400, u'9').prepend(u'-') << -largest;
-        QTest::addRow("huge exponent") << "1e400" << largest;
-        QTest::addRow("tiny exponent") << "1e-400" << 0.0;
     }
     void readsCaptions()
     {
@@ -140,19 +107,13 @@ private Q_SLOTS:
         QTest::addRow("fewer asked than held") << QByteArray("a\nb\nc\n") << 2 << QStringList { "a", "b" };
         QTest::addRow("blanks kept") << QByteArray("  dos espacios  \r\n") << 1 << QStringList { "  dos espacios  " };
         QTest::addRow("empty line is a line") << QByteArray("\r\nB\r\n") << 2 << QStringList { "", "B" };
-        QTest::addRow("empty bytes") << QByteArray() << 3 << QStringList {};
         QTest::addRow("lone CR stays in the line") << QByteArray("a\rb\n") << 2 << QStringList { "a\rb" };
     }
-    // Each row split from memory and read from a file.
     void readsLanguageLines()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, count);
         QTEST(languageLines(bytes, count), "lines");
-        QFile file(dir.filePath(QTest::currentDataTag()));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
-        QTEST(readLanguageLines(file.fileName(), count), "lines");
     }
 
     // Every character of the bytes 0x80..0x9F (where Windows-1252 and Latin-1 differ) and some accented
@@ -251,33 +212,6 @@ private Q_SLOTS:
             QVERIFY2(blue[std::size_t(i)], qPrintable(QStringLiteral("circle %1 shows no blue").arg(i)));
     }
 
-    // The last, partly painted circle of cells too narrow for rims: a dot with a black rim, so that it shows
-    // against the grey background, blue inside once half of it is painted.
-    void partlyPaintedDotShows()
-    {
-        QStringList seen; // the middle of the dot and the pixel left of it, the middle of the whole circle before
-        for (const auto& [size, numerator, denominator] : { std::tuple { QSize(390, 200), 153.0, 2.0 },
-                 { QSize(390, 200), 457.0, 6.0 }, { QSize(300, 200), 597.0, 2.0 } }) {
-            QImage image(size, QImage::Format_RGB32);
-            Canvas canvas(image);
-            drawFraction(canvas, numerator, denominator);
-            const FractionLayout layout = layoutFraction(size.width(), size.height(), numerator, denominator);
-            const int x = int(layout.centresX.back()), y = int(layout.centreY);
-            seen << QString(letterAt(canvas, x, y)) + letterAt(canvas, x - 1, y) + u' '
-                    + letterAt(canvas, layout.centresX[layout.centresX.size() - 2], y)
-                    + (layout.discOutlines ? " with outlines" : "");
-        }
-        // Half painted, a sixth painted, and a circle a pixel wide.
-        QCOMPARE(seen, (QStringList { "bk b", "wk b", "kb b" }));
-    }
-
-    void pictureWords()
-    {
-        QCOMPARE((QStringList { fractionPictureText(0, 5, 1), fractionPictureText(1, 1, 1) }),
-            (QStringList { QString::fromUtf8("0/5: un círculo de 5 partes, 0 coloreadas"),
-                QString::fromUtf8("1/1: un círculo de 1 parte, 1 coloreada") }));
-    }
-
     void sumDraws()
     {
         // Exact over the product of the denominators: first two minus the third, scaled. Equal parts compared
@@ -300,7 +234,7 @@ private Q_SLOTS:
     void judgesSums()
     {
         // The verdicts on the three amplified numerators and the result, 1 for right; a right answer row is
-        // judged on the window in tst_sumpractice.
+        // judged on the window in tst_practice.
         const auto verdicts = [](std::array<double, 3> numerators, std::array<int, 3> multipliers, bool add,
                                   std::array<double, 4> answers) {
             const SumJudgement j = judgeSum(numerators, multipliers, add, answers);
@@ -355,7 +289,7 @@ private Q_SLOTS:
     void judgesSimplification()
     {
         // The plain cases, 12/18 and 7/9, and a right and a wrong whole number (3/1 = 3, = 5), are met on the
-        // window in tst_simplifypractice.
+        // window in tst_practice.
         QVERIFY2(canBeSimplified(3, 1, firstTenPrimes()), "3/1 asks for the whole number");
         QVERIFY2(canBeSimplified(58, 87, firstTenPrimes()), "58/87 by 29, the last prime");
         QVERIFY2(!canBeSimplified(62, 93, firstTenPrimes()), "62/93 by 31, beyond the table");
@@ -387,10 +321,6 @@ private Q_SLOTS:
         QCOMPARE(spreads(11, 40000, draw),
             (QStringList { "A 201..1212, 77 values", "A numerator above -11..0", "B 201..1212, 77 values",
                 "B numerator above -11..0", "numerators 1..12", "sum 0..1", "sum when B >= A 1..1" }));
-        // 6/24 + 16/24 given as 11/12, simplified, is not taken; 3/7 - 3/7 with the result left empty reads
-        // 0 over 0: a right numerator, a wrong denominator. Right results are judged on the window in tst_guidedsum.
-        QVERIFY(!isResultNumeratorRight(11, 6, 16, true) && !isResultDenominatorRight(12, 24));
-        QVERIFY(isResultNumeratorRight(0, 3, 3, false) && !isResultDenominatorRight(0, 7));
     }
 
     void guidedSumCircles()
@@ -489,16 +419,10 @@ private Q_SLOTS:
         QTest::addRow("divisors, brackets, negatives")
             << tens << "c 0|c 1|c 3|c 20|c 21|c 39|c 40|c 100|c 120|c -21|c 1000"
             << "o|i|ii|xx!|xx and i|xx and ii|xx!|C|C xx!|minus xx and i|C";
-        QTest::addRow("inherited, with its own recursion") << (QStringList(tens) << "%n: %c"
-                                                                                 << "1: one"
-                                                                                 << "# 2: two"
-                                                                                 << "%m: %n"
-                                                                                 << "2: two")
-                                                           << "n 21|n 2|m 21|m 22|n -1|x 1"
-                                                           << "xx and one|ii|xx and one|xx and two|minus one|-";
-        QTest::addRow("without end") << QStringList { "%a: %b", "0: <<", "%b: %a", "1: >%a> [<< <<] =%b=" }
-                                     << "a 0|a 5|b 1|b 7"
-                                     << "-|-|-|-";
+        QTest::addRow("inherited, with its own recursion")
+            << tens + QStringList { "%n: %c", "1: one", "# 2: two", "%m: %n", "2: two" }
+            << "n 21|n 2|m 21|m 22|n -1|x 1"
+            << "xx and one|ii|xx and one|xx and two|minus one|-";
         QTest::addRow("out of place") << QStringList { "1: before any set", "%s", "x: no value", "1:one", "1: again",
             "3/0: zero divisor", QString(201, u'a'), "0: ] | [a|b] >%none>", "2: a\tb", "4/2: ] | [a|b]" }
                                       << "s 1|s 2|s 3|s 4|s 5|s 0"
@@ -531,9 +455,6 @@ private Q_SLOTS:
         };
         const QString words = "más|menos|por|entre|Bien|Mal|", fractions = "un s2|3 p12|-7|3 de -4";
         QTest::addRow("cut after the patterns") << good.first(5) << "1|LEER|es-ES|+|-|×|:|||1 de 2|3 de 12|-7|3 de -4";
-        QTest::addRow("binary") << with({ { 0, QString("LE") + QChar(0) + "ER" }, { 2, "un %1" + QString(QChar(0x81)) },
-            { 5, "m\tás" }, { 32, "p\x1b" } })
-                                << "0||es-ES|+|menos|por|entre|Bien|Mal|1 de 2|3 de 12|-7|3 de -4";
         QTest::addRow("101 and 100 characters")
             << with({ { 0, QString(101, u'L') }, { 5, QString(100, u'm') } })
             << "0||es-ES|" + QString(100, u'm') + "|menos|por|entre|Bien|Mal|" + fractions;
@@ -562,19 +483,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("text");
+        const QString builtIn = "%1/%2: %3 de %4, %5";
         QTest::addRow("replaced") << " dibujo = %1 de %2: %3, %4, %5 "
                                   << "%1 de %2: %3, %4, %5";
-        QTest::addRow("placeholder missing") << "dibujo=%1/%2: %3 de %4"
-                                             << "%1/%2: %3 de %4, %5";
-        QTest::addRow("stray placeholder") << "dibujo=%1/%2: %3 de %4, %5 %6"
-                                           << "%1/%2: %3 de %4, %5";
-        QTest::addRow("control character") << "dibujo=%1/%2:\t%3 de %4, %5"
-                                           << "%1/%2: %3 de %4, %5";
-        QTest::addRow("201 characters") << "dibujo=%1/%2: %3 de %4, %5" + QString(175, u'x') << "%1/%2: %3 de %4, %5";
-        QTest::addRow("no key") << "=%1/%2 %3 %4 %5"
-                                << "%1/%2: %3 de %4, %5";
-        QTest::addRow("empty text") << "dibujo=  "
-                                    << "%1/%2: %3 de %4, %5";
+        QTest::addRow("placeholder missing") << "dibujo=%1/%2: %3 de %4" << builtIn;
+        QTest::addRow("stray placeholder") << "dibujo=%1/%2: %3 de %4, %5 %6" << builtIn;
+        QTest::addRow("control character") << "dibujo=%1/%2:\t%3 de %4, %5" << builtIn;
+        QTest::addRow("201 characters") << "dibujo=" + builtIn + QString(175, u'x') << builtIn;
+        QTest::addRow("no key") << "=%1/%2 %3 %4 %5" << builtIn;
+        QTest::addRow("empty text") << "dibujo=  " << builtIn;
     }
     void readerTexts()
     {
@@ -605,40 +522,41 @@ private Q_SLOTS:
     void piesDrawFillsThenOutlines()
     {
         // A run of pies leaves every pixel as each pie drawn in turn and then every outline again, each
-        // radius on its own: the fills in order, the outlines whole on top. Seeded runs of every kind: the
-        // program's circles, runs in order with gaps and missing radii, slices anywhere; any centre and
-        // radius, off the picture too; pens one to three pixels wide.
+        // radius on its own: the fills in order, the outlines whole on top. Seeded runs of the program's
+        // circles, of any size and number of sectors, anywhere, off the picture too.
         QRandomGenerator random(20261206);
         for (int run = 0; run < 200; ++run) {
-            QImage one(40 + random.bounded(300), 40 + random.bounded(200), QImage::Format_RGB32);
-            QImage many(one.size(), QImage::Format_RGB32);
-            Canvas inTurn(one);
-            Canvas together(many);
-            const int lineWidth = random.bounded(4) == 0 ? 1 + random.bounded(3) : 1;
-            for (Canvas* canvas : { &inTurn, &together }) {
-                canvas->clear();
-                canvas->setLineWidth(lineWidth);
-            }
-            const QPointF centre(random.bounded(one.width() * 1.2) - 10, random.bounded(one.height() * 1.2) - 10);
+            QImage one(40 + random.bounded(300), 40 + random.bounded(200), QImage::Format_RGB32), many(one);
+            Canvas inTurn(one), together(many);
+            inTurn.clear();
+            const double cx = random.bounded(one.width() * 1.2) - 10, cy = random.bounded(one.height() * 1.2) - 10;
             const double radius = random.bounded(run % 5 ? 160.0 : 12.0);
-            const int count = 1 + random.bounded(run % 3 ? 2000 : 12);
+            const int count = 1 + random.bounded(run % 3 ? 2000 : 12), coloured = random.bounded(count + 1);
             const double theta = 6.28318 / count;
-            const int coloured = random.bounded(count + 1);
-            const int kind = run % 2;
+            // A fraction's circle starts with a pie from 2θ round to θ, its sector 0 has no radius at its start
+            // and its angles are in single precision; a guided sum's sector 0 runs from the end of the last one
+            // through 3 o'clock.
+            const bool fraction = run % 2 == 0;
+            const auto angle = [fraction](double a) { return fraction ? double(float(a)) : a; };
             std::vector<Canvas::Slice> slices;
-            if (kind == 0) // a fraction's circle starts with a pie from 2θ round to θ
-                slices.push_back({ float(-2 * theta), float(-theta), DesignColor::Blue });
-            double a = 0;
-            for (int i = 0; i < count; ++i, a += theta) {
-                const quint32 colour = i < coloured ? DesignColor::Blue : DesignColor::White;
-                if (kind == 0) // sector 0 has no radius at its start; angles in single precision
-                    slices.push_back({ float(-a), float(-(a + theta)), colour });
-                else // a guided sum's: sector 0 from the end of the last one through 3 o'clock
-                    slices.push_back({ -(i == 0 ? 6.28318 : i * theta), -((i + 1) * theta), colour });
+            if (fraction)
+                slices.push_back({ angle(-2 * theta), angle(-theta), DesignColor::Blue });
+            for (int i = 0; i < count; ++i)
+                slices.push_back({ angle(-(i == 0 && !fraction ? 6.28318 : i * theta)), angle(-(i + 1) * theta),
+                    i < coloured ? DesignColor::Blue : DesignColor::White });
+            for (const auto& [start, end, colour] : slices) {
+                inTurn.setFillColor(colour);
+                inTurn.pie(cx, cy, radius, start, end);
             }
-            drawInTurn(inTurn, centre.x(), centre.y(), radius, slices);
+            // A pie with one negative angle draws its arc and that one radius, and fills nothing.
+            for (const auto& [start, end, colour] : slices) {
+                inTurn.pie(cx, cy, radius, start, start < 0 ? std::abs(end) : end);
+                if (start < 0 && end < 0)
+                    inTurn.pie(cx, cy, radius, std::abs(start), end);
+            }
+            together.clear();
             together.setFillColor(DesignColor::Black);
-            together.pies(centre.x(), centre.y(), radius, slices);
+            together.pies(cx, cy, radius, slices);
             if (many != one)
                 QFAIL(qPrintable(QStringLiteral("run %1 differs").arg(run)));
             QCOMPARE(together.fillColor(), slices.back().fillColor);
@@ -651,7 +569,9 @@ private Q_SLOTS:
         image.fill(Qt::red);
         Canvas canvas(image);
         canvas.clear();
-        QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 10; ++x)
+                QCOMPARE(canvas.pixel(x, y), DesignColor::White);
         // A point is read at its nearest pixel, halves to even: 1.5 and 2.5 read pixel 2, 3.5 pixel 4. Off
         // the picture, and for no number at all, it reads as outside.
         image.setPixel(2, 1, qRgb(0, 0, 255));
@@ -669,24 +589,6 @@ private Q_SLOTS:
         canvas.setFillColor(DesignColor::Blue);
         canvas.floodFill(5, 1, DesignColor::White);
         QVERIFY(canvas.pixel(0, 3) == DesignColor::White && canvas.pixel(9, 7) == DesignColor::Blue);
-    }
-
-    void shapesOffThePictureAreSafe()
-    {
-        // Wholly off the image, absurdly large or not a number: not drawn at all.
-        QImage image(60, 40, QImage::Format_RGB32);
-        Canvas canvas(image);
-        canvas.clear();
-        canvas.setFillColor(DesignColor::Blue);
-        canvas.pie(1e12, 20, 10, -1, -2);
-        canvas.pie(30, 20, 1e12, -1, -2);
-        canvas.pie(30, 20, std::nan(""), -1, -2);
-        canvas.pie(30, 20, -4, -1, -2);
-        canvas.pie(30, 20, 10, std::nan(""), -2);
-        canvas.disc(std::numeric_limits<double>::infinity(), 20, 10);
-        QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::White });
-        canvas.disc(30, 20, 500); // covers the whole image
-        QCOMPARE(coloursOf(canvas), QSet<quint32> { DesignColor::Blue });
     }
 };
 
