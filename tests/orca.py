@@ -156,15 +156,15 @@ def heard_exercise(operations, seconds=15):
     return fail("the exercise", f"none heard in {orca.heard()[mark:]}")
 
 
-def step_to(target, plus1, plus5):
-    """Presses "+5" and then "+1" until the answer button shows `target`; Orca says each new caption."""
-    if target >= 5:
-        tab_to(plus5)
-        for value in range(5, target + 1, 5):
-            key("space", str(value))
-    tab_to(plus1)
-    for value in range(target - target % 5 + 1, target + 1):
-        key("space", str(value))
+def step_to(target, plus1, plus5, said=str, last=()):
+    """Presses "+5" and then "+1" until the answer button shows `target`; Orca says `said` of each new value,
+    or `last` (when given) after the last press."""
+    fives = range(5, target + 1, 5)
+    for button, values in ((plus5, fives), (plus1, range(len(fives) * 5 + 1, target + 1))):
+        if values:
+            tab_to(button)
+        for value in values:
+            key("space", *(last if value == target and last else (said(value),)))
 
 
 def walk(t):
@@ -224,15 +224,10 @@ def guided_sum(t):
             key("space", f"{numerator * k}/{denominator * k}")
     result = a * common // b + (c if sum else -c) * common // d
     step_to(result, t["numerator +1"], t["numerator +5"])
-    # The result is judged as soon as both its terms are set: the last press hears it, and the box.
-    presses = [(t["denominator +5"], common // 5), (t["denominator +1"], common % 5)]
-    verdict = (f"{result}/{common}. {t['right']}", "alert Maroleta", t["well done"])
-    for button, count in presses:
-        if count:
-            tab_to(button)
-        for k in range(count):
-            last = k == count - 1 and (button == presses[-1][0] or presses[-1][1] == 0)
-            key("space", *(verdict if last else ()))
+    # The result is judged as soon as both its terms are set: each press on the denominator hears it, the last
+    # one right, and the message box.
+    step_to(common, t["denominator +1"], t["denominator +5"], lambda value: f"{result}/{value}",
+            (f"{result}/{common}. {t['right']}", "alert Maroleta", t["well done"]))
     key("Return")
 
 
