@@ -155,8 +155,9 @@ namespace {
     // working denominator): read aloud, its dashes would say nothing.
     bool hasCaption(const QWidget* control)
     {
+        static const QRegularExpression dashes(QStringLiteral("^-{2,}$"));
         if (const auto* button = qobject_cast<const QAbstractButton*>(control))
-            return button->text().size() < 2 || button->text().count(u'-') < button->text().size();
+            return !dashes.match(button->text()).hasMatch();
         return qobject_cast<const QLabel*>(control);
     }
 
